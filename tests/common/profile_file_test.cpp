@@ -1,0 +1,161 @@
+// Profile files on disk: atomic replaces, failures, two writers at once, raw replace.
+#include "common/profile_file.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QDir>
+
+#include <functional>
+
+#include "common/errors.h"
+#include "temp_folder.h"
+
+namespace tarnwick {
+namespace {
+
+using testing::TempFolder;
+
+TEST(ProfileFile, MissingFileReadsEmptyAndIsCreatedByAWrite) {
+    TempFolder dir;
+    const std::string path = dir.file("tarnwick.cfg");
+    EXPECT_TRUE(LoadProfile(path).Sections().empty());
+    WriteProfileInteger(path, "main", "mode", 1);
+    WriteProfileBool(path, "main", "snap", false);
+    WriteProfileString(path, "skins", "active", "/a b/c.skin");
+    EXPECT_EQ(TempFolder::Read(path), "[main]\nmode=1\nsnap=0\n[skins]\nactive=/a b/c.skin\n");
+}
+
+TEST(ProfileFile, AWriteLeavesNoTemporaryFilesAndKeepsPermissions) {
+    TempFolder dir;
+    const std::string path = dir.file("tarnwick.cfg");
+    TempFolder::Write(path, "[main]\r\nmode=2\r\n");
+    chmod(path.c_str(), 0640);
+    WriteProfileInteger(path, "main", "mode", 1);
+    EXPECT_EQ(TempFolder::Read(path), "[main]\r\nmode=1\r\n");
+    struct stat st {};
+    ASSERT_EQ(stat(path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+    EXPECT_EQ(QDir(QString::fromStdString(dir.path())).entryList(QDir::Files | QDir::Hidden),
+              QStringList{"tarnwick.cfg"});
+}
+
+TEST(ProfileFile, AWriteThroughALinkReplacesTheFileItNames) {
+    TempFolder dir;
+    const std::string real = dir.file("real.cfg");
+    const std::string link = dir.file("link.cfg");
+    TempFolder::Write(real, "[main]\nx=1\n");
+    ASSERT_EQ(symlink(real.c_str(), link.c_str()), 0);
+    WriteProfileInteger(link, "main", "x", 2);
+    EXPECT_EQ(TempFolder::Read(real), "[main]\nx=2\n");
+    struct stat st {};
+    ASSERT_EQ(lstat(link.c_str(), &st), 0);
+    EXPECT_TRUE(S_ISLNK(st.st_mode));
+}
+
+// Runs the checks as an ordinary user: permissions do not stop root, and CI runs as root.
+int RunAsOrdinaryUser(const std::function<int()>& checks) {
+    const pid_t child = fork();
+    if (child == 0) {
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) {
+            _exit(100);
+        }
+        _exit(checks());
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 99;
+}
+
+TEST(ProfileFileFailure, AWriteThatCannotLandThrowsWithThePathAndChangesNothing) {
+    TempFolder dir;
+    chmod(dir.path().c_str(), 0777);  // the folder is writable; the files are not
+    const std::string readOnly = dir.file("readonly.cfg");
+    const std::string writeOnly = dir.file("writeonly.cfg");
+    TempFolder::Write(readOnly, "[main]\nmode=2\n");
+    TempFolder::Write(writeOnly, "[main]\nmode=2\n");
+    chmod(readOnly.c_str(), 0444);
+    chmod(writeOnly.c_str(), 0222);
+    const int result = RunAsOrdinaryUser([&] {
+        try {
+            WriteProfileInteger(readOnly, "main", "mode", 1);
+            return 1;
+        } catch (const WriteError& e) {
+            if (std::string(e.what()) != "Unable to write to " + readOnly) {
+                return 2;
+            }
+        }
+        try {
+            // Rewriting a file we may not read would lose everything but our key.
+            WriteProfileInteger(writeOnly, "main", "x", 1);
+            return 3;
+        } catch (const WriteError&) {
+        }
+        return 0;
+    });
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(TempFolder::Read(readOnly), "[main]\nmode=2\n");
+    EXPECT_EQ(TempFolder::Read(writeOnly), "[main]\nmode=2\n");
+}
+
+TEST(ProfileFileFailure, AMissingFolderThrows) {
+    TempFolder dir;
+    const std::string path = dir.file("missing/tarnwick.cfg");
+    EXPECT_THROW(WriteProfileBool(path, "main", "snap", true), WriteError);
+}
+
+TEST(ProfileFileConcurrency, TwoProcessesWritingAtOnceLoseNoKey) {
+    TempFolder dir;
+    const std::string path = dir.file("events.cfg");
+    constexpr int kKeys = 150;
+    pid_t children[2];
+    for (int c = 0; c < 2; ++c) {
+        children[c] = fork();
+        ASSERT_GE(children[c], 0);
+        if (children[c] == 0) {
+            for (int i = 0; i < kKeys; ++i) {
+                WriteProfileInteger(path, c == 0 ? "first" : "second", "k" + std::to_string(i), i);
+            }
+            _exit(0);
+        }
+    }
+    for (pid_t child : children) {
+        int status = 0;
+        waitpid(child, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    const ProfileText file = LoadProfile(path);
+    EXPECT_EQ(file.Keys("first").size(), static_cast<std::size_t>(kKeys));
+    EXPECT_EQ(file.Keys("second").size(), static_cast<std::size_t>(kKeys));
+}
+
+TEST(ReplaceInFile, ReplacesEveryOccurrenceWithoutRegardToCase) {
+    TempFolder dir;
+    const std::string path = dir.file("events.cfg");
+    TempFolder::Write(path, "[Event5]\r\nline1=see [EVENT5]\r\n[event50]\r\n");
+    ReplaceInFile(path, "[event5]", "[event2]");
+    EXPECT_EQ(TempFolder::Read(path), "[event2]\r\nline1=see [event2]\r\n[event50]\r\n");
+    ReplaceInFile(dir.file("missing.cfg"), "a", "b");
+    EXPECT_EQ(TempFolder::Read(dir.file("missing.cfg")), "");
+}
+
+TEST(ProfileBadInput, AHugeFileReadsAndTakesAWriteKeepingItsLines) {
+    TempFolder dir;
+    const std::string path = dir.file("big.cfg");
+    std::string big = "[main]\r\nmode=1\r\n";
+    const std::string filler = "no equals here, just text [not a header\r\n";
+    while (big.size() < 50u * 1024 * 1024) {
+        big += filler;
+    }
+    TempFolder::Write(path, big);
+    EXPECT_EQ(LoadProfile(path).Get("main", "mode"), "1");
+    WriteProfileInteger(path, "main", "mode", 2);
+    std::string expected = big;
+    expected.replace(expected.find("mode=1"), 6, "mode=2");
+    EXPECT_EQ(TempFolder::Read(path), expected);
+}
+
+}  // namespace
+}  // namespace tarnwick
