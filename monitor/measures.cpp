@@ -1,0 +1,208 @@
+#include "monitor/measures.h"
+
+#include "common/numbers.h"
+
+#include <QLocale>
+#include <QString>
+
+#include <charconv>
+#include <cmath>
+#include <utility>
+
+namespace tarnwick {
+
+namespace {
+
+void AppendInt(std::string& out, std::int64_t value) {
+    char digits[24];
+    const auto result = std::to_chars(digits, digits + sizeof digits, value);
+    out.append(digits, result.ptr);
+}
+
+// Round(speed * load / 100): the product in 64 bits, the division in extended precision.
+std::int64_t SpeedShare(std::int32_t speed, std::int32_t load) {
+    const std::int64_t product = static_cast<std::int64_t>(speed) * load;
+    return RoundHalfEven(static_cast<long double>(product) / 100.0L);
+}
+
+}  // namespace
+
+std::int32_t UsagePercentage(std::int64_t used, std::int64_t total) {
+    if (total <= 0) {
+        return 0;
+    }
+    const long double percent =
+        static_cast<long double>(used) / static_cast<long double>(total) * 100.0L;
+    // Only absurd figures (used far beyond total) leave 32 bits; keep their sign.
+    const std::int64_t rounded = RoundHalfEven(percent);
+    if (rounded > INT32_MAX) {
+        return INT32_MAX;
+    }
+    return rounded < INT32_MIN ? INT32_MIN : static_cast<std::int32_t>(rounded);
+}
+
+std::string SystemDecimalPoint() {
+    const std::string point = QLocale::system().decimalPoint().toStdString();
+    return point.empty() ? std::string(".") : point;
+}
+
+Measures::Measures(platform::MemoryFigures& memory, const CpuFigures& cpu, std::string decimalPoint)
+    : memory_(memory), cpu_(cpu), decimalPoint_(std::move(decimalPoint)) {
+    // Room for the longest hint, so building it later never allocates.
+    hint_.reserve(256);
+    RefreshMemoryStatus();
+    totalPhysAtStart_ = status_.totalPhys;
+}
+
+void Measures::RefreshMemoryStatus() {
+    memory_.ReadMemoryStatus(status_);
+}
+
+std::int32_t Measures::UsageOf(int resource) const {
+    switch (resource) {
+        case kProcessor:
+            return cpu_.CPUUsage;
+        case kOperativeMemory:
+            // The total taken at start-up, so the gauge keeps its scale for the whole run.
+            return UsagePercentage(totalPhysAtStart_ - status_.availPhys, totalPhysAtStart_);
+        case kSwapFile:
+            return UsagePercentage(status_.totalPageFile - status_.availPageFile,
+                                   status_.totalPageFile);
+        case kVirtualMemory:
+            return UsagePercentage(status_.totalVirtual - status_.availVirtual,
+                                   status_.totalVirtual);
+        default:
+            return 0;
+    }
+}
+
+std::int32_t Measures::UsagePercent(int resource) {
+    if (resource != kProcessor) {
+        RefreshMemoryStatus();
+    }
+    return UsageOf(resource);
+}
+
+std::int32_t Measures::GetMeasure(int n, std::string& text) {
+    text.clear();
+    if (n < 1 || n > 16) {
+        return 0;
+    }
+    RefreshMemoryStatus();
+    const int resource = (n - 1) / 4;
+    const int kind = (n - 1) % 4;
+    const std::int32_t value = UsageOf(resource);
+
+    // The free percentage is 100 less the rounded usage, so the two always add up.
+    if (kind == 0) {
+        AppendInt(text, value);
+        text += " %";
+        return value;
+    }
+    if (kind == 1) {
+        text += '-';
+        AppendInt(text, 100 - value);
+        text += " %";
+        return value;
+    }
+
+    const bool free = kind == 3;
+    if (free) {
+        text += '-';
+    }
+    if (resource == kProcessor) {
+        const std::int32_t load = free ? 100 - cpu_.CPUUsage : cpu_.CPUUsage;
+        AppendInt(text, SpeedShare(cpu_.CPUSpeed, load));
+        text += " MHz";
+        return value;
+    }
+
+    std::int64_t used = 0;
+    std::int64_t avail = 0;
+    if (resource == kOperativeMemory) {
+        used = totalPhysAtStart_ - status_.availPhys;
+        avail = status_.availPhys;
+    } else if (resource == kSwapFile) {
+        used = status_.totalPageFile - status_.availPageFile;
+        avail = status_.availPageFile;
+    } else {
+        used = status_.totalVirtual - status_.availVirtual;
+        avail = status_.availVirtual;
+    }
+    AppendSizeText(text, free ? avail : used);
+    text += 'B';
+    return value;
+}
+
+std::string Measures::SizeText(std::int64_t bytes) const {
+    std::string text;
+    AppendSizeText(text, bytes);
+    return text;
+}
+
+void Measures::AppendSizeText(std::string& out, std::int64_t bytes) const {
+    if (bytes < 1024) {
+        AppendInt(out, bytes);
+        out += ' ';
+    } else if (bytes < 1048576) {
+        AppendScaled(out, static_cast<long double>(bytes) / 1024.0L, "k");
+    } else {
+        AppendScaled(out, static_cast<long double>(bytes) / 1048576.0L, "M");
+    }
+}
+
+void Measures::AppendScaled(std::string& out, long double amount, const char* unit) const {
+    const std::int64_t whole = RoundHalfEven(amount);
+    if (whole < 10) {
+        // One decimal place, halves upward, then the shortest form: 1.0 is "1", 1.5 is "1.5".
+        const long double tenths = std::trunc(amount / 0.1L + 0.5L) * 0.1L;
+        char digits[48];
+        const auto result =
+            std::to_chars(digits, digits + sizeof digits, tenths, std::chars_format::general, 15);
+        for (const char* p = digits; p != result.ptr; ++p) {
+            if (*p == '.') {
+                out += decimalPoint_;
+            } else {
+                out += *p;
+            }
+        }
+    } else {
+        AppendInt(out, whole);
+    }
+    out += ' ';
+    out += unit;
+}
+
+void Measures::AppendHintLine(const char* name, std::int64_t used, std::int32_t percent,
+                              std::int64_t total) {
+    hint_ += name;
+    AppendSizeText(hint_, used);
+    hint_ += "B (";
+    AppendInt(hint_, percent);
+    hint_ += " %) of ";
+    AppendSizeText(hint_, total);
+    hint_ += 'B';
+}
+
+const std::string& Measures::InfoHintText() {
+    RefreshMemoryStatus();
+    hint_.clear();
+    hint_ += "CPU: ";
+    AppendInt(hint_, SpeedShare(cpu_.CPUSpeed, cpu_.CPUUsage));
+    hint_ += " MHz (";
+    AppendInt(hint_, cpu_.CPUUsage);
+    hint_ += " %) of ";
+    AppendInt(hint_, cpu_.CPUSpeed);
+    hint_ += " MHz\r\n";
+    AppendHintLine("RAM: ", totalPhysAtStart_ - status_.availPhys, UsageOf(kOperativeMemory),
+                   totalPhysAtStart_);
+    hint_ += "\r\n";
+    AppendHintLine("Swap: ", status_.totalPageFile - status_.availPageFile, UsageOf(kSwapFile),
+                   status_.totalPageFile);
+    hint_ += "\r\n";
+    AppendHintLine("Virtual: ", status_.totalVirtual - status_.availVirtual,
+                   UsageOf(kVirtualMemory), status_.totalVirtual);
+    return hint_;
+}
+
+}  // namespace tarnwick

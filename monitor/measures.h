@@ -1,0 +1,72 @@
+#pragma once
+
+#include "monitor/usecpu.h"
+#include "platform/figures.h"
+
+#include <cstdint>
+#include <string>
+
+namespace tarnwick {
+
+// Resources in the order of the menus, the tray icon and the events file.
+enum Resource : int {
+    kProcessor = 0,
+    kOperativeMemory = 1,
+    kSwapFile = 2,
+    kVirtualMemory = 3,
+};
+
+// Round(used / total * 100) in extended precision, ties to even. A total of 0 or less (no
+// swap configured) gives 0.
+std::int32_t UsagePercentage(std::int64_t used, std::int64_t total);
+
+// The user's decimal separator, from the system locale.
+std::string SystemDecimalPoint();
+
+// The sixteen measures (four per resource: usage %, free %, usage amount, free amount), the
+// scaled byte texts and the information hint. The memory status is read afresh at each call
+// that shows it; the processor figures are the sampler's.
+class Measures {
+public:
+    // Reads the memory status once and keeps its physical total as TotalPhysAtStart.
+    Measures(platform::MemoryFigures& memory, const CpuFigures& cpu,
+             std::string decimalPoint = SystemDecimalPoint());
+
+    // Value and text of measure n (1..16). The value is the usage percentage of the measure's
+    // resource, also for the free and amount measures; text is replaced by what the indicator
+    // writes. Outside 1..16: 0 and an empty text.
+    std::int32_t GetMeasure(int n, std::string& text);
+
+    // Usage percentage of a resource with fresh figures: what the gauges draw, the tray icon
+    // shows and the events compare. 0 for a resource outside 0..3.
+    std::int32_t UsagePercent(int resource);
+
+    // The scaled text of a byte count without the final "B": "1023 ", "1.5 k", "512 M".
+    std::string SizeText(std::int64_t bytes) const;
+    void AppendSizeText(std::string& out, std::int64_t bytes) const;
+
+    // The four lines of the information hint, joined by CR LF. The text lives until the next
+    // call.
+    const std::string& InfoHintText();
+
+    std::int64_t TotalPhysAtStart() const { return totalPhysAtStart_; }
+
+    // The memory status of the latest refresh, for the "Total" items of the menus.
+    const platform::MemoryStatus& Status() const { return status_; }
+    void RefreshMemoryStatus();
+
+private:
+    std::int32_t UsageOf(int resource) const;
+    void AppendScaled(std::string& out, long double amount, const char* unit) const;
+    void AppendHintLine(const char* name, std::int64_t used, std::int32_t percent,
+                        std::int64_t total);
+
+    platform::MemoryFigures& memory_;
+    const CpuFigures& cpu_;
+    std::string decimalPoint_;
+    platform::MemoryStatus status_;
+    std::int64_t totalPhysAtStart_ = 0;
+    std::string hint_;
+};
+
+}  // namespace tarnwick

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "platform/figures.h"
+
+#include <cstdint>
+
+namespace tarnwick {
+
+// The two processor figures the sampler leaves for the rest of the monitor: the indicators,
+// the tray icon and the events read them.
+struct CpuFigures {
+    std::int32_t CPUUsage = 0;  // percent, 0..100, refreshed every 100 ms
+    std::int32_t CPUSpeed = 0;  // whole MHz, measured once at start-up
+};
+
+// Platform numbers of GetPlatform.
+constexpr int kPlatformWin32s = 1;
+constexpr int kPlatformWindows9x = 2;
+constexpr int kPlatformNT = 3;
+
+// A load as the monitor keeps it: below 0 reads 0, above 100 reads 100.
+std::int32_t ClampLoad(std::int32_t load);
+
+// The processor sampler: load from the idle time between two samples, speed from the
+// time-stamp counter, and the priority of the monitor's process. All calls come from the
+// user-interface thread.
+class UseCpu {
+public:
+    UseCpu(platform::ProcessorFigures& processor, platform::ProcessPriority& priority,
+           int platformNumber);
+
+    // Takes the first sample that the first GetCPUUsage measures against. Does nothing and
+    // returns true unless the platform is 3; false when the idle time cannot be read.
+    bool InitCPUUsage();
+
+    // Load in whole percent of the period since the previous call, not clamped.
+    std::int32_t GetCPUUsage();
+
+    // Ends sampling; later loads read 0 until InitCPUUsage runs again.
+    bool DoneCPUUsage();
+
+    // Processor speed in MHz: cycles of the time-stamp counter over 500 ms. Blocks the caller
+    // for about 510 ms.
+    double GetCPUSpeed();
+
+    // Sets the process priority for a level -1, 0, 1 or 2 (any other level changes nothing)
+    // and returns the level the process has afterwards, which is the old one when the system
+    // refused.
+    int SetPriority(int level);
+
+    // The 100 ms clock: CPUUsage := GetCPUUsage clamped to 0..100.
+    void Takt();
+
+    // At start-up: CPUSpeed := GetCPUSpeed rounded, ties to even.
+    void TakeCPUSpeed();
+
+    const CpuFigures& Figures() const { return figures_; }
+
+private:
+    platform::ProcessorFigures& processor_;
+    platform::ProcessPriority& priority_;
+    int platform_;
+    bool sampling_ = false;
+    std::int64_t previousIdle_ = 0;
+    std::int64_t currentIdle_ = 0;
+    std::uint32_t lastTick_ = 0;
+    CpuFigures figures_;
+};
+
+}  // namespace tarnwick
