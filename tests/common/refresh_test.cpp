@@ -1,0 +1,134 @@
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <atomic>
+#include <memory>
+#include <thread>
+
+#include "common/refresh.h"
+#include "process_support.h"
+
+namespace tarnwick {
+namespace {
+
+using testing::HelperProcess;
+using testing::RuntimeDirTest;
+
+class BroadcastTest : public RuntimeDirTest {
+protected:
+    QString outFile(const QString& name) const { return runtimeDir() + "/" + name + ".out"; }
+
+    static QByteArray Contents(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    QStringList Endpoints() const {
+        return QDir(QString::fromStdString(folder()))
+            .entryList({"monitor-*.sock"}, QDir::System | QDir::Files);
+    }
+};
+
+TEST_F(BroadcastTest, ReturnsOnlyAfterEveryMonitorHandledTheMessage) {
+    HelperProcess one(runtimeDir(), {"listen", outFile("one")});
+    HelperProcess two(runtimeDir(), {"listen", outFile("two")});
+    ASSERT_EQ(one.FirstLine(), "ready");
+    ASSERT_EQ(two.FirstLine(), "ready");
+
+    // Each monitor writes its file 200 ms into handling, so the files show the waiting.
+    EXPECT_EQ(BroadcastRefresh(kRefreshOptionsMessage, kRefreshTimeoutMs, folder()), 2);
+    EXPECT_EQ(Contents(outFile("one")), "TarnwickRefreshOptions\n");
+    EXPECT_EQ(Contents(outFile("two")), "TarnwickRefreshOptions\n");
+
+    EXPECT_EQ(BroadcastRefresh(kRefreshEventsMessage, kRefreshTimeoutMs, folder()), 2);
+    // Other names are answered, so a sender never waits for them, but not handled.
+    EXPECT_EQ(BroadcastRefresh("tarnwickrefreshoptions", kRefreshTimeoutMs, folder()), 2);
+    EXPECT_EQ(Contents(outFile("one")), "TarnwickRefreshOptions\nTarnwickRefreshEvents\n");
+    EXPECT_EQ(Contents(outFile("two")), "TarnwickRefreshOptions\nTarnwickRefreshEvents\n");
+}
+
+TEST_F(BroadcastTest, HungMonitorHoldsTheSenderNoLongerThanTheTimeout) {
+    HelperProcess hung(runtimeDir(), {"hang", outFile("hung")});
+    HelperProcess fine(runtimeDir(), {"listen", outFile("fine")});
+    ASSERT_EQ(hung.FirstLine(), "ready");
+    ASSERT_EQ(fine.FirstLine(), "ready");
+
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(BroadcastRefresh(kRefreshEventsMessage, 1000, folder()), 1);
+    EXPECT_LT(clock.elapsed(), 1000 + 5000);  // the rest is the healthy one, on a busy machine
+    EXPECT_EQ(Contents(outFile("fine")), "TarnwickRefreshEvents\n");
+    // A hung monitor is not dead: its endpoint stays.
+    EXPECT_EQ(Endpoints().size(), 2);
+}
+
+TEST_F(BroadcastTest, EndpointsOfDeadMonitorsAreRemoved) {
+    HelperProcess crashed(runtimeDir(), {"listen", outFile("crashed")});
+    ASSERT_EQ(crashed.FirstLine(), "ready");
+    crashed.Kill();
+    ASSERT_EQ(Endpoints().size(), 1);  // a killed monitor leaves its socket file
+    QFile stray(QString::fromStdString(folder()) + "monitor-1.sock");
+    ASSERT_TRUE(stray.open(QIODevice::WriteOnly));
+    stray.close();
+
+    HelperProcess alive(runtimeDir(), {"listen", outFile("alive")});
+    ASSERT_EQ(alive.FirstLine(), "ready");
+    EXPECT_EQ(BroadcastRefresh(kRefreshOptionsMessage, kRefreshTimeoutMs, folder()), 1);
+    EXPECT_EQ(Endpoints().size(), 1);
+    EXPECT_EQ(Contents(outFile("crashed")), "");
+    EXPECT_EQ(Contents(outFile("alive")), "TarnwickRefreshOptions\n");
+}
+
+TEST_F(BroadcastTest, NoMonitorIsNoErrorAndQuick) {
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(BroadcastRefresh(kRefreshOptionsMessage, kRefreshTimeoutMs, folder()), 0);
+    ASSERT_TRUE(QDir().mkpath(QString::fromStdString(folder())));
+    EXPECT_EQ(BroadcastRefresh(kRefreshOptionsMessage, kRefreshTimeoutMs, folder()), 0);
+    EXPECT_EQ(BroadcastRefresh(kRefreshOptionsMessage, kRefreshTimeoutMs, ""), 0);
+    EXPECT_LT(clock.elapsed(), 1000);
+}
+
+class ListenerTest : public RuntimeDirTest {
+protected:
+    std::string listenFolder() const { return dir_.path().toStdString() + "/"; }
+
+    // Runs a blocking broadcast on another thread while this thread's event loop serves the
+    // listener, as in a monitor.
+    static int BroadcastWhileServing(const std::string& name, const std::string& folder) {
+        std::atomic<int> result{-1};
+        std::thread sender([&] { result = BroadcastRefresh(name, kRefreshTimeoutMs, folder); });
+        QElapsedTimer clock;
+        clock.start();
+        while (result < 0 && clock.elapsed() < 30000) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        }
+        sender.join();
+        return result;
+    }
+};
+
+TEST_F(ListenerTest, HandlerRunsOnTheListenersThreadAndClosingRemovesTheEndpoint) {
+    auto listener = std::make_unique<RefreshListener>();
+    ASSERT_TRUE(listener->Listen(listenFolder()));
+    const QString endpoint = QString::fromStdString(listener->endpointPath());
+    EXPECT_TRUE(QFile::exists(endpoint));
+
+    QStringList names;
+    bool onOwnThread = true;
+    const auto owner = std::this_thread::get_id();
+    QObject::connect(listener.get(), &RefreshListener::refreshRequested, [&](const QString& name) {
+        names << name;
+        onOwnThread = onOwnThread && std::this_thread::get_id() == owner;
+    });
+    EXPECT_EQ(BroadcastWhileServing(kRefreshOptionsMessage, listenFolder()), 1);
+    EXPECT_EQ(BroadcastWhileServing(kRefreshEventsMessage, listenFolder()), 1);
+    EXPECT_EQ(names, QStringList({kRefreshOptionsMessage, kRefreshEventsMessage}));
+    EXPECT_TRUE(onOwnThread);
+
+    listener.reset();
+    EXPECT_FALSE(QFile::exists(endpoint));
+}
+
+}  // namespace
+}  // namespace tarnwick
