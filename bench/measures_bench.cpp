@@ -10,12 +10,14 @@
 #include <cstdlib>
 #include <new>
 #include <string>
+#include <vector>
 
 namespace {
 std::atomic<long long> allocations{0};
 }  // namespace
 
-void* operator new(std::size_t size) {
+// Out of line, so the compiler sees matching new and delete calls rather than malloc and free.
+[[gnu::noinline]] void* operator new(std::size_t size) {
     allocations.fetch_add(1, std::memory_order_relaxed);
     if (void* p = std::malloc(size == 0 ? 1 : size)) {
         return p;
@@ -25,16 +27,16 @@ void* operator new(std::size_t size) {
 void* operator new[](std::size_t size) {
     return operator new(size);
 }
-void operator delete(void* p) noexcept {
+[[gnu::noinline]] void operator delete(void* p) noexcept {
     std::free(p);
 }
-void operator delete[](void* p) noexcept {
+[[gnu::noinline]] void operator delete[](void* p) noexcept {
     std::free(p);
 }
-void operator delete(void* p, std::size_t) noexcept {
+[[gnu::noinline]] void operator delete(void* p, std::size_t) noexcept {
     std::free(p);
 }
-void operator delete[](void* p, std::size_t) noexcept {
+[[gnu::noinline]] void operator delete[](void* p, std::size_t) noexcept {
     std::free(p);
 }
 
@@ -103,6 +105,16 @@ void BM_InfoHintText(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_InfoHintText);
+
+// The counter itself: one vector a call must read 1.
+void BM_CounterCheck(benchmark::State& state) {
+    AllocationCount count(state);
+    for (auto _ : state) {
+        std::vector<int> block(64);
+        benchmark::DoNotOptimize(block.data());
+    }
+}
+BENCHMARK(BM_CounterCheck);
 
 }  // namespace
 

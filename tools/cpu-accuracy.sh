@@ -14,8 +14,11 @@ if ! command -v vmstat >/dev/null; then
   exit 1
 fi
 [ -f "$build/build.ninja" ] || cmake -S . -B "$build" -G Ninja >/dev/null
-cmake --build "$build" --target cpu_probe >/dev/null
 probe="$build/bin/cpu_probe"
+if ! cmake --build "$build" --target cpu_probe >"$build/cpu_probe.log" 2>&1; then
+  [ -x "$probe" ] || { cat "$build/cpu_probe.log" >&2; exit 1; }
+  echo "(build failed, see $build/cpu_probe.log; measuring with the probe built before)"
+fi
 echo "processors: $(nproc)"
 
 work=$(mktemp -d)
