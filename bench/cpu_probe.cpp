@@ -26,7 +26,7 @@ int main(int argc, char** argv) {
     const int seconds = argc > 1 ? std::atoi(argv[1]) : 10;
     tarnwick::platform::LinuxProcessorFigures processor;
     tarnwick::platform::LinuxProcessPriority priority;
-    tarnwick::UseCpu sampler(processor, priority, tarnwick::kPlatformNT);
+    tarnwick::UseCpu sampler(processor, priority, tarnwick::kPlatformNt);
     if (!sampler.InitCPUUsage()) {
         std::fprintf(stderr, "cpu_probe: cannot read the idle time\n");
         return 1;

@@ -64,7 +64,7 @@ private:
 void BM_GetCPUUsage(benchmark::State& state) {
     LinuxProcessorFigures processor;
     LinuxProcessPriority priority;
-    tarnwick::UseCpu sampler(processor, priority, tarnwick::kPlatformNT);
+    tarnwick::UseCpu sampler(processor, priority, tarnwick::kPlatformNt);
     sampler.InitCPUUsage();
     {
         AllocationCount count(state);

@@ -34,7 +34,7 @@ UseCpu::UseCpu(platform::ProcessorFigures& processor, platform::ProcessPriority&
     : processor_(processor), priority_(priority), platform_(platformNumber) {}
 
 bool UseCpu::InitCPUUsage() {
-    if (platform_ != kPlatformNT) {
+    if (platform_ != kPlatformNt) {
         return true;
     }
     lastTick_ = processor_.TickCount();
@@ -55,7 +55,7 @@ std::int32_t UseCpu::GetCPUUsage() {
         // when its reads fail.
         return 100;
     }
-    if (platform_ != kPlatformNT) {
+    if (platform_ != kPlatformNt) {
         return 100;
     }
     if (!sampling_) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/platform_id.h"
 #include "platform/figures.h"
 
 #include <cstdint>
@@ -12,11 +13,6 @@ struct CpuFigures {
     std::int32_t CPUUsage = 0;  // percent, 0..100, refreshed every 100 ms
     std::int32_t CPUSpeed = 0;  // whole MHz, measured once at start-up
 };
-
-// Platform numbers of GetPlatform.
-constexpr int kPlatformWin32s = 1;
-constexpr int kPlatformWindows9x = 2;
-constexpr int kPlatformNT = 3;
 
 // A load as the monitor keeps it: below 0 reads 0, above 100 reads 100.
 std::int32_t ClampLoad(std::int32_t load);

@@ -135,7 +135,7 @@ TEST(LinuxProcessPriority, LoweringIsAllowedAndReadBackHonestly) {
 TEST(LiveFigures, LoadAndMemoryOfThisMachine) {
     LinuxProcessorFigures processor;
     LinuxProcessPriority priority;
-    UseCpu sampler(processor, priority, kPlatformNT);
+    UseCpu sampler(processor, priority, kPlatformNt);
     ASSERT_TRUE(sampler.InitCPUUsage());
     for (int i = 0; i < 3; ++i) {
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
@@ -178,7 +178,7 @@ TEST(LiveFigures, LoadAndMemoryOfThisMachine) {
 TEST(LiveFigures, ProcessorSpeedOfThisMachine) {
     LinuxProcessorFigures processor;
     LinuxProcessPriority priority;
-    UseCpu sampler(processor, priority, kPlatformNT);
+    UseCpu sampler(processor, priority, kPlatformNt);
     const int niceBefore = getpriority(PRIO_PROCESS, 0);
     sampler.TakeCPUSpeed();
     EXPECT_GT(sampler.Figures().CPUSpeed, 100);

@@ -16,7 +16,7 @@ class UseCpuLoad : public ::testing::Test {
 protected:
     FakeProcessor processor;
     FakePriority priority;
-    UseCpu sampler{processor, priority, kPlatformNT};
+    UseCpu sampler{processor, priority, kPlatformNt};
 
     void SetUp() override {
         processor.tick = 5000;
@@ -104,7 +104,7 @@ TEST(UseCpu, UnreadableIdleTimeAtStartLeavesLoadAtZero) {
     FakeProcessor processor;
     FakePriority priority;
     processor.idleReadable = false;
-    UseCpu sampler(processor, priority, kPlatformNT);
+    UseCpu sampler(processor, priority, kPlatformNt);
     EXPECT_FALSE(sampler.InitCPUUsage());
     processor.tick += 100;
     EXPECT_EQ(sampler.GetCPUUsage(), 0);
@@ -127,7 +127,7 @@ TEST(UseCpu, OtherPlatformsReadFullLoad) {
 TEST(UseCpu, SpeedFromTheCounterOverHalfASecond) {
     FakeProcessor processor;
     FakePriority priority;
-    UseCpu sampler(processor, priority, kPlatformNT);
+    UseCpu sampler(processor, priority, kPlatformNt);
     processor.counterReadings = {1000000000, 1000000000 + 1048018500};
     EXPECT_DOUBLE_EQ(sampler.GetCPUSpeed(), 2096.037);
     const std::vector<std::string> order = {"raise",     "sleep 10", "counter",
@@ -138,7 +138,7 @@ TEST(UseCpu, SpeedFromTheCounterOverHalfASecond) {
 TEST(UseCpu, SpeedUsesTheLowThirtyTwoBitsAndRoundsToEven) {
     FakeProcessor processor;
     FakePriority priority;
-    UseCpu sampler(processor, priority, kPlatformNT);
+    UseCpu sampler(processor, priority, kPlatformNt);
     // 2^32 + 1000250000 cycles: only the low 32 bits count, 2000.5 MHz, which rounds to 2000.
     processor.counterReadings = {0x100, 0x100 + (std::uint64_t{1} << 32) + 1000250000, 0,
                                  1000750000};
@@ -153,7 +153,7 @@ TEST(UseCpu, SpeedWithoutCounterIsTheNominalClock) {
     FakePriority priority;
     processor.hasCounter = false;
     processor.nominal = 1800.5;
-    UseCpu sampler(processor, priority, kPlatformNT);
+    UseCpu sampler(processor, priority, kPlatformNt);
     EXPECT_DOUBLE_EQ(sampler.GetCPUSpeed(), 1800.5);
     EXPECT_TRUE(processor.calls.empty());
 }
@@ -162,7 +162,7 @@ TEST(UseCpu, PriorityLevels) {
     FakeProcessor processor;
     FakePriority priority;
     priority.highestAllowed = 0;  // no privilege to raise
-    UseCpu sampler(processor, priority, kPlatformNT);
+    UseCpu sampler(processor, priority, kPlatformNt);
 
     EXPECT_EQ(sampler.SetPriority(-1), -1);
     EXPECT_EQ(sampler.SetPriority(0), 0);
