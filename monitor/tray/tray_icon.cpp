@@ -1,0 +1,68 @@
+#include "monitor/tray/tray_icon.h"
+
+#include <QGuiApplication>
+#include <QStyleHints>
+
+namespace tarnwick {
+
+QtTrayIcon::QtTrayIcon(QObject* parent, int clickDelayMs) : TrayIcon(parent), icon_(this) {
+    clickTimer_.setSingleShot(true);
+    clickTimer_.setInterval(clickDelayMs >= 0
+                                ? clickDelayMs
+                                : QGuiApplication::styleHints()->mouseDoubleClickInterval());
+    connect(&clickTimer_, &QTimer::timeout, this, &TrayIcon::LeftClicked);
+    connect(&icon_, &QSystemTrayIcon::activated, this, &QtTrayIcon::OnActivated);
+}
+
+QtTrayIcon::~QtTrayIcon() {
+    icon_.hide();
+}
+
+void QtTrayIcon::TrayIconAdd(const QIcon& picture, const QString& tip) {
+    SetPictureAndTip(picture, tip);
+    icon_.show();
+}
+
+void QtTrayIcon::TrayIconModify(const QIcon& picture, const QString& tip) {
+    SetPictureAndTip(picture, tip);
+}
+
+void QtTrayIcon::TrayIconDelete() {
+    clickTimer_.stop();
+    icon_.hide();
+}
+
+void QtTrayIcon::SetPictureAndTip(const QIcon& picture, const QString& tip) {
+    // The timer modifies the icon twice a second all day, mostly with the picture it already
+    // shows. Handing the same picture to the tray host again costs it a redraw (and on some
+    // desktops a message with all the pixels), so only real changes go out.
+    const qint64 key = picture.cacheKey();
+    if (!hasPicture_ || key != pictureKey_) {
+        icon_.setIcon(picture);
+        pictureKey_ = key;
+        hasPicture_ = true;
+    }
+    if (icon_.toolTip() != tip) {
+        icon_.setToolTip(tip);
+    }
+}
+
+void QtTrayIcon::OnActivated(QSystemTrayIcon::ActivationReason reason) {
+    switch (reason) {
+        case QSystemTrayIcon::Trigger:
+            clickTimer_.start();
+            break;
+        case QSystemTrayIcon::DoubleClick:
+            clickTimer_.stop();
+            emit DoubleClicked();
+            break;
+        case QSystemTrayIcon::Context:
+            clickTimer_.stop();
+            emit RightClicked();
+            break;
+        default:
+            break;
+    }
+}
+
+}  // namespace tarnwick
