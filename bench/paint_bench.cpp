@@ -1,0 +1,107 @@
+// Cost of one paint of the built-in look's gauge and diagram on a window-sized image, and of
+// one diagram sample.
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+
+#include <benchmark/benchmark.h>
+
+#include <vector>
+
+#include "monitor/paint/history.h"
+#include "monitor/paint/indicators.h"
+#include "monitor/paint/text.h"
+
+namespace {
+
+using tarnwick::IndicatorLook;
+
+IndicatorLook BuiltInLook(int y2) {
+    IndicatorLook look;
+    look.X1 = 1;
+    look.Y1 = 1;
+    look.X2 = 48;
+    look.Y2 = y2;
+    look.GroundColor = QColor(255, 128, 192);
+    look.ProgressColor = QColor(121, 121, 255);
+    look.Font = tarnwick::FontSpec{QStringLiteral("DejaVu Sans"), 8, Qt::white};
+    return look;
+}
+
+IndicatorLook PictureLook(int y2) {
+    IndicatorLook look = BuiltInLook(y2);
+    look.Graphic = true;
+    look.GroundPicture = QImage(48, y2, QImage::Format_RGB32);
+    look.GroundPicture.fill(QColor(40, 40, 40));
+    look.ProgressPicture = QImage(48, y2, QImage::Format_RGB32);
+    look.ProgressPicture.fill(QColor(0, 200, 0));
+    return look;
+}
+
+QImage WindowImage() {
+    QImage image(50, 39, QImage::Format_RGB32);
+    image.setDotsPerMeterX(tarnwick::kDotsPerMetre96Dpi);
+    image.setDotsPerMeterY(tarnwick::kDotsPerMetre96Dpi);
+    image.fill(Qt::black);
+    return image;
+}
+
+std::vector<std::uint8_t> Samples() {
+    std::vector<std::uint8_t> history(48);
+    for (std::size_t i = 0; i < history.size(); ++i) {
+        history[i] = static_cast<std::uint8_t>((i * 37) % 101);
+    }
+    return history;
+}
+
+void BM_Gauge(benchmark::State& state, bool graphic, bool text) {
+    const IndicatorLook look = graphic ? PictureLook(18) : BuiltInLook(18);
+    QImage image = WindowImage();
+    QPainter painter(&image);
+    int value = 0;
+    for (auto _ : state) {
+        tarnwick::PaintGauge(painter, look, value, QStringLiteral("42%"), text);
+        value = (value + 7) % 101;
+    }
+}
+
+void BM_Diagram(benchmark::State& state, bool graphic, bool text) {
+    const IndicatorLook look = graphic ? PictureLook(37) : BuiltInLook(37);
+    const std::vector<std::uint8_t> history = Samples();
+    QImage image = WindowImage();
+    QPainter painter(&image);
+    for (auto _ : state) {
+        tarnwick::PaintDiagram(painter, look, history.data(), 48, QStringLiteral("42%"), text);
+    }
+}
+
+void BM_PushSample(benchmark::State& state) {
+    tarnwick::DiagramHistory history;
+    history.ResizeHistories(48);
+    int value = 0;
+    for (auto _ : state) {
+        history.PushSample(value);
+        value = (value + 7) % 101;
+        benchmark::DoNotOptimize(history.LiveHistory().data());
+    }
+}
+
+BENCHMARK_CAPTURE(BM_Gauge, colour, false, false);
+BENCHMARK_CAPTURE(BM_Gauge, colour_text, false, true);
+BENCHMARK_CAPTURE(BM_Gauge, picture_text, true, true);
+BENCHMARK_CAPTURE(BM_Diagram, colour, false, false);
+BENCHMARK_CAPTURE(BM_Diagram, colour_text, false, true);
+BENCHMARK_CAPTURE(BM_Diagram, picture_text, true, true);
+BENCHMARK(BM_PushSample);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // Text needs the font database; no display is needed.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
