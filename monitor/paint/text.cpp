@@ -21,17 +21,18 @@ int KnownAngle(int angle) {
 
 }  // namespace
 
-QFont MakeFont(const FontSpec& spec, int dotsPerInch) {
-    QFont font(spec.name);
+QFont MakeFont(const FontSpec& skinFont, int dotsPerInch) {
+    QFont font(skinFont.name);
     // A negative size is a height in the skin's terms; its magnitude is what the user meant.
-    const long double points = spec.pointSize < 0 ? -static_cast<long double>(spec.pointSize)
-                                                  : static_cast<long double>(spec.pointSize);
+    const long double points = skinFont.pointSize < 0
+                                   ? -static_cast<long double>(skinFont.pointSize)
+                                   : static_cast<long double>(skinFont.pointSize);
     const auto pixels = RoundHalfEven(points * dotsPerInch / 72);
     font.setPixelSize(static_cast<int>(std::clamp<std::int64_t>(pixels, 1, 1000)));
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
-    font.setUnderline(spec.underline);
-    font.setStrikeOut(spec.strikeout);
+    font.setBold(skinFont.bold);
+    font.setItalic(skinFont.italic);
+    font.setUnderline(skinFont.underline);
+    font.setStrikeOut(skinFont.strikeout);
     return font;
 }
 

@@ -20,8 +20,8 @@ constexpr int kDotsPerMetre96Dpi = 3780;
 // device's dots per inch over 72, rounded (8 pt at 96 dpi gives 11 px), at least 1 and at
 // most 1000. Whole pixels keep the text's metrics, and so its place, the same on every run
 // instead of depending on fractional glyph scaling. The colour is not part of a QFont; the
-// painting takes it from spec.color as the pen.
-QFont MakeFont(const FontSpec& spec, int dotsPerInch);
+// painting takes it from skinFont.color as the pen.
+QFont MakeFont(const FontSpec& skinFont, int dotsPerInch);
 
 // Where a text of w x h pixels starts so that it stands centred in the rectangle (left, top,
 // right, bottom) at the angle 0, 90, 180 or 270 (any other angle is taken as 0). The point
