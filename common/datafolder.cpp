@@ -19,7 +19,8 @@ std::string Environment(const char* name) {
 std::string HomeFolder() {
     std::string home = Environment("HOME");
     if (home.empty()) {
-        if (const passwd* entry = getpwuid(getuid()); entry != nullptr && entry->pw_dir != nullptr) {
+        if (const passwd* entry = getpwuid(getuid());
+            entry != nullptr && entry->pw_dir != nullptr) {
             home = entry->pw_dir;
         }
     }
@@ -60,8 +61,12 @@ void EnsureDataFolder() {
     platform::MakeDirectory(folder);
 }
 
-std::string SettingsFilePath() { return GetDataFolder() + "tarnwick.cfg"; }
+std::string SettingsFilePath() {
+    return GetDataFolder() + "tarnwick.cfg";
+}
 
-std::string EventsFilePath() { return GetDataFolder() + "events.cfg"; }
+std::string EventsFilePath() {
+    return GetDataFolder() + "events.cfg";
+}
 
 }  // namespace tarnwick

@@ -27,7 +27,9 @@ std::int64_t RoundHalfEven(long double value) {
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 int HexDigit(char c) {
     if (IsDigit(c)) {

@@ -11,7 +11,9 @@ namespace {
 
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\v' || c == '\f';
+}
 
 std::string_view Trim(std::string_view text) {
     while (!text.empty() && IsBlank(text.front())) {
@@ -23,7 +25,9 @@ std::string_view Trim(std::string_view text) {
     return text;
 }
 
-char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char LowerAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 std::string Lower(std::string_view text) {
     std::string result(text);
@@ -226,8 +230,9 @@ std::vector<std::string> ProfileText::Keys(std::string_view section) const {
             continue;
         }
         const std::string_view name = Trim(text.substr(0, *equals));
-        if (std::none_of(names.begin(), names.end(),
-                         [&](const std::string& known) { return EqualsIgnoringCase(known, name); })) {
+        if (std::none_of(names.begin(), names.end(), [&](const std::string& known) {
+                return EqualsIgnoringCase(known, name);
+            })) {
             names.emplace_back(name);
         }
     }
@@ -238,7 +243,8 @@ void ProfileText::InsertLine(std::size_t at, std::string text) {
     if (at > 0 && lines_[at - 1].end.empty()) {
         lines_[at - 1].end = newline_;  // the old last line had no line end
     }
-    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), Line{std::move(text), newline_});
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at),
+                  Line{std::move(text), newline_});
     Changed();
 }
 

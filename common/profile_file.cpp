@@ -7,7 +7,9 @@ namespace tarnwick {
 
 namespace {
 
-char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char LowerAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 std::size_t FindIgnoringCase(std::string_view text, std::string_view what, std::size_t from) {
     for (std::size_t i = from; i + what.size() <= text.size(); ++i) {

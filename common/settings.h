@@ -10,9 +10,9 @@ namespace tarnwick {
 
 // One indicator place: [indicator1], [indicator2] or [indicator3] (the diagram).
 struct IndicatorSettings {
-    std::uint8_t type = 1;     // measure number 1..16
-    std::int32_t time = 500;   // update interval, ms
-    bool visible = true;       // the value is shown as text
+    std::uint8_t type = 1;    // measure number 1..16
+    std::int32_t time = 500;  // update interval, ms
+    bool visible = true;      // the value is shown as text
 };
 
 // Every key of tarnwick.cfg. The two programs read the file with different defaults and
@@ -33,8 +33,8 @@ struct Settings {
     bool snap = true;
     std::int32_t snapvalue = 8;
     std::int32_t transparent = 0;
-    bool visible = true;      // the window is shown at start-up
-    std::uint8_t icons = 0;   // tray icon: 0 none, 1 processor .. 4 virtual memory
+    bool visible = true;     // the window is shown at start-up
+    std::uint8_t icons = 0;  // tray icon: 0 none, 1 processor .. 4 virtual memory
     std::int32_t iconstime = 500;
     // [skins]
     std::string skinpath;  // empty: the program's folder + "skins/"

@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev libqt6dbus6 libasound2-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format
-  xvfb xauth trayer xdotool x11-utils x11-apps imagemagick desktop-file-utils
+  xvfb xauth trayer xdotool x11-utils x11-apps imagemagick desktop-file-utils libglib2.0-bin
 )
 
 missing=()

@@ -60,8 +60,8 @@ TEST(ProfileInteger, DecimalHexAndDollarForms) {
 }
 
 TEST(ProfileInteger, EverythingElseGivesNothing) {
-    for (const char* text : {"", "0x", "$", "-", "12a", "1 2", "yes", "2147483648",
-                             "-2147483649", "0x80000000", "99999999999999999999999"}) {
+    for (const char* text : {"", "0x", "$", "-", "12a", "1 2", "yes", "2147483648", "-2147483649",
+                             "0x80000000", "99999999999999999999999"}) {
         EXPECT_FALSE(ParseProfileInteger(text).has_value()) << text;
     }
 }

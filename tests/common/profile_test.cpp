@@ -96,9 +96,9 @@ TEST(ProfileWrite, ReplacesInPlaceKeepingTheRestOfTheLine) {
 }
 
 TEST(ProfileWrite, AppendsAtTheEndOfItsSection) {
-    EXPECT_EQ(Edited("[a]\nx=1\n\n[b]\ny=2\n",
-                     [](ProfileText& f) { WriteString(f, "a", "z", "3"); }),
-              "[a]\nx=1\nz=3\n\n[b]\ny=2\n");
+    EXPECT_EQ(
+        Edited("[a]\nx=1\n\n[b]\ny=2\n", [](ProfileText& f) { WriteString(f, "a", "z", "3"); }),
+        "[a]\nx=1\nz=3\n\n[b]\ny=2\n");
     EXPECT_EQ(Edited("[a]\nx=1", [](ProfileText& f) { WriteString(f, "a", "z", "3"); }),
               "[a]\nx=1\nz=3\n");
 }
@@ -106,17 +106,20 @@ TEST(ProfileWrite, AppendsAtTheEndOfItsSection) {
 TEST(ProfileWrite, CreatesTheSectionAtTheEndInTheFilesLineEnds) {
     EXPECT_EQ(Edited("", [](ProfileText& f) { WriteBool(f, "main", "popup", true); }),
               "[main]\npopup=1\n");
-    EXPECT_EQ(Edited("; settings\r\n[a]\r\nx=1",
-                     [](ProfileText& f) { WriteBool(f, "b", "y", false); }),
-              "; settings\r\n[a]\r\nx=1\r\n[b]\r\ny=0\r\n");
-    EXPECT_EQ(Edited("\xEF\xBB\xBF[a]\rx=1\r", [](ProfileText& f) { WriteString(f, "a", "y", ""); }),
-              "\xEF\xBB\xBF[a]\rx=1\ry=\r");
+    EXPECT_EQ(
+        Edited("; settings\r\n[a]\r\nx=1", [](ProfileText& f) { WriteBool(f, "b", "y", false); }),
+        "; settings\r\n[a]\r\nx=1\r\n[b]\r\ny=0\r\n");
+    EXPECT_EQ(
+        Edited("\xEF\xBB\xBF[a]\rx=1\r", [](ProfileText& f) { WriteString(f, "a", "y", ""); }),
+        "\xEF\xBB\xBF[a]\rx=1\ry=\r");
 }
 
 TEST(ProfileWrite, KeepsEveryOtherLineByteForByte) {
     const std::string text =
-        "junk without equals\r\n[s]\n\tk = old ; not a comment\r; c=1\n[S]\nk=dup\r\n\x01\x02\xff=\xfe\n";
-    const std::string edited = Edited(text, [](ProfileText& f) { WriteString(f, "s", "k", "new"); });
+        "junk without equals\r\n[s]\n\tk = old ; not a comment\r; "
+        "c=1\n[S]\nk=dup\r\n\x01\x02\xff=\xfe\n";
+    const std::string edited =
+        Edited(text, [](ProfileText& f) { WriteString(f, "s", "k", "new"); });
     EXPECT_EQ(edited,
               "junk without equals\r\n[s]\n\tk = new\r; c=1\n[S]\nk=dup\r\n\x01\x02\xff=\xfe\n");
 }

@@ -6,8 +6,8 @@
 #include <cstdlib>
 
 #include "common/config.h"
-#include "common/errors.h"
 #include "common/datafolder.h"
+#include "common/errors.h"
 #include "common/profile_file.h"
 #include "temp_folder.h"
 
@@ -16,7 +16,9 @@ namespace {
 
 using testing::TempFolder;
 
-Settings Monitor(const std::string& text) { return ReadMonitorSettings(ProfileText::Parse(text)); }
+Settings Monitor(const std::string& text) {
+    return ReadMonitorSettings(ProfileText::Parse(text));
+}
 Settings Program(const std::string& text) {
     return ReadSettingsProgramSettings(ProfileText::Parse(text));
 }
@@ -95,8 +97,8 @@ TEST(SettingsWindow, WithoutATrayIconTheWindowIsAlwaysShown) {
 
 TEST(SettingsEncodings, TruthValuesAsIntegers) {
     EXPECT_TRUE(Monitor("[main]\nonecopy=0x1").onecopy);
-    EXPECT_TRUE(Monitor("[main]\nonecopy=yes").onecopy);    // the monitor's default
-    EXPECT_FALSE(Program("[main]\nonecopy=yes").onecopy);   // the program's default
+    EXPECT_TRUE(Monitor("[main]\nonecopy=yes").onecopy);   // the monitor's default
+    EXPECT_FALSE(Program("[main]\nonecopy=yes").onecopy);  // the program's default
     EXPECT_TRUE(Program("[skins]\nrandom=-1").random);
 }
 

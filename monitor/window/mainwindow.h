@@ -1,0 +1,148 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <QTimer>
+#include <QWidget>
+
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "common/settings.h"
+#include "monitor/measures.h"
+#include "monitor/paint/history.h"
+#include "monitor/skin/look.h"
+#include "monitor/skin/skin_list.h"
+#include "monitor/tray/tray_icon.h"
+#include "monitor/tray/tray_pictures.h"
+#include "monitor/usecpu.h"
+#include "monitor/window/menus.h"
+
+class QAction;
+
+namespace tarnwick {
+
+class Desktop;
+class RefreshListener;
+
+// What the monitor window needs from the system, so tests hand it fakes.
+struct MonitorServices {
+    platform::ProcessorFigures* processor = nullptr;
+    platform::MemoryFigures* memory = nullptr;
+    platform::ProcessPriority* priority = nullptr;
+    TrayIcon* tray = nullptr;
+    Desktop* desktop = nullptr;
+    std::string programFolder;    // ends with "/": the settings program and skins/ lie there
+    std::string autostartFolder;  // empty: the user's own
+    std::string runtimeFolder;    // refresh endpoint; empty: the user's own
+    bool listenForRefresh = true;
+};
+
+// The monitor window: two gauges or one diagram, the tray icon, the menus and the timers.
+class TfrMain : public QWidget {
+    Q_OBJECT
+public:
+    explicit TfrMain(const MonitorServices& services, QWidget* parent = nullptr);
+    ~TfrMain() override;
+
+    // The start-up sequence; the caller shows the window afterwards when ShowMainWindow().
+    void FormCreate();
+    bool ShowMainWindow() const { return options_.visible; }
+
+    // The reloads the settings program asks for, and the "&Update settings" item.
+    void ReloadSettings();
+    void RefreshEvents();
+    // Starts the settings program with an optional command word ("about", "skineditor",
+    // "eventseditor"); an error box when it is not beside the monitor.
+    void StartSettingsProgram(const QString& word = QString());
+    // The close-time batch; the error box when it cannot be written.
+    void SaveOpt();
+
+    // For tests and the events engine: what the window holds.
+    const Settings& Options() const { return options_; }
+    const SkinLook& Look() const { return look_; }
+    const QImage& Canvas() const { return canvas_; }
+    const std::vector<SkinEntry>& Skins() const { return skins_; }
+    const DiagramHistory& History() const { return history_; }
+    Measures& measures() { return *measures_; }
+    const CpuFigures& Cpu() const { return cpu_->Figures(); }
+    QTimer& timer(const char* name);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    struct Indicator {
+        bool suspended = false;
+        int frozenValue = 0;
+        QString frozenText;
+    };
+
+    void LoadOpt(bool reload);
+    void ApplyTrayMeasure(int newMeasure, bool reload);
+    void CheckOnly(const QString& name, bool checked);
+    void CheckIntervalItem(const QString& prefix, const QString& suffix, int interval);
+    void KeepOnScreen();
+    void ConnectMenus();
+
+    // Skins
+    void SkinList();
+    void LoadSkin();
+    void ApplyLook();
+    void SkinMenuClick(int index);
+    void pmRandomSkinClick();
+
+    // Painting into the canvas, which paintEvent copies to the screen.
+    void PaintOpt(int indicator);
+    void PaintOpt3();
+    void PaintOpt3Time();
+    void FormPaint();
+    void ClearCanvas();
+    void Measure(int indicator, int& value, QString& text);
+
+    // Tray
+    void TrayIconAdd(int measure);
+    void TrayIconModify(int measure);
+    void TrayIconDelete();
+    void IconsTimerTimer();
+    void pmIconClick(int measure);
+    void pmIconsSpeedClick(int interval);
+    void pmMinClick();
+    void TrayLeftClick();
+    void TrayRightClick();
+
+    void WriteOrReport(const std::function<void()>& write);
+    void FormClose();
+
+    MonitorServices services_;
+    std::unique_ptr<UseCpu> cpu_;
+    std::unique_ptr<Measures> measures_;
+    std::unique_ptr<RefreshListener> refresh_;
+    MonitorMenus menus_;
+    Settings options_;
+    std::array<Indicator, 3> indicators_;
+    SkinLook look_;
+    std::vector<SkinEntry> skins_;
+    std::vector<QAction*> skinItems_;
+    TrayPictures trayPictures_;
+    int trayShown_ = 0;  // the measure the tray icon shows now; 0 while there is none
+    DiagramHistory history_;
+    QImage canvas_;
+    bool closed_ = false;
+    std::string measureText_;  // reused by every measure, so ticks do not allocate it anew
+
+    QTimer TaktTimer_;
+    QTimer Timer1_;
+    QTimer Timer2_;
+    QTimer Timer3_;
+    QTimer EventsTimer_;
+    QTimer IconsTimer_;
+};
+
+}  // namespace tarnwick

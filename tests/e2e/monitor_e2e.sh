@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# The real monitor on a private X server with a tray host:
+#   - the window appears at (100, 100) with the built-in size;
+#   - a second copy with onecopy=1 ends at once with code 0;
+#   - a refresh broadcast after changing mode in the file switches the display mode;
+#   - closing the program (the session's SIGTERM) writes x, y and [main] visible.
+# Usage: monitor_e2e.sh <Tarnwick> <refresh_tool> <source folder>
+set -euo pipefail
+monitor=$1
+refresh=$2
+source "$3/tools/xsession.sh"
+
+work=$(mktemp -d)
+export HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run
+mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+cfg=$XDG_CONFIG_HOME/tarnwick/tarnwick.cfg
+pid=""
+cleanup() {
+  [ -n "$pid" ] && kill -9 "$pid" 2>/dev/null
+  stop_private_display
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+start_private_display
+# Start on the built-in look: an empty skin folder.
+mkdir -p "$work/noskins" "$XDG_CONFIG_HOME/tarnwick"
+printf '[skins]\nskinpath=%s/noskins/\n' "$work" >"$cfg"
+
+"$monitor" &
+pid=$!
+window=""
+for _ in $(seq 100); do
+  window=$(xdotool search --onlyvisible --name '^Tarnwick$' 2>/dev/null | head -n1 || true)
+  [ -n "$window" ] && break
+  sleep 0.1
+done
+[ -n "$window" ] || fail "no monitor window appeared"
+sleep 0.5
+geometry=$(xwininfo -id "$window")
+x=$(awk '/Absolute upper-left X/ {print $4}' <<<"$geometry")
+y=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$geometry")
+w=$(awk '/Width:/ {print $2}' <<<"$geometry")
+h=$(awk '/Height:/ {print $2}' <<<"$geometry")
+[ "$x,$y" = "100,100" ] || fail "window at $x,$y, expected 100,100"
+[ "$w"x"$h" = "50x39" ] || fail "window is ${w}x$h, expected the built-in 50x39"
+echo "ok: window at 100,100, 50x39"
+
+# Between the two gauges of the built-in look lies one row of background; the diagram covers it.
+pixel() {
+  import -window "$window" "$work/shot.png" 2>/dev/null
+  convert "$work/shot.png" -format '%[fx:int(255*p{25,19}.r)],%[fx:int(255*p{25,19}.g)],%[fx:int(255*p{25,19}.b)]' info:
+}
+[ "$(pixel)" = "0,0,0" ] || fail "two-indicator mode expected, pixel is $(pixel)"
+
+printf '[main]\nonecopy=1\n' >>"$cfg"
+set +e
+timeout 10 "$monitor"
+code=$?
+set -e
+[ $code -eq 0 ] || fail "second copy ended with $code"
+kill -0 "$pid" || fail "the first copy ended"
+echo "ok: second copy ended at once with 0"
+
+sed -i 's/^\[main\]$/[main]\nmode=1/' "$cfg"
+handled=$("$refresh" TarnwickRefreshOptions)
+[ "$handled" = "1" ] || fail "$handled monitors handled the refresh"
+sleep 0.3
+[ "$(pixel)" != "0,0,0" ] || fail "the refresh did not switch to the diagram"
+echo "ok: refresh switched to one diagram"
+
+kill -TERM "$pid"
+wait "$pid" || fail "monitor ended with $?"
+pid=""
+main_keys=$(awk '/^\[/ {section=$0} section=="[main]"' "$cfg")
+grep -qx 'x=100' <<<"$main_keys" && grep -qx 'y=100' <<<"$main_keys" &&
+  grep -qx 'visible=1' <<<"$main_keys" || fail "close did not write x, y and visible: $(cat "$cfg")"
+echo "ok: closing wrote x, y and visible"

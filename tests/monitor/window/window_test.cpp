@@ -1,0 +1,323 @@
+// The monitor window driven through its menus and timers, offscreen, with fake figures, a
+// recording tray icon and a recording desktop, against real settings files in a temp folder.
+#include "monitor/window/mainwindow.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cstdlib>
+#include <memory>
+
+#include "../fakes.h"
+#include "../tray/recording_tray_icon.h"
+#include "common/profile_file.h"
+#include "monitor/window/dialogs.h"
+#include "monitor/window/menus.h"
+
+namespace tarnwick {
+namespace {
+
+class RecordingDesktop : public Desktop {
+public:
+    QStringList errors;
+    QStringList messages;
+    QStringList started;
+    void ShowError(const QString& text) override { errors << text; }
+    void ShowMessage(const QString& caption, const QString& text) override {
+        messages << caption + QLatin1Char('|') + text;
+    }
+    bool StartProgram(const QString& program, const QStringList& arguments) override {
+        started << (QStringList{program} + arguments).join(QLatin1Char(' '));
+        return true;
+    }
+    bool OpenUrl(const QString& url) override {
+        started << url;
+        return true;
+    }
+};
+
+constexpr std::int64_t kMB = 1024 * 1024;
+
+// One tick of a window timer, as if its interval had passed.
+void Tick(QTimer& timer) {
+    QMetaObject::invokeMethod(&timer, "timeout");
+}
+
+class MonitorWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir_.isValid());
+        setenv("XDG_CONFIG_HOME", Path("config").c_str(), 1);
+        QDir(dir_.path()).mkpath(QStringLiteral("config"));
+        QDir(dir_.path()).mkpath(QStringLiteral("program/skins"));
+        processor_.hasCounter = false;
+        processor_.nominal = 2000;
+        memory_.status = {512 * kMB, 256 * kMB, 1024 * kMB, 768 * kMB, 2048 * kMB, 2048 * kMB};
+        services_.processor = &processor_;
+        services_.memory = &memory_;
+        services_.priority = &priority_;
+        services_.tray = &tray_;
+        services_.desktop = &desktop_;
+        services_.programFolder = Path("program/");
+        services_.autostartFolder = Path("autostart/");
+        services_.listenForRefresh = false;
+    }
+    void TearDown() override {
+        window_.reset();
+        unsetenv("XDG_CONFIG_HOME");
+    }
+
+    std::string Path(const std::string& name) const {
+        return dir_.path().toStdString() + "/" + name;
+    }
+    std::string SettingsPath() const { return Path("config/tarnwick/tarnwick.cfg"); }
+    void WriteSettings(const std::string& text) {
+        QDir(dir_.path()).mkpath(QStringLiteral("config/tarnwick"));
+        QFile file(QString::fromStdString(SettingsPath()));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text.c_str());
+    }
+    std::optional<std::string> Stored(const char* section, const char* key) const {
+        return LoadProfile(SettingsPath()).Get(section, key);
+    }
+
+    TfrMain& Start() {
+        window_ = std::make_unique<TfrMain>(services_);
+        window_->FormCreate();
+        if (window_->ShowMainWindow()) {
+            window_->show();
+        }
+        return *window_;
+    }
+    QAction* Item(const char* name) const {
+        QAction* item = MenuItem(window_.get(), QString::fromLatin1(name));
+        EXPECT_NE(item, nullptr) << name;
+        return item;
+    }
+    void Click(const char* name) { Item(name)->trigger(); }
+
+    QTemporaryDir dir_;
+    testing::FakeProcessor processor_;
+    testing::FakeMemory memory_;
+    testing::FakePriority priority_;
+    testing::RecordingTrayIcon tray_;
+    RecordingDesktop desktop_;
+    MonitorServices services_;
+    std::unique_ptr<TfrMain> window_;
+};
+
+TEST_F(MonitorWindowTest, FirstStartWithoutFilesUsesEveryDefault) {
+    TfrMain& window = Start();
+    EXPECT_TRUE(QDir(QString::fromStdString(Path("config/tarnwick"))).exists());
+    EXPECT_EQ(window.pos(), QPoint(100, 100));
+    EXPECT_EQ(window.size(), QSize(50, 39));  // the built-in look: no skins in the folder
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(window.Cpu().CPUSpeed, 2000);
+    for (const char* name : {"pmOneCopy", "pmMode2", "pm1_1", "pm1_2", "pm1_3", "pm500ms_1",
+                             "pmText_3", "pmPop", "pmDock", "pm0", "pm500icons"}) {
+        EXPECT_TRUE(Item(name)->isChecked()) << name;
+    }
+    for (const char* name : {"pmMode1", "pmInfo", "pmBolt", "pmIcon1", "pmIcon1Tray", "pm10"}) {
+        EXPECT_FALSE(Item(name)->isChecked()) << name;
+    }
+    EXPECT_TRUE(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_FALSE(tray_.Shown());
+    const std::pair<const char*, int> intervals[] = {{"TaktTimer", 100},    {"Timer1", 500},
+                                                     {"Timer2", 500},       {"Timer3", 500},
+                                                     {"EventsTimer", 1000}, {"IconsTimer", 500}};
+    for (const auto& [name, interval] : intervals) {
+        EXPECT_TRUE(window.timer(name).isActive()) << name;
+        EXPECT_EQ(window.timer(name).interval(), interval) << name;
+    }
+}
+
+TEST_F(MonitorWindowTest, StoredSettingsReachTheWindowTimersMenusAndTray) {
+    WriteSettings(
+        "[main]\nmode=1\ntransparent=30\nicons=2\nvisible=0\niconstime=50\nx=-500\ny=40\n"
+        "popup=0\n[indicator2]\ntype=7\ntime=750\nvisible=0\n");
+    TfrMain& window = Start();
+    EXPECT_NEAR(window.windowOpacity(), 178 / 255.0, 0.002);
+    EXPECT_TRUE(Item("pm30")->isChecked());
+    EXPECT_TRUE(Item("pmMode1")->isChecked());
+    EXPECT_TRUE(Item("pm7_2")->isChecked());
+    EXPECT_FALSE(Item("pmText_2")->isChecked());
+    EXPECT_EQ(window.timer("Timer2").interval(), 750);
+    for (const char* name : {"pm200ms_2", "pm500ms_2", "pm1000ms_2", "pm2000ms_2", "pm5000ms_2",
+                             "pm200icons", "pm500icons"}) {
+        EXPECT_FALSE(Item(name)->isChecked()) << name;
+    }
+    EXPECT_EQ(window.timer("IconsTimer").interval(), 100);
+    EXPECT_FALSE(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    // Off the screen to the left: brought back to the edge.
+    EXPECT_EQ(window.pos(), QPoint(0, 40));
+    // Started hidden behind the memory icon.
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(Item("pmMin")->text(), QStringLiteral("&Restore"));
+    EXPECT_EQ(Item("pmMinTray")->text(), QStringLiteral("&Restore"));
+    EXPECT_TRUE(tray_.Shown());
+    EXPECT_EQ(tray_.Tip(), QStringLiteral("Operation memory usage"));
+    EXPECT_TRUE(Item("pmIcon2")->isChecked());
+    EXPECT_TRUE(Item("PmIcon2Tray")->isChecked());
+}
+
+TEST_F(MonitorWindowTest, ReloadAppliesTheFileButNeverMovesTheWindow) {
+    TfrMain& window = Start();
+    WriteSettings("[main]\nx=300\ny=300\nicons=1\nmode=1\n[indicator1]\ntime=2000\n");
+    Click("pmRefreshOpt");
+    EXPECT_EQ(window.pos(), QPoint(100, 100));
+    EXPECT_EQ(window.Options().mode, 1);
+    EXPECT_EQ(window.timer("Timer1").interval(), 2000);
+    EXPECT_TRUE(Item("pm2000ms_1")->isChecked());
+    EXPECT_TRUE(tray_.Shown());
+    EXPECT_EQ(tray_.Tip(), QStringLiteral("Processor usage"));
+    WriteSettings("[main]\nicons=3\n");
+    window.ReloadSettings();
+    EXPECT_EQ(tray_.Calls(), (std::vector<std::string>{"add", "modify"}));  // the same icon
+    EXPECT_EQ(tray_.Tip(), QStringLiteral("Swap file usage"));
+    WriteSettings("[main]\nicons=0\n");
+    window.ReloadSettings();
+    EXPECT_FALSE(tray_.Shown());
+}
+
+TEST_F(MonitorWindowTest, GaugesPaintTheMeasuresIntoTheWindow) {
+    WriteSettings("[indicator1]\ntype=5\nvisible=0\n[indicator2]\ntype=13\nvisible=0\n");
+    TfrMain& window = Start();
+    // Memory half used: columns 1..25 of the built-in gauge (1,1)-(48,18) are progress.
+    const QImage& canvas = window.Canvas();
+    const QRgb progress1 = qRgb(0x79, 0x79, 0xFF);
+    const QRgb ground = qRgb(0xFF, 0x80, 0xC0);
+    EXPECT_EQ(canvas.pixel(1, 1), progress1);
+    EXPECT_EQ(canvas.pixel(25, 18), progress1);
+    EXPECT_EQ(canvas.pixel(26, 10), ground);
+    EXPECT_EQ(canvas.pixel(0, 0), qRgb(0, 0, 0));
+    // Virtual memory unused: indicator 2 is all ground.
+    EXPECT_EQ(canvas.pixel(1, 20), ground);
+    memory_.status.availPhys = 0;
+    Tick(window.timer("Timer1"));
+    EXPECT_EQ(window.Canvas().pixel(48, 10), progress1);
+}
+
+TEST_F(MonitorWindowTest, TheDiagramSamplesInBothModesAndPaintsInItsOwn) {
+    WriteSettings("[indicator3]\ntype=5\n");
+    TfrMain& window = Start();
+    const int length = static_cast<int>(window.History().LiveHistory().size());
+    ASSERT_EQ(length, 48);
+    Tick(window.timer("Timer3"));
+    Tick(window.timer("Timer3"));
+    EXPECT_EQ(window.History().LiveHistory()[47], 50);
+    EXPECT_EQ(window.History().LiveHistory()[46], 50);
+    EXPECT_EQ(window.History().LiveHistory()[45], 0);
+    // Two-indicator mode: the row between the gauges stays background.
+    EXPECT_EQ(window.Canvas().pixel(25, 19), qRgb(0, 0, 0));
+}
+
+TEST_F(MonitorWindowTest, TrayItemsSwitchOneIconAndStoreTheChoice) {
+    TfrMain& window = Start();
+    Click("pmIcon1");
+    EXPECT_TRUE(tray_.Shown());
+    EXPECT_EQ(Stored("main", "icons"), "1");
+    Tick(window.timer("IconsTimer"));
+    EXPECT_EQ(tray_.ShownNumber(), window.Cpu().CPUUsage);
+    Click("pmIcon3Tray");
+    EXPECT_EQ(tray_.Tip(), QStringLiteral("Swap file usage"));
+    EXPECT_TRUE(Item("pmIcon3")->isChecked());
+    EXPECT_FALSE(Item("pmIcon1")->isChecked());
+    Tick(window.timer("IconsTimer"));
+    EXPECT_EQ(tray_.ShownNumber(), 25);  // 256 MB of 1024 MB in use
+    EXPECT_EQ(Stored("main", "icons"), "3");
+    Click("pm2000icons");
+    EXPECT_EQ(window.timer("IconsTimer").interval(), 2000);
+    EXPECT_EQ(Stored("main", "iconstime"), "2000");
+    // The ticked item again removes the icon; a hidden window shows again.
+    Click("pmMin");
+    EXPECT_FALSE(window.isVisible());
+    Click("pmIcon3");
+    EXPECT_FALSE(tray_.Shown());
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(Stored("main", "icons"), "0");
+}
+
+TEST_F(MonitorWindowTest, MinimizeWithoutAnIconTurnsOnTheProcessorIconFirst) {
+    TfrMain& window = Start();
+    Click("pmMin");
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_TRUE(tray_.Shown());
+    EXPECT_EQ(tray_.Tip(), QStringLiteral("Processor usage"));
+    EXPECT_EQ(Stored("main", "icons"), "1");
+    EXPECT_EQ(Item("pmMin")->text(), QStringLiteral("&Restore"));
+    emit tray_.DoubleClicked();
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(Item("pmMinTray")->text(), QStringLiteral("&Minimize"));
+}
+
+TEST_F(MonitorWindowTest, SettingsProgramStartsBesideTheMonitorOrAnErrorShows) {
+    Start();
+    Click("About");
+    ASSERT_EQ(desktop_.messages.size(), 1);
+    EXPECT_TRUE(desktop_.messages[0].startsWith(QStringLiteral("Error!|The file TarnwickCfg")));
+    EXPECT_TRUE(desktop_.started.isEmpty());
+    QFile program(QString::fromStdString(Path("program/TarnwickCfg")));
+    ASSERT_TRUE(program.open(QIODevice::WriteOnly));
+    program.close();
+    Click("pmSkinsTray");
+    Click("pmConfig");
+    EXPECT_EQ(desktop_.started,
+              (QStringList{QString::fromStdString(Path("program/TarnwickCfg")) + " skineditor",
+                           QString::fromStdString(Path("program/TarnwickCfg"))}));
+}
+
+TEST_F(MonitorWindowTest, SkinsAreListedLoadedAndStored) {
+    const QString skins = QString::fromStdString(Path("program/skins/"));
+    for (const char* name : {"b", "a"}) {
+        QFile file(skins + name + ".skin");
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QStringLiteral("[skin]\nname=Skin %1\n[window]\nwidth=%2\nheight=30\n")
+                       .arg(QLatin1String(name))
+                       .arg(name[0] == 'a' ? 80 : 90)
+                       .toUtf8());
+    }
+    TfrMain& window = Start();
+    QAction* first = Item("pmSkin0");
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(first->text(), QStringLiteral("Skin a"));
+    EXPECT_EQ(Item("pmSkin1")->text(), QStringLiteral("Skin b"));
+    first->trigger();
+    EXPECT_EQ(window.size(), QSize(80, 30));
+    EXPECT_TRUE(first->isChecked());
+    EXPECT_EQ(Stored("skins", "active"), (skins + "a.skin").toStdString());
+    Click("pmRandomSkin");
+    EXPECT_EQ(Stored("skins", "random"), "1");
+    EXPECT_EQ(window.size(), QSize(80, 30));  // the flag acts at the next load
+}
+
+TEST_F(MonitorWindowTest, ClosingSavesTheCloseTimeBatch) {
+    TfrMain& window = Start();
+    window.move(12, 34);
+    window.close();
+    EXPECT_EQ(Stored("main", "x"), "12");
+    EXPECT_EQ(Stored("main", "y"), "34");
+    EXPECT_EQ(Stored("main", "visible"), "1");
+    EXPECT_EQ(Stored("indicator3", "type"), "1");
+    EXPECT_EQ(Stored("main", "iconstime"), std::nullopt);  // only written when changed
+}
+
+TEST_F(MonitorWindowTest, AFailedWriteShowsTheErrorAndTheChangeStays) {
+    TfrMain& window = Start();
+    // A folder where the settings file should be: nothing can be written.
+    QDir(dir_.path()).mkpath(QStringLiteral("config/tarnwick/tarnwick.cfg"));
+    Click("pmIcon2");
+    EXPECT_TRUE(tray_.Shown());
+    ASSERT_EQ(desktop_.errors.size(), 1);
+    EXPECT_EQ(desktop_.errors[0],
+              QStringLiteral("Unable to write to ") + QString::fromStdString(SettingsPath()));
+    EXPECT_EQ(window.Options().icons, 2);
+}
+
+}  // namespace
+}  // namespace tarnwick

@@ -1,0 +1,33 @@
+# Sourced by scripts that need a private X display with a tray host:
+#   start_private_display   sets DISPLAY and starts Xvfb and trayer
+#   stop_private_display    stops both
+# Both programs are Debian packages (xvfb, trayer) that tools/install-deps.sh installs.
+
+start_private_display() {
+  local fdfile
+  fdfile=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 &
+  XVFB_PID=$!
+  for _ in $(seq 100); do
+    [ -s "$fdfile" ] && break
+    sleep 0.1
+  done
+  DISPLAY=":$(head -n1 "$fdfile")"
+  rm -f "$fdfile"
+  export DISPLAY
+  trayer --edge bottom --align right --widthtype pixel --width 200 --heighttype pixel --height 24 \
+    >/dev/null 2>&1 &
+  TRAYER_PID=$!
+  # Wait until the tray host owns its selection, so the monitor sees a tray at start-up.
+  for _ in $(seq 50); do
+    xprop -root _NET_SUPPORTING_WM_CHECK >/dev/null 2>&1
+    xdotool search --class trayer >/dev/null 2>&1 && break
+    sleep 0.1
+  done
+}
+
+stop_private_display() {
+  [ -n "${TRAYER_PID:-}" ] && kill "$TRAYER_PID" 2>/dev/null
+  [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null
+  wait 2>/dev/null || true
+}
