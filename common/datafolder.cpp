@@ -1,47 +1,16 @@
 #include "common/datafolder.h"
 
-#include <pwd.h>
-#include <unistd.h>
-
-#include <cstdlib>
-
 #include "platform/files.h"
+#include "platform/process.h"
 
 namespace tarnwick {
 
-namespace {
-
-std::string Environment(const char* name) {
-    const char* value = std::getenv(name);
-    return value != nullptr ? value : "";
-}
-
-std::string HomeFolder() {
-    std::string home = Environment("HOME");
-    if (home.empty()) {
-        if (const passwd* entry = getpwuid(getuid());
-            entry != nullptr && entry->pw_dir != nullptr) {
-            home = entry->pw_dir;
-        }
-    }
-    return home;
-}
-
-}  // namespace
-
 std::string GetDataFolder() {
-    std::string base = Environment("XDG_CONFIG_HOME");
-    if (base.empty() || base.front() != '/') {  // a relative value is to be ignored
-        const std::string home = HomeFolder();
-        if (home.empty()) {
-            return "/tmp/";
-        }
-        base = home + "/.config";
+    const std::string config = platform::ConfigHome();
+    if (config.empty()) {
+        return "/tmp/";  // no home folder at all
     }
-    while (base.size() > 1 && base.back() == '/') {
-        base.pop_back();
-    }
-    return base + "/tarnwick/";
+    return (config == "/" ? "" : config) + "/tarnwick/";
 }
 
 void EnsureDataFolder() {
@@ -61,12 +30,8 @@ void EnsureDataFolder() {
     platform::MakeDirectory(folder);
 }
 
-std::string SettingsFilePath() {
-    return GetDataFolder() + "tarnwick.cfg";
-}
+std::string SettingsFilePath() { return GetDataFolder() + "tarnwick.cfg"; }
 
-std::string EventsFilePath() {
-    return GetDataFolder() + "events.cfg";
-}
+std::string EventsFilePath() { return GetDataFolder() + "events.cfg"; }
 
 }  // namespace tarnwick

@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-deps.sh
 cmake -S . -B build -G Ninja >/dev/null
-cmake --build build --target Tarnwick TarnwickCfg 2>/dev/null || cmake --build build --target Tarnwick
+cmake --build build --target Tarnwick tarnwick_shipped_skins
 
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
   exec build/bin/Tarnwick
