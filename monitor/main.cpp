@@ -1,5 +1,6 @@
 // The monitor program: one small window, a tray icon and the timers that drive them.
 #include <QApplication>
+#include <QSessionManager>
 #include <QSocketNotifier>
 
 #include <sys/socket.h>
@@ -76,6 +77,9 @@ int main(int argc, char* argv[]) {
 
     tarnwick::TfrMain window(services);
     CloseOnTermination(&window);
+    // A desktop that logs out through session management asks first: save as "E&xit" does.
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
+                     [&window](QSessionManager&) { window.SaveOpt(); });
     window.FormCreate();
     if (window.ShowMainWindow()) {
         window.show();
