@@ -61,6 +61,10 @@ TfrMain::TfrMain(const MonitorServices& services, QWidget* parent)
     }
     TaktTimer_.setInterval(100);
     EventsTimer_.setInterval(1000);
+    HintTimer_.setObjectName(QStringLiteral("HintTimer"));
+    HintTimer_.setParent(this);
+    HintTimer_.setSingleShot(true);
+    connect(&HintTimer_, &QTimer::timeout, this, &TfrMain::ShowInfoHint);
     connect(&TaktTimer_, &QTimer::timeout, this, [this] { cpu_->Takt(); });
     connect(&Timer1_, &QTimer::timeout, this, [this] {
         if (options_.mode == 2 && !indicators_[0].suspended) {
@@ -153,12 +157,7 @@ void TfrMain::LoadOpt(bool reload) {
     MenuItem(this, s.mode == 1 ? QStringLiteral("pmMode1") : QStringLiteral("pmMode2"))
         ->setChecked(true);
     CheckOnly(QStringLiteral("pmAutorun"), s.autorun);
-    const std::string monitorPath = services_.programFolder + kMonitorProgram;
-    if (services_.autostartFolder.empty()) {
-        SetAutorun(s.autorun, monitorPath);
-    } else {
-        SetAutorun(s.autorun, monitorPath, services_.autostartFolder);
-    }
+    ApplyAutorun(s.autorun);
     CheckOnly(QStringLiteral("pmRandomSkin"), s.random);
     CheckOnly(QStringLiteral("pmInfo"), s.info);
     CheckOnly(QStringLiteral("pmBolt"), s.bolt);
@@ -171,16 +170,7 @@ void TfrMain::LoadOpt(bool reload) {
         move(s.x, s.y);
     }
     CheckOnly(QStringLiteral("pmPop"), s.popup);
-    if (testAttribute(Qt::WA_WState_Created) &&
-        windowFlags().testFlag(Qt::WindowStaysOnTopHint) != s.popup) {
-        const bool shown = isVisible();
-        setWindowFlag(Qt::WindowStaysOnTopHint, s.popup);
-        if (shown) {
-            show();  // changing the flags hides a window
-        }
-    } else {
-        setWindowFlag(Qt::WindowStaysOnTopHint, s.popup);
-    }
+    SetStaysOnTop(s.popup);
     CheckOnly(QStringLiteral("pmDock"), s.snap);
     setWindowOpacity(OpacityForTransparency(s.transparent) / 255.0);
     for (int percent = 0; percent <= 90; percent += 10) {
@@ -298,11 +288,15 @@ void TfrMain::SaveOpt() {
     s.x = x();
     s.y = y();
     WriteOrReport([&] { tarnwick::SaveOpt(SettingsFilePath(), s); });
+    ApplyAutorun(s.autorun);
+}
+
+void TfrMain::ApplyAutorun(bool on) {
     const std::string monitorPath = services_.programFolder + kMonitorProgram;
     if (services_.autostartFolder.empty()) {
-        SetAutorun(s.autorun, monitorPath);
+        SetAutorun(on, monitorPath);
     } else {
-        SetAutorun(s.autorun, monitorPath, services_.autostartFolder);
+        SetAutorun(on, monitorPath, services_.autostartFolder);
     }
 }
 
@@ -323,6 +317,8 @@ void TfrMain::FormClose() {
     for (QTimer* timer : {&TaktTimer_, &Timer1_, &Timer2_, &Timer3_, &EventsTimer_, &IconsTimer_}) {
         timer->stop();
     }
+    HintTimer_.stop();
+    EndDrag();  // a no-drop cursor must not outlive the window
     if (cpu_ && GetPlatform() == kPlatformNt) {
         cpu_->DoneCPUUsage();
     }
@@ -431,10 +427,13 @@ void TfrMain::PaintOpt3() {
     QString text;
     Measure(2, value, text);
     history_.PushSample(value);
+    const bool frozen = indicators_[2].suspended;
+    if (!frozen) {
+        history_.SetFrozenText(text);  // the text a suspension holds is the one last shown
+    }
     if (options_.mode != 1) {
         return;
     }
-    const bool frozen = indicators_[2].suspended;
     const IndicatorLook& look = look_.indicators[2];
     QPainter painter(&canvas_);
     const std::vector<std::uint8_t>& history =
@@ -591,22 +590,11 @@ void TfrMain::ConnectMenus() {
         on(QStringLiteral("pm%1icons").arg(interval).toLatin1().constData(),
            [this, interval] { pmIconsSpeedClick(interval); });
     }
+    ConnectOptions();
 }
 
 void TfrMain::contextMenuEvent(QContextMenuEvent* event) {
     menus_.main->popup(event->globalPos());
-}
-
-void TfrMain::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && !options_.bolt && windowHandle() != nullptr) {
-        windowHandle()->startSystemMove();
-    }
-}
-
-void TfrMain::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) {
-        pmMinClick();
-    }
 }
 
 }  // namespace tarnwick

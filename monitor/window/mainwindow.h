@@ -75,7 +75,13 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
 private:
     struct Indicator {
@@ -117,6 +123,35 @@ private:
     void TrayLeftClick();
     void TrayRightClick();
 
+    // Placement (placement.cpp): dragging, docking, keeping on top.
+    void SnapToEdges();
+    void SetStaysOnTop(bool on);
+    void KeepOnTop();
+    void EndDrag();
+
+    // The options of the popup menu (options.cpp).
+    void ConnectOptions();
+    void pmInfoClick();
+    void pmPopClick();
+    void pmDockClick();
+    void pmBoltClick();
+    void pmAutorunClick();
+    void pmOneCopyClick();
+    void pmPriorityClick();
+    void pmTransparentClick(int percent);
+    void pmMode1Click();
+    void pmMode2Click();
+    void pmMeasureClick(int indicator, int measure);
+    void pmSpeedClick(int indicator, int interval);
+    void pmStopClick(int indicator);
+    void pmTextClick(int indicator);
+    void MainPopMenuPopup();
+    void OpenLink(const QString& url);
+    void RefreshInfoHint();
+    void ShowInfoHint();
+    void ApplyAutorun(bool on);
+    bool Checked(const QString& name) const;
+
     void WriteOrReport(const std::function<void()>& write);
     void FormClose();
 
@@ -137,12 +172,21 @@ private:
     bool closed_ = false;
     std::string measureText_;  // reused by every measure, so ticks do not allocate it anew
 
+    // Our own move, where the window manager offers none: the pointer's offset from the
+    // window's corner while the left button is held.
+    bool dragging_ = false;
+    QPoint dragOffset_;
+    bool forbiddenCursor_ = false;  // the no-drop cursor of a fixed window is showing
+    bool snapping_ = false;         // the move that SnapToEdges makes is not snapped again
+    QString hintText_;              // the information hint, built when the mouse enters
+
     QTimer TaktTimer_;
     QTimer Timer1_;
     QTimer Timer2_;
     QTimer Timer3_;
     QTimer EventsTimer_;
     QTimer IconsTimer_;
+    QTimer HintTimer_;  // the delay before the information hint shows
 };
 
 }  // namespace tarnwick

@@ -3,6 +3,8 @@
 #   - the window appears at (100, 100) with the built-in size;
 #   - a second copy with onecopy=1 ends at once with code 0;
 #   - a refresh broadcast after changing mode in the file switches the display mode;
+#   - a drag with the left button moves the window (Xvfb has no window manager, so the monitor
+#     moves itself) and docks it to the screen's left edge;
 #   - closing the program (the session's SIGTERM) writes x, y and [main] visible.
 # Usage: monitor_e2e.sh <Tarnwick> <refresh_tool> <source folder>
 set -euo pipefail
@@ -39,11 +41,14 @@ for _ in $(seq 100); do
 done
 [ -n "$window" ] || fail "no monitor window appeared"
 sleep 0.5
-geometry=$(xwininfo -id "$window")
-x=$(awk '/Absolute upper-left X/ {print $4}' <<<"$geometry")
-y=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$geometry")
-w=$(awk '/Width:/ {print $2}' <<<"$geometry")
-h=$(awk '/Height:/ {print $2}' <<<"$geometry")
+read_geometry() {
+  geometry=$(xwininfo -id "$window")
+  x=$(awk '/Absolute upper-left X/ {print $4}' <<<"$geometry")
+  y=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$geometry")
+  w=$(awk '/Width:/ {print $2}' <<<"$geometry")
+  h=$(awk '/Height:/ {print $2}' <<<"$geometry")
+}
+read_geometry
 [ "$x,$y" = "100,100" ] || fail "window at $x,$y, expected 100,100"
 [ "$w"x"$h" = "50x39" ] || fail "window is ${w}x$h, expected the built-in 50x39"
 echo "ok: window at 100,100, 50x39"
@@ -71,10 +76,24 @@ sleep 0.3
 [ "$(pixel)" != "0,0,0" ] || fail "the refresh did not switch to the diagram"
 echo "ok: refresh switched to one diagram"
 
+# Grab the window 10 pixels in and drag its left edge to 5: docking puts it at 0.
+xdotool mousemove 110 110
+xdotool mousedown 1
+sleep 0.1
+xdotool mousemove 60 110
+sleep 0.1
+xdotool mousemove 15 110
+sleep 0.1
+xdotool mouseup 1
+sleep 0.3
+read_geometry
+[ "$x,$y" = "0,100" ] || fail "dragged window at $x,$y, expected docked at 0,100"
+echo "ok: the drag docked the window to the left edge"
+
 kill -TERM "$pid"
 wait "$pid" || fail "monitor ended with $?"
 pid=""
 main_keys=$(awk '/^\[/ {section=$0} section=="[main]"' "$cfg")
-grep -qx 'x=100' <<<"$main_keys" && grep -qx 'y=100' <<<"$main_keys" &&
+grep -qx 'x=0' <<<"$main_keys" && grep -qx 'y=100' <<<"$main_keys" &&
   grep -qx 'visible=1' <<<"$main_keys" || fail "close did not write x, y and visible: $(cat "$cfg")"
 echo "ok: closing wrote x, y and visible"

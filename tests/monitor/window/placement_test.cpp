@@ -1,0 +1,112 @@
+// Docking, dragging, fixing and the keyboard: the snapping rules alone, then the window moved
+// by the pointer the way it is on an X server without a window manager.
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QTest>
+
+#include "monitor/window/snap.h"
+#include "window_fixture.h"
+
+namespace tarnwick {
+namespace {
+
+TEST(SnapPosition, EdgesWithinTheDistanceStickBoundsIncluded) {
+    const QRect screen(0, 0, 1024, 768);
+    const QSize size(140, 71);
+    const auto left = [&](int x) { return SnapPosition({x, 300}, size, 8, screen, screen).x(); };
+    EXPECT_EQ(left(5), 0);
+    EXPECT_EQ(left(8), 0);
+    EXPECT_EQ(left(9), 9);
+    EXPECT_EQ(left(-8), 0);
+    EXPECT_EQ(left(-9), -9);
+    EXPECT_EQ(left(1024 - 140 + 8), 1024 - 140);
+}
+
+TEST(SnapPosition, ABottomTaskbarGivesTwoEdgesToStickTo) {
+    const QRect screen(0, 0, 1024, 768);
+    const QRect workArea(0, 0, 1024, 738);
+    EXPECT_EQ(SnapPosition({300, 660}, {140, 71}, 8, workArea, screen), QPoint(300, 667));
+    EXPECT_EQ(SnapPosition({300, 690}, {140, 71}, 8, workArea, screen), QPoint(300, 697));
+    EXPECT_EQ(SnapPosition({300, 680}, {140, 71}, 8, workArea, screen), QPoint(300, 680));
+}
+
+TEST(SnapPosition, ALeftTaskbarMovesTheWorkAreaButNotTheScreenEdges) {
+    const QRect screen(0, 0, 1024, 768);
+    const QRect workArea(60, 0, 964, 768);
+    EXPECT_EQ(SnapPosition({1018 - 140, 300}, {140, 71}, 8, workArea, screen).x(), 1024 - 140);
+    EXPECT_EQ(SnapPosition({964 - 140, 300}, {140, 71}, 8, workArea, screen).x(), 964 - 140);
+    EXPECT_EQ(SnapPosition({55, 300}, {140, 71}, 8, workArea, screen).x(), 60);
+    // The work area's edge comes first, the screen's after it: 5 is near both 0 and 4.
+    EXPECT_EQ(SnapPosition({5, 300}, {140, 71}, 8, QRect(4, 0, 1020, 768), screen).x(), 0);
+}
+
+class MonitorWindowPlacementTest : public MonitorWindowTest {
+protected:
+    void Mouse(QEvent::Type type, QPoint global, Qt::MouseButtons buttons) {
+        const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent event(type, QPointF(global - window_->pos()), QPointF(global), button, buttons,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(window_.get(), &event);
+    }
+    void Press(QPoint at) { Mouse(QEvent::MouseButtonPress, at, Qt::LeftButton); }
+    void DragTo(QPoint at) { Mouse(QEvent::MouseMove, at, Qt::LeftButton); }
+    void Release(QPoint at) { Mouse(QEvent::MouseButtonRelease, at, Qt::NoButton); }
+};
+
+TEST_F(MonitorWindowPlacementTest, WithoutAWindowManagerTheWindowFollowsThePointerAndDocks) {
+    TfrMain& window = Start();
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    Press({110, 110});
+    DragTo({150, 130});
+    EXPECT_EQ(window.pos(), QPoint(140, 120));
+    DragTo({15, 130});  // left edge at 5
+    EXPECT_EQ(window.pos(), QPoint(0, 120));
+    DragTo({18, 130});  // still within the distance: it sticks
+    EXPECT_EQ(window.pos(), QPoint(0, 120));
+    DragTo({19, 130});
+    EXPECT_EQ(window.pos(), QPoint(9, 120));
+    DragTo({50, screen.height() - window.height() + 5 + 10});  // bottom 5 below the screen's
+    EXPECT_EQ(window.pos(), QPoint(40, screen.height() - window.height()));
+    Release({50, 400});
+    DragTo({300, 300});
+    EXPECT_EQ(window.pos().x(), 40);
+    // Docking off: the window stays where the program or the pointer puts it.
+    Click("pmDock");
+    EXPECT_EQ(Stored("main", "snap"), "0");
+    window.move(3, 200);
+    EXPECT_EQ(window.pos(), QPoint(3, 200));
+    Click("pmDock");
+    window.move(4, 200);
+    EXPECT_EQ(window.pos(), QPoint(0, 200));
+}
+
+TEST_F(MonitorWindowPlacementTest, AFixedWindowStaysAndShowsTheNoDropCursorWhileHeld) {
+    TfrMain& window = Start();
+    Click("pmBolt");
+    EXPECT_EQ(Stored("main", "bolt"), "1");
+    Press({110, 110});
+    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::ForbiddenCursor);
+    DragTo({300, 300});
+    EXPECT_EQ(window.pos(), QPoint(100, 100));
+    Release({300, 300});
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(MonitorWindowPlacementTest, ShortcutsActWhileTheWindowHasTheFocus) {
+    TfrMain& window = Start();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, Qt::Key_F4);
+    EXPECT_FALSE(Item("pmDock")->isChecked());
+    QTest::keyClick(&window, Qt::Key_F1, Qt::ControlModifier);
+    EXPECT_EQ(Stored("main", "mode"), "1");
+    QTest::keyClick(&window, Qt::Key_F3, Qt::ShiftModifier);
+    EXPECT_TRUE(Item("pmStop3")->isChecked());
+    QTest::keyClick(&window, Qt::Key_F12);
+    EXPECT_FALSE(window.isVisible());
+}
+
+}  // namespace
+}  // namespace tarnwick

@@ -1,0 +1,117 @@
+#pragma once
+
+// The monitor window under test: offscreen, with fake figures, a recording tray icon and a
+// recording desktop, against real settings files in a temp folder.
+#include "monitor/window/mainwindow.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cstdlib>
+#include <memory>
+#include <optional>
+
+#include "../fakes.h"
+#include "../tray/recording_tray_icon.h"
+#include "common/profile_file.h"
+#include "monitor/window/dialogs.h"
+#include "monitor/window/menus.h"
+
+namespace tarnwick {
+
+class RecordingDesktop : public Desktop {
+public:
+    QStringList errors;
+    QStringList messages;
+    QStringList started;
+    void ShowError(const QString& text) override { errors << text; }
+    void ShowMessage(const QString& caption, const QString& text) override {
+        messages << caption + QLatin1Char('|') + text;
+    }
+    bool StartProgram(const QString& program, const QStringList& arguments) override {
+        started << (QStringList{program} + arguments).join(QLatin1Char(' '));
+        return true;
+    }
+    bool OpenUrl(const QString& url) override {
+        started << url;
+        return true;
+    }
+};
+
+constexpr std::int64_t kMB = 1024 * 1024;
+
+// One tick of a window timer, as if its interval had passed.
+inline void Tick(QTimer& timer) {
+    QMetaObject::invokeMethod(&timer, "timeout");
+}
+
+class MonitorWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir_.isValid());
+        setenv("XDG_CONFIG_HOME", Path("config").c_str(), 1);
+        QDir(dir_.path()).mkpath(QStringLiteral("config"));
+        QDir(dir_.path()).mkpath(QStringLiteral("program/skins"));
+        processor_.hasCounter = false;
+        processor_.nominal = 2000;
+        memory_.status = {512 * kMB, 256 * kMB, 1024 * kMB, 768 * kMB, 2048 * kMB, 2048 * kMB};
+        services_.processor = &processor_;
+        services_.memory = &memory_;
+        services_.priority = &priority_;
+        services_.tray = &tray_;
+        services_.desktop = &desktop_;
+        services_.programFolder = Path("program/");
+        services_.autostartFolder = Path("autostart/");
+        services_.listenForRefresh = false;
+    }
+    void TearDown() override {
+        window_.reset();
+        unsetenv("XDG_CONFIG_HOME");
+    }
+
+    std::string Path(const std::string& name) const {
+        return dir_.path().toStdString() + "/" + name;
+    }
+    std::string SettingsPath() const { return Path("config/tarnwick/tarnwick.cfg"); }
+    void WriteSettings(const std::string& text) {
+        QDir(dir_.path()).mkpath(QStringLiteral("config/tarnwick"));
+        QFile file(QString::fromStdString(SettingsPath()));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text.c_str());
+    }
+    std::optional<std::string> Stored(const char* section, const char* key) const {
+        return LoadProfile(SettingsPath()).Get(section, key);
+    }
+
+    TfrMain& Start() {
+        window_ = std::make_unique<TfrMain>(services_);
+        window_->FormCreate();
+        if (window_->ShowMainWindow()) {
+            window_->show();
+        }
+        return *window_;
+    }
+    QAction* Item(const char* name) const {
+        QAction* item = MenuItem(window_.get(), QString::fromLatin1(name));
+        EXPECT_NE(item, nullptr) << name;
+        return item;
+    }
+    void Click(const char* name) { Item(name)->trigger(); }
+
+    QTemporaryDir dir_;
+    testing::FakeProcessor processor_;
+    testing::FakeMemory memory_;
+    testing::FakePriority priority_;
+    testing::RecordingTrayIcon tray_;
+    RecordingDesktop desktop_;
+    MonitorServices services_;
+    std::unique_ptr<TfrMain> window_;
+};
+
+}  // namespace tarnwick
