@@ -1,0 +1,68 @@
+// Cost of one tick of the events check with 100 active events on this machine's real memory
+// figures, and how often the memory status is read per tick.
+#include "common/profile_file.h"
+#include "monitor/events/events_controller.h"
+#include "platform/linux/figures_linux.h"
+
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+namespace {
+
+// The real figures, counted.
+class CountingMemory : public tarnwick::platform::MemoryFigures {
+public:
+    long long reads = 0;
+    void ReadMemoryStatus(tarnwick::platform::MemoryStatus& status) override {
+        ++reads;
+        real_.ReadMemoryStatus(status);
+    }
+
+private:
+    tarnwick::platform::LinuxMemoryFigures real_;
+};
+
+// 100 active events, 25 on each resource, half in percent and half absolute. Each counts on
+// every tick and fires only after 50 ticks, with no action, so the tick is all counting.
+std::string HundredEvents() {
+    std::string text = "[main]\ncount=100\n";
+    for (int n = 1; n <= 100; ++n) {
+        text += "[event" + std::to_string(n) + "]\nevent=" + std::to_string(n % 4) +
+                "\nbiglit=" + std::to_string(n % 3 == 0 ? 1 : 0) +
+                "\nvalue=" + std::to_string(n % 3 == 0 ? 1000000 : 0) +
+                "\nmeasure=" + std::to_string(n % 2) + "\nsec=50\naction=0\nexecute=2\nactive=1\n";
+    }
+    return text;
+}
+
+void BM_CheckEvents100(benchmark::State& state) {
+    QTemporaryDir folder;
+    const std::string path = folder.path().toStdString() + "/events.cfg";
+    tarnwick::UpdateProfile(path, [](tarnwick::ProfileText& file) {
+        file = tarnwick::ProfileText::Parse(HundredEvents());
+    });
+    CountingMemory memory;
+    tarnwick::CpuFigures cpu{55, 2400};
+    tarnwick::Measures measures(memory, cpu, ".");
+    tarnwick::EventActions actions(tarnwick::ActionServices{});
+    tarnwick::EventsController engine(nullptr, measures, cpu, actions, nullptr, path);
+    engine.miRefEventsClick();
+    if (engine.Table().size() != 100) {
+        state.SkipWithError("events not loaded");
+        return;
+    }
+    const long long before = memory.reads;
+    for (auto _ : state) {
+        engine.CheckEvents();
+    }
+    state.counters["refreshes/tick"] = benchmark::Counter(
+        static_cast<double>(memory.reads - before) / static_cast<double>(state.iterations()));
+}
+BENCHMARK(BM_CheckEvents100)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,256 @@
+#include "common/events_file.h"
+
+#include <algorithm>
+
+#include "common/profile_file.h"
+
+namespace tarnwick {
+
+namespace {
+
+constexpr std::string_view kBom = "\xEF\xBB\xBF";
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\v' || c == '\f';
+}
+
+std::string_view Trim(std::string_view text) {
+    while (!text.empty() && IsBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && IsBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               const auto lower = [](char c) {
+                   return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+               };
+               return lower(x) == lower(y);
+           });
+}
+
+// True when the line is the header of the section called name, read the way ProfileText
+// reads headers: blanks around, the name up to the last "]", blanks inside the brackets.
+bool IsHeaderOf(std::string_view line, std::string_view name) {
+    line = Trim(line);
+    if (line.empty() || line.front() != '[') {
+        return false;
+    }
+    const std::size_t close = line.rfind(']');
+    return close != std::string_view::npos && close > 0 &&
+           EqualsIgnoringCase(Trim(line.substr(1, close - 1)), name);
+}
+
+// Renames the header lines of a section in the raw text; value lines are never looked at.
+std::string RenameSectionHeaders(std::string_view text, std::string_view from,
+                                 std::string_view to) {
+    std::string result;
+    result.reserve(text.size() + 8);
+    if (text.substr(0, kBom.size()) == kBom) {
+        result += kBom;
+        text.remove_prefix(kBom.size());
+    }
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t stop = text.find_first_of("\r\n", start);
+        if (stop == std::string_view::npos) {
+            stop = text.size();
+        }
+        const std::string_view line = text.substr(start, stop - start);
+        if (IsHeaderOf(line, from)) {
+            result += '[';
+            result += to;
+            result += ']';
+        } else {
+            result += line;
+        }
+        // Keep the line's own end: "\r\n", "\r", "\n" or none at the end of the text.
+        std::size_t next = stop;
+        if (next < text.size()) {
+            next += text[next] == '\r' && next + 1 < text.size() && text[next + 1] == '\n' ? 2 : 1;
+        }
+        result += text.substr(stop, next - stop);
+        start = next;
+    }
+    return result;
+}
+
+// A count read from the file, limited to what a file of its size can hold.
+std::int32_t CapCount(std::int32_t count, std::size_t fileBytes) {
+    if (count <= 0) {
+        return 0;
+    }
+    const std::size_t bound = std::min<std::size_t>(kMaxEvents, fileBytes);
+    return static_cast<std::int32_t>(std::min<std::size_t>(static_cast<std::size_t>(count), bound));
+}
+
+EventEntry ReadEventBounded(const ProfileText& file, std::int32_t n, EventDefaults defaults,
+                            std::size_t fileBytes) {
+    const bool editor = defaults == EventDefaults::Editor;
+    const std::string ev = EventSection(n);
+    const std::string ac = ActionSection(n);
+    EventEntry entry;
+    EventKeys& e = entry.event;
+    e.name = ReadString(file, ev, "name", editor ? "Event " + std::to_string(n) : "");
+    e.event = ReadInteger(file, ev, "event", 0);
+    e.biglit = ReadInteger(file, ev, "biglit", 0);
+    e.value = ReadInteger(file, ev, "value", 1);
+    e.measure = ReadInteger(file, ev, "measure", 0);
+    e.hour = ReadInteger(file, ev, "hour", 0);
+    e.min = ReadInteger(file, ev, "min", 0);
+    e.sec = ReadInteger(file, ev, "sec", editor ? 0 : 1);
+    e.action = ReadInteger(file, ev, "action", 0);
+    e.execute = ReadInteger(file, ev, "execute", 0);
+    e.active = ReadBool(file, ev, "active", false);
+
+    ActionKeys& a = entry.action;
+    a.autotext = ReadBool(file, ac, "autotext", false);
+    const std::int32_t lines = CapCount(ReadInteger(file, ac, "linescount", 0), fileBytes);
+    a.lines.reserve(static_cast<std::size_t>(lines));
+    for (std::int32_t i = 1; i <= lines; ++i) {
+        a.lines.push_back(ReadString(file, ac, "line" + std::to_string(i), ""));
+    }
+    a.sound = ReadBool(file, ac, "sound", false);
+    a.freq = ReadInteger(file, ac, "freq", 1500);
+    a.time = ReadInteger(file, ac, "time", 500);
+    a.pause = ReadInteger(file, ac, "pause", 1000);
+    a.loop = ReadString(file, ac, "loop", "time");
+    a.hour = ReadInteger(file, ac, "hour", editor ? 1 : 0);
+    a.min = ReadInteger(file, ac, "min", editor ? 1 : 0);
+    a.sec = ReadInteger(file, ac, "sec", 1);
+    a.loopcount = ReadInteger(file, ac, "loopcount", 1);
+    a.execute = ReadString(file, ac, "execute", "");
+    a.parameters = ReadString(file, ac, "parameters", "");
+    a.document = ReadString(file, ac, "document", "");
+    a.folder = ReadString(file, ac, "folder", "");
+    return entry;
+}
+
+void EraseEverySection(ProfileText& file, const std::string& name) {
+    // A hand-made duplicate would otherwise surface under the number just freed.
+    while (file.EraseSection(name)) {
+    }
+}
+
+}  // namespace
+
+std::string EventSection(std::int32_t n) {
+    return "event" + std::to_string(n);
+}
+
+std::string ActionSection(std::int32_t n) {
+    return "action" + std::to_string(n);
+}
+
+std::int32_t EventCount(const ProfileText& file) {
+    return CapCount(ReadInteger(file, "main", "count", 0), file.Serialize().size());
+}
+
+EventEntry ReadEvent(const ProfileText& file, std::int32_t n, EventDefaults defaults) {
+    return ReadEventBounded(file, n, defaults, file.Serialize().size());
+}
+
+std::vector<EventEntry> ReadEvents(const ProfileText& file, EventDefaults defaults) {
+    const std::size_t bytes = file.Serialize().size();
+    const std::int32_t count = CapCount(ReadInteger(file, "main", "count", 0), bytes);
+    std::vector<EventEntry> events;
+    events.reserve(static_cast<std::size_t>(count));
+    for (std::int32_t n = 1; n <= count; ++n) {
+        events.push_back(ReadEventBounded(file, n, defaults, bytes));
+    }
+    return events;
+}
+
+std::int32_t WriteEvent(const std::string& path, std::int32_t n, const EventEntry& entry) {
+    std::int32_t written = n;
+    UpdateProfile(path, [&](ProfileText& file) {
+        if (n <= 0) {
+            written = std::max(ReadInteger(file, "main", "count", 0), 0) + 1;
+            WriteInteger(file, "main", "count", written);
+        }
+        const std::string ev = EventSection(written);
+        const EventKeys& e = entry.event;
+        WriteString(file, ev, "name", e.name);
+        WriteInteger(file, ev, "event", e.event);
+        WriteInteger(file, ev, "biglit", e.biglit);
+        WriteInteger(file, ev, "value", e.value);
+        WriteInteger(file, ev, "measure", e.measure);
+        WriteInteger(file, ev, "hour", e.hour);
+        WriteInteger(file, ev, "min", e.min);
+        WriteInteger(file, ev, "sec", e.sec);
+        WriteInteger(file, ev, "action", e.action);
+        WriteInteger(file, ev, "execute", e.execute);
+        WriteBool(file, ev, "active", e.active);
+
+        const std::string ac = ActionSection(written);
+        const ActionKeys& a = entry.action;
+        switch (e.action) {
+            case 1: {
+                WriteBool(file, ac, "autotext", a.autotext);
+                WriteInteger(file, ac, "linescount", static_cast<std::int32_t>(a.lines.size()));
+                for (std::size_t i = 0; i < a.lines.size(); ++i) {
+                    WriteString(file, ac, "line" + std::to_string(i + 1), a.lines[i]);
+                }
+                WriteBool(file, ac, "sound", a.sound);
+                WriteInteger(file, ac, "freq", a.freq);
+                WriteInteger(file, ac, "time", a.time);
+                WriteInteger(file, ac, "pause", a.pause);
+                WriteString(file, ac, "loop", a.loop);
+                if (a.loop == "time") {
+                    WriteInteger(file, ac, "hour", a.hour);
+                    WriteInteger(file, ac, "min", a.min);
+                    WriteInteger(file, ac, "sec", a.sec);
+                } else if (a.loop == "count") {
+                    WriteInteger(file, ac, "loopcount", a.loopcount);
+                }
+                break;
+            }
+            case 2:
+                WriteString(file, ac, "execute", a.execute);
+                WriteString(file, ac, "parameters", a.parameters);
+                break;
+            case 3:
+                WriteString(file, ac, "document", a.document);
+                break;
+            case 4:
+                WriteString(file, ac, "folder", a.folder);
+                break;
+            default:
+                break;
+        }
+    });
+    return written;
+}
+
+void WriteEventActive(const std::string& path, std::int32_t n, bool active) {
+    WriteProfileBool(path, EventSection(n), "active", active);
+}
+
+void DeleteEvent(const std::string& path, std::int32_t n) {
+    const std::int32_t count = EventCount(LoadProfile(path));
+    if (n < 1 || n > count) {
+        return;
+    }
+    UpdateProfile(path, [&](ProfileText& file) {
+        // Counted again under the lock: another program may have changed the file meanwhile.
+        const std::int32_t last = EventCount(file);
+        if (n > last) {
+            return;
+        }
+        EraseEverySection(file, EventSection(n));
+        EraseEverySection(file, ActionSection(n));
+        WriteInteger(file, "main", "count", last - 1);
+        if (n != last) {
+            std::string text = file.Serialize();
+            text = RenameSectionHeaders(text, EventSection(last), EventSection(n));
+            text = RenameSectionHeaders(text, ActionSection(last), ActionSection(n));
+            file = ProfileText::Parse(text);
+        }
+    });
+}
+
+}  // namespace tarnwick

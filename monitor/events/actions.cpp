@@ -1,0 +1,97 @@
+#include "monitor/events/actions.h"
+
+#include <algorithm>
+
+#include "common/platform_id.h"
+#include "monitor/events/uBeeper.h"
+
+namespace tarnwick {
+
+EventActions::EventActions(const ActionServices& services) : services_(services) {}
+
+EventActions::~EventActions() {
+    for (const std::shared_ptr<Beeper>& beeper : beepers_) {
+        beeper->Stop();
+    }
+    beepers_.clear();  // each joins its thread
+}
+
+void EventActions::Carry(const TEventRec& event) {
+    switch (event.Action) {
+        case 1:
+            ShowEventMessage(event);
+            break;
+        case 2:
+            if (!event.Target.isEmpty()) {
+                services_.starter->Start(event.Target, event.Arguments);
+            }
+            break;
+        case 3:
+            services_.opener->OpenDocument(event.Target);
+            break;
+        case 4:
+            services_.opener->OpenFolder(event.Target);
+            break;
+        case 6:
+        case 7:
+        case 8: {
+            if (services_.platform != kPlatformWindows9x && services_.platform != kPlatformNt) {
+                break;
+            }
+            if (event.Action == 6) {
+                services_.power->Restart();
+            } else if (event.Action == 7) {
+                services_.power->StandBy();
+            } else {
+                services_.power->SwitchOff();
+            }
+            break;
+        }
+        default:
+            break;  // 0 nothing, 5 the window's, above 8 nothing
+    }
+}
+
+void EventActions::ShowEventMessage(const TEventRec& event) {
+    DropEndedSignals();
+    std::shared_ptr<Beeper> own;
+    if (event.Sound) {
+        const SignalParams params{event.Freq, event.ImpulseTime, event.Pause, event.LoopCount,
+                                  event.Infinite};
+        own = std::make_shared<Beeper>(*services_.tones, params);
+        beepers_.push_back(own);
+        lastBeeper_ = own;
+    }
+    const std::weak_ptr<int> alive = alive_;
+    const std::weak_ptr<Beeper> ownSignal = own;
+    services_.messages->ShowEventBox(event.MessageText, [this, alive, ownSignal] {
+        if (alive.lock()) {
+            MessageClosed(ownSignal);
+        }
+    });
+}
+
+void EventActions::MessageClosed(const std::weak_ptr<Beeper>& own) {
+    // The newest signal stops with any box, as it always has; a box's own signal stops with
+    // it too, so an earlier endless signal is never left playing without a box to close.
+    for (const std::weak_ptr<Beeper>& weak : {own, lastBeeper_}) {
+        if (const std::shared_ptr<Beeper> beeper = weak.lock(); beeper && beeper->Playing()) {
+            beeper->Stop();
+        }
+    }
+}
+
+void EventActions::DropEndedSignals() {
+    beepers_.erase(
+        std::remove_if(beepers_.begin(), beepers_.end(),
+                       [](const std::shared_ptr<Beeper>& beeper) { return !beeper->Playing(); }),
+        beepers_.end());
+}
+
+int EventActions::PlayingSignals() const {
+    return static_cast<int>(
+        std::count_if(beepers_.begin(), beepers_.end(),
+                      [](const std::shared_ptr<Beeper>& beeper) { return beeper->Playing(); }));
+}
+
+}  // namespace tarnwick

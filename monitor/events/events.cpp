@@ -1,0 +1,175 @@
+#include "monitor/events/events.h"
+
+#include <QProcess>
+
+#include <algorithm>
+
+#include "common/numbers.h"
+
+namespace tarnwick {
+
+namespace {
+
+const QString kCrLf = QStringLiteral("\r\n");
+
+std::uint8_t InRangeOr255(std::int32_t value, std::int32_t highest) {
+    return value >= 0 && value <= highest ? static_cast<std::uint8_t>(value) : kOutOfRange;
+}
+
+// Megabytes of a total that the rounded percentage stands for.
+std::int64_t MegabytesOf(std::int64_t total, std::int32_t percent) {
+    return RoundHalfEven(static_cast<long double>(total) * percent / 100.0L / 1048576.0L);
+}
+
+}  // namespace
+
+std::int64_t DurationOf(std::int32_t hour, std::int32_t min, std::int32_t sec) {
+    const std::uint32_t wrapped = static_cast<std::uint32_t>(hour) * 3600U +
+                                  static_cast<std::uint32_t>(min) * 60U +
+                                  static_cast<std::uint32_t>(sec);
+    return static_cast<std::int32_t>(wrapped);
+}
+
+std::int32_t CyclesIn(std::int64_t milliseconds, std::int32_t impulse, std::int32_t pause) {
+    const std::int64_t cycle = static_cast<std::int64_t>(impulse) + pause;
+    if (cycle <= 0) {
+        return 1;
+    }
+    const std::int64_t cycles =
+        RoundHalfEven(static_cast<long double>(milliseconds) / static_cast<long double>(cycle));
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(cycles, INT32_MIN, INT32_MAX));
+}
+
+QString AutomaticText(const EventKeys& event) {
+    static const char* const kResources[] = {"Processor usage", "Operation memory usage",
+                                             "Swap file usage", "Virtual memory usage"};
+    QString text;
+    if (event.event >= 0 && event.event <= 3) {
+        text += QLatin1String(kResources[event.event]);
+    }
+    text += kCrLf;
+    text += QStringLiteral("during %1 hours, %2 minutes and %3 seconds")
+                .arg(event.hour)
+                .arg(event.min)
+                .arg(event.sec);
+    text += kCrLf;
+    text += event.biglit == 0 ? QStringLiteral("was more than ") : QStringLiteral("was less than ");
+    text += QString::number(event.value);
+    if (event.measure == 0) {
+        text += QStringLiteral(" %");
+    } else {
+        text += event.event == 0 ? QStringLiteral(" MHz") : QStringLiteral(" MB");
+    }
+    return text;
+}
+
+TEventRec MakeEventRec(const EventEntry& entry) {
+    const EventKeys& e = entry.event;
+    const ActionKeys& a = entry.action;
+    TEventRec rec;
+    rec.Name = QString::fromStdString(e.name);
+    rec.EventType = InRangeOr255(e.event, 3);
+    rec.MoreThan = e.biglit == 0;
+    rec.Threshold = e.value;
+    rec.InPercent = e.measure == 0;
+    rec.Duration = DurationOf(e.hour, e.min, e.sec);
+    rec.Action = InRangeOr255(e.action, 8);
+    rec.ExecuteMode = InRangeOr255(e.execute, 254);
+    rec.Active = e.active;
+
+    switch (rec.Action) {
+        case 1:
+            if (a.autotext) {
+                rec.MessageText = AutomaticText(e);
+            } else {
+                for (const std::string& line : a.lines) {
+                    rec.MessageText += QString::fromStdString(line) + kCrLf;
+                }
+            }
+            rec.Sound = a.sound;
+            rec.Freq = a.freq;
+            rec.ImpulseTime = a.time;
+            rec.Pause = a.pause;
+            if (a.loop == "time") {
+                const std::int64_t seconds = static_cast<std::int64_t>(a.hour) * 3600 +
+                                             static_cast<std::int64_t>(a.min) * 60 + a.sec;
+                rec.LoopCount = CyclesIn(seconds * 1000, rec.ImpulseTime, rec.Pause);
+            } else if (a.loop == "count") {
+                rec.LoopCount = a.loopcount;
+            } else {
+                rec.Infinite = true;
+            }
+            break;
+        case 2:
+            // The path is one program even with blanks in it; only the parameters are split.
+            rec.Target = QString::fromStdString(a.execute);
+            rec.Arguments = QProcess::splitCommand(QString::fromStdString(a.parameters));
+            break;
+        case 3:
+            rec.Target = QString::fromStdString(a.document);
+            break;
+        case 4:
+            rec.Target = QString::fromStdString(a.folder);
+            break;
+        default:
+            break;
+    }
+    return rec;
+}
+
+EventTable LoadEvents(const ProfileText& file) {
+    EventTable table;
+    const std::vector<EventEntry> entries = ReadEvents(file, EventDefaults::Monitor);
+    table.reserve(entries.size());
+    for (const EventEntry& entry : entries) {
+        table.push_back(MakeEventRec(entry));
+    }
+    return table;
+}
+
+std::int64_t EventValues::Value(std::uint8_t eventType, bool inPercent) {
+    if (eventType == kProcessor) {
+        if (inPercent) {
+            return cpu_.CPUUsage;
+        }
+        return RoundHalfEven(static_cast<long double>(cpu_.CPUSpeed) * cpu_.CPUUsage / 100.0L);
+    }
+    if (!refreshed_) {
+        measures_.RefreshMemoryStatus();
+        refreshed_ = true;
+    }
+    const platform::MemoryStatus& status = measures_.Status();
+    std::int64_t used = 0;
+    std::int64_t total = 0;
+    switch (eventType) {
+        case kOperativeMemory:
+            // The total of the start, as the gauges use it.
+            total = measures_.TotalPhysAtStart();
+            used = total - status.availPhys;
+            break;
+        case kSwapFile:
+            total = status.totalPageFile;
+            used = total - status.availPageFile;
+            break;
+        case kVirtualMemory:
+            total = status.totalVirtual;
+            used = total - status.availVirtual;
+            break;
+        default:
+            return 0;
+    }
+    // A total of 0 reads as 0 % in use, as on the gauges.
+    const std::int32_t percent = UsagePercentage(used, total);
+    return inPercent ? percent : MegabytesOf(total, percent);
+}
+
+bool CountTick(TEventRec& rec, std::int64_t value) {
+    const bool holds = rec.MoreThan ? value > rec.Threshold : value < rec.Threshold;
+    rec.Elapsed = holds ? rec.Elapsed + 1 : 0;
+    if (rec.Duration == 0) {
+        return holds;
+    }
+    return rec.Elapsed == rec.Duration;
+}
+
+}  // namespace tarnwick

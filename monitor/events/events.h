@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <vector>
+
+#include "common/events_file.h"
+#include "monitor/measures.h"
+#include "monitor/usecpu.h"
+
+// The event table of the monitor and what a tick needs to evaluate one event.
+namespace tarnwick {
+
+// A resource, action or execution method that cannot be stored in its 8-bit field reads as
+// this, so a file value of 256 never turns into 0 and fires as the processor or "one time".
+constexpr std::uint8_t kOutOfRange = 255;
+
+// One event as the monitor watches it.
+struct TEventRec {
+    QString Name;
+    std::uint8_t EventType = 0;  // 0..3, else kOutOfRange: never fires
+    std::int32_t Threshold = 0;
+    bool MoreThan = false;
+    bool InPercent = false;
+    std::int64_t Duration = 0;  // seconds; 0 fires on every tick the condition holds
+    std::int64_t Elapsed = 0;   // consecutive ticks on which the condition held
+    std::uint8_t Action = 0;    // 0..8, else kOutOfRange: does nothing
+    QString MessageText;        // action 1, lines joined by CR LF
+    bool Sound = false;
+    std::int32_t Freq = 0;
+    std::int32_t ImpulseTime = 0;
+    std::int32_t Pause = 0;
+    std::int32_t LoopCount = 0;
+    bool Infinite = false;
+    QString Target;         // program (action 2), document (3) or folder (4)
+    QStringList Arguments;  // action 2: the parameters split like a command line
+    std::uint8_t ExecuteMode = 0;
+    bool Active = false;
+    bool DoneThisRun = false;
+};
+
+using EventTable = std::vector<TEventRec>;
+
+// The table of a parsed events file, with the monitor's defaults; every counter at 0.
+EventTable LoadEvents(const ProfileText& file);
+// One entry as read from the file, counters at 0.
+TEventRec MakeEventRec(const EventEntry& entry);
+
+// The three lines of the automatic message, joined by CR LF, none after the third.
+QString AutomaticText(const EventKeys& event);
+
+// hour * 3600 + min * 60 + sec, wrapping in 32 bits as the file format always has, then
+// widened with its sign: an absurd time turns negative and never fires.
+std::int64_t DurationOf(std::int32_t hour, std::int32_t min, std::int32_t sec);
+
+// Signal cycles in a signal time: round(time / (impulse + pause)), ties to even. A cycle of
+// 0 ms or less gives one impulse.
+std::int32_t CyclesIn(std::int64_t milliseconds, std::int32_t impulse, std::int32_t pause);
+
+// The values the events compare, for one tick. The memory status is refreshed at most once
+// per tick, on the first memory event that asks, and shared by all later ones.
+class EventValues {
+public:
+    EventValues(Measures& measures, const CpuFigures& cpu) : measures_(measures), cpu_(cpu) {}
+
+    void NewTick() { refreshed_ = false; }
+    // The current value of a resource, in percent or in MHz / megabytes.
+    std::int64_t Value(std::uint8_t eventType, bool inPercent);
+
+private:
+    Measures& measures_;
+    const CpuFigures& cpu_;
+    bool refreshed_ = false;
+};
+
+// One tick of one active event that is not done: counts the condition and tells whether the
+// event fires now. The execution method is the caller's business.
+bool CountTick(TEventRec& rec, std::int64_t value);
+
+}  // namespace tarnwick

@@ -1,0 +1,147 @@
+#include "monitor/events/events_controller.h"
+
+#include <utility>
+
+#include "common/errors.h"
+#include "common/events_file.h"
+#include "common/profile_file.h"
+
+namespace tarnwick {
+
+EventsController::EventsController(QMenu* eventsMenu, Measures& measures, const CpuFigures& cpu,
+                                   EventActions& actions, std::function<void()> closeMonitor,
+                                   std::string eventsPath, QObject* parent)
+    : QObject(parent),
+      menu_(eventsMenu),
+      values_(measures, cpu),
+      actions_(actions),
+      closeMonitor_(std::move(closeMonitor)),
+      path_(std::move(eventsPath)) {}
+
+EventsController::~EventsController() {
+    for (const QPointer<QAction>& item : items_) {
+        delete item.data();
+    }
+}
+
+void EventsController::LoadEvents() {
+    table_ = tarnwick::LoadEvents(LoadProfile(path_));
+    ++generation_;
+}
+
+void EventsController::EventsList() {
+    for (const QPointer<QAction>& item : items_) {
+        delete item.data();  // leaves the submenu with it
+    }
+    items_.assign(table_.size(), nullptr);
+    if (!menu_) {
+        return;
+    }
+    QList<QAction*> made;
+    made.reserve(static_cast<qsizetype>(table_.size()));
+    for (std::size_t i = 0; i < table_.size(); ++i) {
+        auto* item = new QAction(table_[i].Name, menu_);
+        item->setObjectName(QStringLiteral("pmEvent%1").arg(i + 1));
+        item->setData(static_cast<qulonglong>(i + 1));
+        item->setCheckable(true);
+        item->setChecked(table_[i].Active);
+        // Qt has already toggled the tick when triggered arrives.
+        connect(item, &QAction::triggered, this,
+                [this, i](bool checked) { ApplyTick(i, checked); });
+        items_[i] = item;
+        made.push_back(item);
+    }
+    // All at the top at once, event 1 first: one insertion instead of one per event.
+    const QList<QAction*> present = menu_->actions();
+    menu_->insertActions(present.isEmpty() ? nullptr : present.first(), made);
+}
+
+void EventsController::ApplyTick(std::size_t index, bool checked) {
+    if (index >= table_.size()) {
+        return;
+    }
+    TEventRec& rec = table_[index];
+    rec.Active = checked;
+    rec.Elapsed = 0;
+    rec.DoneThisRun = false;
+    try {
+        WriteEventActive(path_, static_cast<std::int32_t>(index + 1), checked);
+    } catch (const UserError& error) {
+        // The event stays as the user set it for this run; only the file missed the change.
+        emit writeFailed(QString::fromStdString(error.what()));
+    }
+}
+
+void EventsController::EventsMenuClick(int index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= table_.size()) {
+        return;
+    }
+    const auto at = static_cast<std::size_t>(index);
+    bool checked = !table_[at].Active;
+    if (QAction* item = items_.size() > at ? items_[at].data() : nullptr) {
+        item->setChecked(!item->isChecked());
+        checked = item->isChecked();
+    }
+    ApplyTick(at, checked);
+}
+
+void EventsController::miRefEventsClick() {
+    LoadEvents();
+    EventsList();
+}
+
+void EventsController::CheckEvents() {
+    // An error box of a failed write runs a loop of its own, in which the timer may tick
+    // again; one check at a time.
+    if (checking_) {
+        return;
+    }
+    checking_ = true;
+    QPointer<EventsController> self(this);
+    const unsigned generation = generation_;
+    values_.NewTick();
+    for (std::size_t i = 0; i < table_.size(); ++i) {
+        TEventRec& rec = table_[i];
+        if (!rec.Active || rec.DoneThisRun || rec.EventType == kOutOfRange) {
+            continue;
+        }
+        if (!CountTick(rec, values_.Value(rec.EventType, rec.InPercent))) {
+            continue;
+        }
+        Fire(i);
+        if (!self) {
+            return;  // the monitor closed and took us with it
+        }
+        if (generation != generation_) {
+            break;  // reloaded meanwhile: the rest of the table is new and waits for next tick
+        }
+    }
+    checking_ = false;
+}
+
+void EventsController::Fire(std::size_t index) {
+    // A copy: a failed write below shows a box, during which the table may be reloaded.
+    const TEventRec event = table_[index];
+    switch (event.ExecuteMode) {
+        case 0:
+            EventsMenuClick(static_cast<int>(index));
+            break;
+        case 1:
+            table_[index].DoneThisRun = true;
+            break;
+        case 2:
+            table_[index].Elapsed = 0;
+            break;
+        default:
+            break;  // counts on; fires again after the condition has failed once
+    }
+    if (event.Action == 5) {
+        if (closeMonitor_) {
+            closeMonitor_();
+        }
+    } else {
+        actions_.Carry(event);
+    }
+}
+
+}  // namespace tarnwick

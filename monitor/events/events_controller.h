@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QAction>
+#include <QMenu>
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "common/datafolder.h"
+#include "monitor/events/actions.h"
+#include "monitor/events/events.h"
+
+namespace tarnwick {
+
+// The events of the monitor: the table, its items in the Events submenu and the check once a
+// second. The window owns one and calls it from its reload hook and its EventsTimer.
+class EventsController : public QObject {
+    Q_OBJECT
+public:
+    // eventsMenu: the Events submenu; the event items go to its top, above "&Update the list".
+    // closeMonitor: what "E&xit" does, for action 5.
+    EventsController(QMenu* eventsMenu, Measures& measures, const CpuFigures& cpu,
+                     EventActions& actions, std::function<void()> closeMonitor,
+                     std::string eventsPath = EventsFilePath(), QObject* parent = nullptr);
+    ~EventsController() override;
+
+    // Rebuilds the table from the events file, every counter at 0.
+    void LoadEvents();
+    // Rebuilds the event items pmEvent1.. of the submenu from the table.
+    void EventsList();
+    // The click on the item of the event at index: toggles its tick, restarts its count and
+    // writes `active`.
+    void EventsMenuClick(int index);
+    // "&Update the list" and the refresh message: LoadEvents, then EventsList.
+    void miRefEventsClick();
+    // One tick of EventsTimer: counts and fires every active event.
+    void CheckEvents();
+
+    const EventTable& Table() const { return table_; }
+
+signals:
+    // A write of the events file failed; text is the error box's text.
+    void writeFailed(const QString& text);
+
+private:
+    void ApplyTick(std::size_t index, bool checked);
+    void Fire(std::size_t index);
+
+    QPointer<QMenu> menu_;
+    EventValues values_;
+    EventActions& actions_;
+    std::function<void()> closeMonitor_;
+    std::string path_;
+    EventTable table_;
+    std::vector<QPointer<QAction>> items_;  // parallel to table_
+    unsigned generation_ = 0;               // grows with every load
+    bool checking_ = false;
+};
+
+}  // namespace tarnwick
