@@ -77,7 +77,11 @@ TfrMain::TfrMain(const MonitorServices& services, QWidget* parent)
         }
     });
     connect(&Timer3_, &QTimer::timeout, this, &TfrMain::PaintOpt3Time);
-    // The events engine hooks in here; until it exists the timer has nothing to evaluate.
+    connect(&EventsTimer_, &QTimer::timeout, this, [this] {
+        if (events_) {
+            events_->CheckEvents();
+        }
+    });
     connect(&IconsTimer_, &QTimer::timeout, this, &TfrMain::IconsTimerTimer);
     connect(services_.tray, &TrayIcon::LeftClicked, this, &TfrMain::TrayLeftClick);
     connect(services_.tray, &TrayIcon::DoubleClicked, this, &TfrMain::pmMinClick);
@@ -111,6 +115,16 @@ void TfrMain::FormCreate() {
     }
     cpu_ = std::make_unique<UseCpu>(*services_.processor, *services_.priority, GetPlatform());
     measures_ = std::make_unique<Measures>(*services_.memory, cpu_->Figures());
+    EventActions* actions = services_.eventActions;
+    if (actions == nullptr) {
+        ownActions_ = MakeSystemEventActions(this);
+        actions = ownActions_.get();
+    }
+    // "Close Tarnwick" closes exactly as "E&xit" does, so the settings are saved.
+    events_ = std::make_unique<EventsController>(menus_.events, *measures_, cpu_->Figures(),
+                                                 *actions, [this] { close(); });
+    connect(events_.get(), &EventsController::writeFailed, this,
+            [this](const QString& text) { services_.desktop->ShowError(text); });
     if (GetPlatform() == kPlatformNt) {
         cpu_->InitCPUUsage();
     }
@@ -254,8 +268,9 @@ void TfrMain::ReloadSettings() {
 }
 
 void TfrMain::RefreshEvents() {
-    // The events engine fills the Events submenu here. Until it exists there are no events
-    // to read, so the submenu keeps only its fixed items.
+    if (events_) {
+        events_->miRefEventsClick();
+    }
 }
 
 void TfrMain::StartSettingsProgram(const QString& word) {

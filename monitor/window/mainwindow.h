@@ -11,6 +11,8 @@
 #include <vector>
 
 #include "common/settings.h"
+#include "monitor/events/events_controller.h"
+#include "monitor/events/system_actions.h"
 #include "monitor/measures.h"
 #include "monitor/paint/history.h"
 #include "monitor/skin/look.h"
@@ -34,6 +36,7 @@ struct MonitorServices {
     platform::ProcessPriority* priority = nullptr;
     TrayIcon* tray = nullptr;
     Desktop* desktop = nullptr;
+    EventActions* eventActions = nullptr;  // null: the real ones (messages, sound, power)
     std::string programFolder;    // ends with "/": the settings program and skins/ lie there
     std::string autostartFolder;  // empty: the user's own
     std::string runtimeFolder;    // refresh endpoint; empty: the user's own
@@ -158,6 +161,9 @@ private:
     MonitorServices services_;
     std::unique_ptr<UseCpu> cpu_;
     std::unique_ptr<Measures> measures_;
+    // After measures_, so the events go first when the window is destroyed.
+    std::unique_ptr<EventActions> ownActions_;
+    std::unique_ptr<EventsController> events_;
     std::unique_ptr<RefreshListener> refresh_;
     MonitorMenus menus_;
     Settings options_;

@@ -138,7 +138,9 @@ QMenu* BuildMainMenu(QWidget* window, MonitorMenus& menus) {
     AddItem(main, "pmConfig", "&Settings...", "F9");
     AddItem(main, "pmRefreshOpt", "&Update settings", "F5");
     menus.events = AddSubmenu(main, "pmEvents", "&Events");
+    menus.events->addSeparator();
     AddItem(menus.events, "miRefEvents", "&Update the list");
+    menus.events->addSeparator();
     AddItem(menus.events, "pmEventsEdit", "&Events editor", "F6");
     main->addSeparator();
 

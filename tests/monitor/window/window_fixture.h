@@ -17,6 +17,7 @@
 #include <memory>
 #include <optional>
 
+#include "../events/event_fakes.h"
 #include "../fakes.h"
 #include "../tray/recording_tray_icon.h"
 #include "common/profile_file.h"
@@ -69,6 +70,7 @@ protected:
         services_.programFolder = Path("program/");
         services_.autostartFolder = Path("autostart/");
         services_.listenForRefresh = false;
+        services_.eventActions = &eventActions_;
     }
     void TearDown() override {
         window_.reset();
@@ -107,6 +109,8 @@ protected:
     QTemporaryDir dir_;
     testing::FakeProcessor processor_;
     testing::FakeMemory memory_;
+    testing::FakeActionSet actionSet_;
+    EventActions eventActions_{actionSet_.Services()};
     testing::FakePriority priority_;
     testing::RecordingTrayIcon tray_;
     RecordingDesktop desktop_;

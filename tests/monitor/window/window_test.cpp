@@ -212,5 +212,35 @@ TEST_F(MonitorWindowTest, AFailedWriteShowsTheErrorAndTheChangeStays) {
     EXPECT_EQ(window.Options().icons, 2);
 }
 
+TEST_F(MonitorWindowTest, AnEventWrittenByHandShowsInTheMenuFiresAndTicksOnAndOff) {
+    QDir(dir_.path()).mkpath(QStringLiteral("config/tarnwick"));
+    QFile events(QString::fromStdString(Path("config/tarnwick/events.cfg")));
+    ASSERT_TRUE(events.open(QIODevice::WriteOnly));
+    // Swap file usage more than 10 % (it is 25 %) for 2 seconds, permanently.
+    events.write(
+        "[main]\ncount=1\n[event1]\nname=Swap watch\nevent=2\nvalue=10\nsec=2\naction=1\n"
+        "execute=2\nactive=1\n[action1]\nautotext=0\nlinescount=1\nline1=Swap is busy\n");
+    events.close();
+    TfrMain& window = Start();
+    QAction* item = Item("pmEvent1");
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->text(), QStringLiteral("Swap watch"));
+    EXPECT_TRUE(item->isChecked());
+    Tick(window.timer("EventsTimer"));
+    EXPECT_TRUE(actionSet_.messages.boxes.empty());
+    Tick(window.timer("EventsTimer"));
+    ASSERT_EQ(actionSet_.messages.boxes.size(), 1u);
+    EXPECT_EQ(actionSet_.messages.boxes[0].text.trimmed(), QStringLiteral("Swap is busy"));
+    item->trigger();  // switched off: stored, and it no longer fires
+    EXPECT_EQ(LoadProfile(Path("config/tarnwick/events.cfg")).Get("event1", "active"), "0");
+    for (int i = 0; i < 3; ++i) {
+        Tick(window.timer("EventsTimer"));
+    }
+    EXPECT_EQ(actionSet_.messages.boxes.size(), 1u);
+    // "TarnwickRefreshEvents" reads the file again.
+    window.RefreshEvents();
+    EXPECT_FALSE(Item("pmEvent1")->isChecked());
+}
+
 }  // namespace
 }  // namespace tarnwick
