@@ -8,77 +8,6 @@ namespace tarnwick {
 
 namespace {
 
-constexpr std::string_view kBom = "\xEF\xBB\xBF";
-
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\v' || c == '\f';
-}
-
-std::string_view Trim(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && IsBlank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               const auto lower = [](char c) {
-                   return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-               };
-               return lower(x) == lower(y);
-           });
-}
-
-// True when the line is the header of the section called name, read the way ProfileText
-// reads headers: blanks around, the name up to the last "]", blanks inside the brackets.
-bool IsHeaderOf(std::string_view line, std::string_view name) {
-    line = Trim(line);
-    if (line.empty() || line.front() != '[') {
-        return false;
-    }
-    const std::size_t close = line.rfind(']');
-    return close != std::string_view::npos && close > 0 &&
-           EqualsIgnoringCase(Trim(line.substr(1, close - 1)), name);
-}
-
-// Renames the header lines of a section in the raw text; value lines are never looked at.
-std::string RenameSectionHeaders(std::string_view text, std::string_view from,
-                                 std::string_view to) {
-    std::string result;
-    result.reserve(text.size() + 8);
-    if (text.substr(0, kBom.size()) == kBom) {
-        result += kBom;
-        text.remove_prefix(kBom.size());
-    }
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t stop = text.find_first_of("\r\n", start);
-        if (stop == std::string_view::npos) {
-            stop = text.size();
-        }
-        const std::string_view line = text.substr(start, stop - start);
-        if (IsHeaderOf(line, from)) {
-            result += '[';
-            result += to;
-            result += ']';
-        } else {
-            result += line;
-        }
-        // Keep the line's own end: "\r\n", "\r", "\n" or none at the end of the text.
-        std::size_t next = stop;
-        if (next < text.size()) {
-            next += text[next] == '\r' && next + 1 < text.size() && text[next + 1] == '\n' ? 2 : 1;
-        }
-        result += text.substr(stop, next - stop);
-        start = next;
-    }
-    return result;
-}
-
 // A count read from the file, limited to what a file of its size can hold.
 std::int32_t CapCount(std::int32_t count, std::size_t fileBytes) {
     if (count <= 0) {
@@ -245,10 +174,9 @@ void DeleteEvent(const std::string& path, std::int32_t n) {
         EraseEverySection(file, ActionSection(n));
         WriteInteger(file, "main", "count", last - 1);
         if (n != last) {
-            std::string text = file.Serialize();
-            text = RenameSectionHeaders(text, EventSection(last), EventSection(n));
-            text = RenameSectionHeaders(text, ActionSection(last), ActionSection(n));
-            file = ProfileText::Parse(text);
+            // Only the headers move: a value that mentions "[event5]" stays as written.
+            file.RenameSection(EventSection(last), EventSection(n));
+            file.RenameSection(ActionSection(last), ActionSection(n));
         }
     });
 }

@@ -302,6 +302,23 @@ bool ProfileText::EraseSection(std::string_view section) {
     return true;
 }
 
+int ProfileText::RenameSection(std::string_view from, std::string_view to) {
+    from = Trim(from);
+    const std::string header = "[" + OneLine(Trim(to)) + "]";
+    int renamed = 0;
+    for (Line& line : lines_) {
+        const std::optional<std::string_view> name = SectionName(line.text);
+        if (name && EqualsIgnoringCase(*name, from)) {
+            line.text = header;
+            ++renamed;
+        }
+    }
+    if (renamed > 0) {
+        Changed();
+    }
+    return renamed;
+}
+
 std::string ReadString(const ProfileText& file, std::string_view section, std::string_view key,
                        std::string_view fallback) {
     std::optional<std::string> value = file.Get(section, key);

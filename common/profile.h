@@ -39,6 +39,9 @@ public:
     // True when something was removed.
     bool RemoveKey(std::string_view section, std::string_view key);
     bool EraseSection(std::string_view section);
+    // Renames every header of the section, duplicates included, to "[to]"; the lines inside
+    // are not looked at. Returns how many headers were renamed.
+    int RenameSection(std::string_view from, std::string_view to);
 
 private:
     struct Line {

@@ -438,6 +438,16 @@ void TfrMain::PaintOpt(int i) {
 }
 
 void TfrMain::PaintOpt3() {
+    SampleDiagram(false);
+}
+
+void TfrMain::PaintOpt3Time() {
+    SampleDiagram(true);
+}
+
+// Every paint of the diagram takes a sample, in both modes. Its timer leaves a suspended
+// diagram as it stands; other paints (a repaint, a mode switch) draw the frozen copy.
+void TfrMain::SampleDiagram(bool byTimer) {
     int value = 0;
     QString text;
     Measure(2, value, text);
@@ -446,7 +456,7 @@ void TfrMain::PaintOpt3() {
     if (!frozen) {
         history_.SetFrozenText(text);  // the text a suspension holds is the one last shown
     }
-    if (options_.mode != 1) {
+    if (options_.mode != 1 || (frozen && byTimer)) {
         return;
     }
     const IndicatorLook& look = look_.indicators[2];
@@ -455,26 +465,6 @@ void TfrMain::PaintOpt3() {
         frozen ? history_.FrozenHistory() : history_.LiveHistory();
     PaintDiagram(painter, look, history.data(), static_cast<int>(history.size()),
                  frozen ? history_.FrozenText() : text, options_.indicators[2].visible);
-    update(QRect(QPoint(look.X1, look.Y1), QPoint(look.X2, look.Y2)));
-}
-
-void TfrMain::PaintOpt3Time() {
-    int value = 0;
-    QString text;
-    Measure(2, value, text);
-    history_.PushSample(value);
-    if (indicators_[2].suspended) {
-        return;
-    }
-    history_.SetFrozenText(text);
-    if (options_.mode != 1) {
-        return;
-    }
-    const IndicatorLook& look = look_.indicators[2];
-    QPainter painter(&canvas_);
-    const std::vector<std::uint8_t>& history = history_.LiveHistory();
-    PaintDiagram(painter, look, history.data(), static_cast<int>(history.size()), text,
-                 options_.indicators[2].visible);
     update(QRect(QPoint(look.X1, look.Y1), QPoint(look.X2, look.Y2)));
 }
 

@@ -111,6 +111,7 @@ private:
     void PaintOpt(int indicator);
     void PaintOpt3();
     void PaintOpt3Time();
+    void SampleDiagram(bool byTimer);
     void FormPaint();
     void ClearCanvas();
     void Measure(int indicator, int& value, QString& text);
