@@ -7,6 +7,7 @@
 #include <unistd.h>
 #include <csignal>
 
+#include "common/autorun.h"
 #include "common/datafolder.h"
 #include "common/profile_file.h"
 #include "common/programs.h"
@@ -15,6 +16,7 @@
 #include "monitor/window/dialogs.h"
 #include "monitor/window/mainwindow.h"
 #include "platform/linux/figures_linux.h"
+#include "platform/process.h"
 
 namespace {
 
@@ -74,6 +76,8 @@ int main(int argc, char* argv[]) {
     services.tray = &tray;
     services.desktop = &desktop;
     services.programFolder = tarnwick::ProgramFolder();
+    services.autostartFolder = tarnwick::AutostartFolder();
+    services.runtimeFolder = tarnwick::platform::RuntimeFolder();
 
     tarnwick::TfrMain window(services);
     CloseOnTermination(&window);

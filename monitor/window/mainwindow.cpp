@@ -10,7 +10,6 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QRandomGenerator>
 #include <QScreen>
 #include <QWindow>
 
@@ -97,12 +96,9 @@ QTimer& TfrMain::timer(const char* name) {
 }
 
 void TfrMain::FormCreate() {
-    if (services_.listenForRefresh) {
+    if (!services_.runtimeFolder.empty()) {
         refresh_ = std::make_unique<RefreshListener>();
-        const bool listening = services_.runtimeFolder.empty()
-                                   ? refresh_->Listen()
-                                   : refresh_->Listen(services_.runtimeFolder);
-        if (listening) {
+        if (refresh_->Listen(services_.runtimeFolder)) {
             connect(refresh_.get(), &RefreshListener::refreshRequested, this,
                     [this](const QString& name) {
                         if (name == QLatin1String(kRefreshOptionsMessage)) {
@@ -134,10 +130,8 @@ void TfrMain::FormCreate() {
             ->menuAction()
             ->setVisible(false);
     }
-    const bool canAutorun = services_.autostartFolder.empty()
-                                ? CanWriteAutorun()
-                                : CanWriteAutorun(services_.autostartFolder);
-    MenuItem(this, QStringLiteral("pmAutorun"))->setEnabled(canAutorun);
+    MenuItem(this, QStringLiteral("pmAutorun"))
+        ->setEnabled(CanWriteAutorun(services_.autostartFolder));
     EnsureDataFolder();
     LoadOpt(false);
     if (!options_.visible) {
@@ -307,12 +301,7 @@ void TfrMain::SaveOpt() {
 }
 
 void TfrMain::ApplyAutorun(bool on) {
-    const std::string monitorPath = services_.programFolder + kMonitorProgram;
-    if (services_.autostartFolder.empty()) {
-        SetAutorun(on, monitorPath);
-    } else {
-        SetAutorun(on, monitorPath, services_.autostartFolder);
-    }
+    SetAutorun(on, services_.programFolder + kMonitorProgram, services_.autostartFolder);
 }
 
 void TfrMain::closeEvent(QCloseEvent* event) {

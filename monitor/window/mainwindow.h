@@ -38,9 +38,8 @@ struct MonitorServices {
     Desktop* desktop = nullptr;
     EventActions* eventActions = nullptr;  // null: the real ones (messages, sound, power)
     std::string programFolder;    // ends with "/": the settings program and skins/ lie there
-    std::string autostartFolder;  // empty: the user's own
-    std::string runtimeFolder;    // refresh endpoint; empty: the user's own
-    bool listenForRefresh = true;
+    std::string autostartFolder;  // the folder of the XDG autostart entry
+    std::string runtimeFolder;    // the folder of the refresh endpoint; empty: no listening
 };
 
 // The monitor window: two gauges or one diagram, the tray icon, the menus and the timers.

@@ -69,7 +69,6 @@ protected:
         services_.desktop = &desktop_;
         services_.programFolder = Path("program/");
         services_.autostartFolder = Path("autostart/");
-        services_.listenForRefresh = false;
         services_.eventActions = &eventActions_;
     }
     void TearDown() override {
