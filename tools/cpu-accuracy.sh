@@ -6,7 +6,7 @@
 # with vmstat holds whatever else runs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-build=${1:-build-measures}
+build=${1:-build}
 seconds=${2:-10}
 
 if ! command -v vmstat >/dev/null; then
