@@ -18,9 +18,13 @@ namespace {
 
 using testing::TempFolder;
 
-TEST(ProfileFile, MissingFileReadsEmptyAndIsCreatedByAWrite) {
+class ProfileFile : public ::testing::Test {
+protected:
     TempFolder dir;
     const std::string path = dir.file("tarnwick.cfg");
+};
+
+TEST_F(ProfileFile, MissingFileReadsEmptyAndIsCreatedByAWrite) {
     EXPECT_TRUE(LoadProfile(path).Sections().empty());
     WriteProfileInteger(path, "main", "mode", 1);
     WriteProfileBool(path, "main", "snap", false);
@@ -28,9 +32,7 @@ TEST(ProfileFile, MissingFileReadsEmptyAndIsCreatedByAWrite) {
     EXPECT_EQ(TempFolder::Read(path), "[main]\nmode=1\nsnap=0\n[skins]\nactive=/a b/c.skin\n");
 }
 
-TEST(ProfileFile, AWriteLeavesNoTemporaryFilesAndKeepsPermissions) {
-    TempFolder dir;
-    const std::string path = dir.file("tarnwick.cfg");
+TEST_F(ProfileFile, AWriteLeavesNoTemporaryFilesAndKeepsPermissions) {
     TempFolder::Write(path, "[main]\r\nmode=2\r\n");
     chmod(path.c_str(), 0640);
     WriteProfileInteger(path, "main", "mode", 1);
@@ -42,8 +44,7 @@ TEST(ProfileFile, AWriteLeavesNoTemporaryFilesAndKeepsPermissions) {
               QStringList{"tarnwick.cfg"});
 }
 
-TEST(ProfileFile, AWriteThroughALinkReplacesTheFileItNames) {
-    TempFolder dir;
+TEST_F(ProfileFile, AWriteThroughALinkReplacesTheFileItNames) {
     const std::string real = dir.file("real.cfg");
     const std::string link = dir.file("link.cfg");
     TempFolder::Write(real, "[main]\nx=1\n");
@@ -69,8 +70,7 @@ int RunAsOrdinaryUser(const std::function<int()>& checks) {
     return WIFEXITED(status) ? WEXITSTATUS(status) : 99;
 }
 
-TEST(ProfileFileFailure, AWriteThatCannotLandThrowsWithThePathAndChangesNothing) {
-    TempFolder dir;
+TEST_F(ProfileFile, AWriteThatCannotLandThrowsWithThePathAndChangesNothing) {
     chmod(dir.path().c_str(), 0777);  // the folder is writable; the files are not
     const std::string readOnly = dir.file("readonly.cfg");
     const std::string writeOnly = dir.file("writeonly.cfg");
@@ -100,15 +100,7 @@ TEST(ProfileFileFailure, AWriteThatCannotLandThrowsWithThePathAndChangesNothing)
     EXPECT_EQ(TempFolder::Read(writeOnly), "[main]\nmode=2\n");
 }
 
-TEST(ProfileFileFailure, AMissingFolderThrows) {
-    TempFolder dir;
-    const std::string path = dir.file("missing/tarnwick.cfg");
-    EXPECT_THROW(WriteProfileBool(path, "main", "snap", true), WriteError);
-}
-
-TEST(ProfileFileConcurrency, TwoProcessesWritingAtOnceLoseNoKey) {
-    TempFolder dir;
-    const std::string path = dir.file("events.cfg");
+TEST_F(ProfileFile, TwoProcessesWritingAtOnceLoseNoKey) {
     constexpr int kKeys = 150;
     pid_t children[2];
     for (int c = 0; c < 2; ++c) {
@@ -131,9 +123,7 @@ TEST(ProfileFileConcurrency, TwoProcessesWritingAtOnceLoseNoKey) {
     EXPECT_EQ(file.Keys("second").size(), static_cast<std::size_t>(kKeys));
 }
 
-TEST(ReplaceInFile, ReplacesEveryOccurrenceWithoutRegardToCase) {
-    TempFolder dir;
-    const std::string path = dir.file("events.cfg");
+TEST_F(ProfileFile, ReplaceInFileChangesEveryOccurrenceWithoutRegardToCase) {
     TempFolder::Write(path, "[Event5]\r\nline1=see [EVENT5]\r\n[event50]\r\n");
     ReplaceInFile(path, "[event5]", "[event2]");
     EXPECT_EQ(TempFolder::Read(path), "[event2]\r\nline1=see [event2]\r\n[event50]\r\n");
@@ -141,9 +131,7 @@ TEST(ReplaceInFile, ReplacesEveryOccurrenceWithoutRegardToCase) {
     EXPECT_EQ(TempFolder::Read(dir.file("missing.cfg")), "");
 }
 
-TEST(ProfileBadInput, AHugeFileReadsAndTakesAWriteKeepingItsLines) {
-    TempFolder dir;
-    const std::string path = dir.file("big.cfg");
+TEST_F(ProfileFile, AHugeFileReadsAndTakesAWriteKeepingItsLines) {
     std::string big = "[main]\r\nmode=1\r\n";
     const std::string filler = "no equals here, just text [not a header\r\n";
     while (big.size() < 50u * 1024 * 1024) {

@@ -16,7 +16,6 @@ std::string Edited(const std::string& text, void (*edit)(ProfileText&)) {
 
 TEST(ProfileRead, NamesMatchWithoutCaseAndBlanks) {
     const ProfileText file = ProfileText::Parse("[ Main ]\n  Mode = 1 \n[skins]\nActive=a.skin\n");
-    EXPECT_EQ(file.Get("main", "mode"), "1");
     EXPECT_EQ(file.Get("MAIN", "MODE"), "1");
     EXPECT_EQ(file.Get("Skins", "active"), "a.skin");
     EXPECT_EQ(file.Get("main", "active"), std::nullopt);

@@ -21,26 +21,17 @@ protected:
     std::string lockFolder() const { return dir_.path().toStdString() + "/"; }
 };
 
-TEST_F(NamedLockTest, FirstCopyMakesTheLockAndLaterCopiesFindIt) {
-    NamedLock first;
-    NamedLock second;
-    NamedLock third;
-    EXPECT_FALSE(first.OpenOrCreate(lockFolder(), kMonitorMutex));
-    EXPECT_TRUE(second.OpenOrCreate(lockFolder(), kMonitorMutex));
-    EXPECT_TRUE(third.OpenOrCreate(lockFolder(), kMonitorMutex));
-    EXPECT_FALSE(NamedLock().OpenOrCreate(lockFolder(), kSettingsMutex));  // another name
-    EXPECT_TRUE(first.holds());
-    EXPECT_TRUE(second.holds());
-    // Asked again, each copy keeps its first answer.
-    EXPECT_FALSE(first.OpenOrCreate(lockFolder(), kMonitorMutex));
-    EXPECT_TRUE(second.OpenOrCreate(lockFolder(), kMonitorMutex));
-}
-
-TEST_F(NamedLockTest, LockLivesWhileAnyCopyHoldsIt) {
+TEST_F(NamedLockTest, FirstCopyMakesTheLockAndItLivesWhileAnyCopyHoldsIt) {
     auto first = std::make_unique<NamedLock>();
     auto second = std::make_unique<NamedLock>();
-    ASSERT_FALSE(first->OpenOrCreate(lockFolder(), kMonitorMutex));
-    ASSERT_TRUE(second->OpenOrCreate(lockFolder(), kMonitorMutex));
+    EXPECT_FALSE(first->OpenOrCreate(lockFolder(), kMonitorMutex));
+    EXPECT_TRUE(second->OpenOrCreate(lockFolder(), kMonitorMutex));
+    EXPECT_FALSE(NamedLock().OpenOrCreate(lockFolder(), kSettingsMutex));  // another name
+    EXPECT_TRUE(first->holds());
+    EXPECT_TRUE(second->holds());
+    // Asked again, each copy keeps its first answer.
+    EXPECT_FALSE(first->OpenOrCreate(lockFolder(), kMonitorMutex));
+    EXPECT_TRUE(second->OpenOrCreate(lockFolder(), kMonitorMutex));
 
     // The copy that made it ends; the one that went on anyway still keeps it alive.
     first.reset();

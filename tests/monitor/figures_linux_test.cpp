@@ -101,17 +101,14 @@ TEST(LinuxMemoryFigures, CutFilesKeepWhatCannotBeRead) {
 }
 
 TEST(LinuxProcessPriority, LevelsAndNiceValues) {
-    EXPECT_EQ(NiceForLevel(-1), 19);
-    EXPECT_EQ(NiceForLevel(0), 0);
-    EXPECT_EQ(NiceForLevel(1), -10);
-    EXPECT_EQ(NiceForLevel(2), -20);
-    for (int level = -1; level <= 2; ++level) {
-        EXPECT_EQ(LevelForNice(NiceForLevel(level)), level);
+    for (const auto& [level, nice] : {std::pair{-1, 19}, {0, 0}, {1, -10}, {2, -20}}) {
+        EXPECT_EQ(NiceForLevel(level), nice);
+        EXPECT_EQ(LevelForNice(nice), level);
     }
     // Between the levels (below or above normal) reads as normal.
-    EXPECT_EQ(LevelForNice(5), 0);
-    EXPECT_EQ(LevelForNice(-5), 0);
-    EXPECT_EQ(LevelForNice(10), 0);
+    for (int nice : {5, -5, 10}) {
+        EXPECT_EQ(LevelForNice(nice), 0) << nice;
+    }
 }
 
 TEST(LinuxProcessPriority, LoweringIsAllowedAndReadBackHonestly) {

@@ -17,13 +17,10 @@ protected:
     CpuFigures cpu;
 
     void SetUp() override {
-        // 512 MB of operative memory, 211 MB of it free.
-        memory.status.totalPhys = 512 * kMB;
-        memory.status.availPhys = 211 * kMB;
-        memory.status.totalPageFile = 1024 * kMB;
-        memory.status.availPageFile = 768 * kMB;
-        memory.status.totalVirtual = 2048 * kMB;
-        memory.status.availVirtual = 1536 * kMB;
+        // Operative memory 512 MB with 211 MB free, swap 1024/768 MB, virtual 2048/1536 MB.
+        memory.status = {512 * kMB, 211 * kMB, 1024 * kMB, 768 * kMB, 2048 * kMB, 1536 * kMB};
+        cpu.CPUUsage = 30;
+        cpu.CPUSpeed = 2000;
     }
 
     std::string Text(Measures& measures, int n) {
@@ -33,47 +30,31 @@ protected:
     }
 };
 
-TEST_F(MeasuresTest, OperativeMemoryMeasures) {
+TEST_F(MeasuresTest, EachNumberShowsItsResourceAsUsedOrFreeInPercentOrSize) {
     Measures measures(memory, cpu, ".");
-    std::string text;
-    for (int n = 5; n <= 8; ++n) {
-        EXPECT_EQ(measures.GetMeasure(n, text), 59) << n;
+    const std::pair<int, const char*> cases[] = {
+        {1, "30 %"},  {2, "-70 %"},  {3, "600 MHz"}, {4, "-1400 MHz"},
+        {5, "59 %"},  {6, "-41 %"},  {7, "301 MB"},  {8, "-211 MB"},
+        {9, "25 %"},  {10, "-75 %"}, {11, "256 MB"}, {12, "-768 MB"},
+        {13, "25 %"}, {14, "-75 %"}, {15, "512 MB"}, {16, "-1536 MB"},
+    };
+    const int percent[] = {30, 59, 25, 25};  // what every number of a resource returns
+    for (const auto& [n, text] : cases) {
+        std::string shown = "stale";
+        EXPECT_EQ(measures.GetMeasure(n, shown), percent[(n - 1) / 4]) << n;
+        EXPECT_EQ(shown, text) << n;
+        EXPECT_EQ(measures.UsagePercent((n - 1) / 4), percent[(n - 1) / 4]) << n;
     }
-    EXPECT_EQ(Text(measures, 5), "59 %");
-    EXPECT_EQ(Text(measures, 6), "-41 %");
-    EXPECT_EQ(Text(measures, 7), "301 MB");
-    EXPECT_EQ(Text(measures, 8), "-211 MB");
-}
-
-TEST_F(MeasuresTest, SwapAndVirtualMeasures) {
-    Measures measures(memory, cpu, ".");
-    EXPECT_EQ(Text(measures, 9), "25 %");
-    EXPECT_EQ(Text(measures, 10), "-75 %");
-    EXPECT_EQ(Text(measures, 11), "256 MB");
-    EXPECT_EQ(Text(measures, 12), "-768 MB");
-    EXPECT_EQ(Text(measures, 13), "25 %");
-    EXPECT_EQ(Text(measures, 14), "-75 %");
-    EXPECT_EQ(Text(measures, 15), "512 MB");
-    EXPECT_EQ(Text(measures, 16), "-1536 MB");
-}
-
-TEST_F(MeasuresTest, ProcessorMeasures) {
-    cpu.CPUUsage = 30;
-    cpu.CPUSpeed = 2000;
-    Measures measures(memory, cpu, ".");
-    std::string text;
-    for (int n = 1; n <= 4; ++n) {
-        EXPECT_EQ(measures.GetMeasure(n, text), 30) << n;
+    for (int n : {0, 17}) {
+        std::string shown = "stale";
+        EXPECT_EQ(measures.GetMeasure(n, shown), 0) << n;
+        EXPECT_EQ(shown, "") << n;
     }
-    EXPECT_EQ(Text(measures, 1), "30 %");
-    EXPECT_EQ(Text(measures, 2), "-70 %");
-    EXPECT_EQ(Text(measures, 3), "600 MHz");
-    EXPECT_EQ(Text(measures, 4), "-1400 MHz");
+    EXPECT_EQ(measures.UsagePercent(4), 0);
 
     cpu.CPUUsage = 100;
     EXPECT_EQ(Text(measures, 2), "-0 %");
     EXPECT_EQ(Text(measures, 4), "-0 MHz");
-
     // 2001 MHz at 50 %: 1000.5 rounds to the even 1000 both ways.
     cpu.CPUSpeed = 2001;
     cpu.CPUUsage = 50;
@@ -87,20 +68,9 @@ TEST_F(MeasuresTest, TiedPercentagesRoundToEven) {
     Measures measures(memory, cpu, ".");
     EXPECT_EQ(Text(measures, 5), "12 %");
     EXPECT_EQ(Text(measures, 6), "-88 %");
-
     memory.status.availPhys = 865;  // 13.5 % used
     EXPECT_EQ(Text(measures, 5), "14 %");
     EXPECT_EQ(Text(measures, 6), "-86 %");
-}
-
-TEST_F(MeasuresTest, NumbersOutsideTheRangeGiveNothing) {
-    Measures measures(memory, cpu, ".");
-    std::string text = "stale";
-    EXPECT_EQ(measures.GetMeasure(0, text), 0);
-    EXPECT_EQ(text, "");
-    text = "stale";
-    EXPECT_EQ(measures.GetMeasure(17, text), 0);
-    EXPECT_EQ(text, "");
 }
 
 TEST_F(MeasuresTest, MissingSwapReadsZeroPercent) {
@@ -115,15 +85,12 @@ TEST_F(MeasuresTest, MissingSwapReadsZeroPercent) {
     EXPECT_EQ(Text(measures, 10), "-100 %");
     EXPECT_EQ(Text(measures, 11), "0 B");
     EXPECT_EQ(Text(measures, 12), "-0 B");
-    EXPECT_EQ(measures.UsagePercent(kSwapFile), 0);
     EXPECT_EQ(measures.UsagePercent(kVirtualMemory), 0);
     EXPECT_EQ(UsagePercentage(5, 0), 0);
 }
 
 TEST_F(MeasuresTest, MemoryIsReadAtEachUseAgainstTheStartTotal) {
     Measures measures(memory, cpu, ".");
-    EXPECT_EQ(measures.TotalPhysAtStart(), 512 * kMB);
-
     // The system later reports another total and less free memory.
     memory.status.totalPhys = 1024 * kMB;
     memory.status.availPhys = 128 * kMB;
@@ -134,21 +101,10 @@ TEST_F(MeasuresTest, MemoryIsReadAtEachUseAgainstTheStartTotal) {
     EXPECT_EQ(measures.TotalPhysAtStart(), 512 * kMB);
 }
 
-TEST_F(MeasuresTest, UsagePercentOfEachResource) {
-    cpu.CPUUsage = 42;
-    Measures measures(memory, cpu, ".");
-    EXPECT_EQ(measures.UsagePercent(kProcessor), 42);
-    EXPECT_EQ(measures.UsagePercent(kOperativeMemory), 59);
-    EXPECT_EQ(measures.UsagePercent(kSwapFile), 25);
-    EXPECT_EQ(measures.UsagePercent(kVirtualMemory), 25);
-    EXPECT_EQ(measures.UsagePercent(4), 0);
-}
-
 TEST_F(MeasuresTest, SizeTextScalesInThreeUnits) {
     Measures measures(memory, cpu, ".");
     const std::pair<std::int64_t, const char*> cases[] = {
         {0, "0 "},
-        {512, "512 "},
         {1023, "1023 "},
         {1024, "1 k"},
         {1536, "1.5 k"},
@@ -156,7 +112,6 @@ TEST_F(MeasuresTest, SizeTextScalesInThreeUnits) {
         {9728, "10 k"},
         {1048575, "1024 k"},
         {1572864, "1.5 M"},
-        {536870912, "512 M"},
         {4096 * kMB, "4096 M"},
         // 1.45 kB rounds up to 1.5 (halves upward); 9.49 kB gives 9.5, as Round(9.49) is 9.
         {1485, "1.5 k"},
@@ -167,19 +122,14 @@ TEST_F(MeasuresTest, SizeTextScalesInThreeUnits) {
     for (const auto& [bytes, expected] : cases) {
         EXPECT_EQ(measures.SizeText(bytes), expected) << bytes;
     }
-}
-
-TEST_F(MeasuresTest, SizeTextUsesTheLocaleDecimalSeparator) {
-    Measures measures(memory, cpu, ",");
-    EXPECT_EQ(measures.SizeText(1536), "1,5 k");
-    EXPECT_EQ(measures.SizeText(1024), "1 k");
+    Measures comma(memory, cpu, ",");
+    EXPECT_EQ(comma.SizeText(1536), "1,5 k");
+    EXPECT_EQ(comma.SizeText(1024), "1 k");
     memory.status.availPhys = 1572864;
-    EXPECT_EQ(Text(measures, 8), "-1,5 MB");
+    EXPECT_EQ(Text(comma, 8), "-1,5 MB");
 }
 
 TEST_F(MeasuresTest, InfoHintHasFourLines) {
-    cpu.CPUUsage = 30;
-    cpu.CPUSpeed = 2000;
     Measures measures(memory, cpu, ".");
     EXPECT_EQ(measures.InfoHintText(),
               "CPU: 600 MHz (30 %) of 2000 MHz\r\n"

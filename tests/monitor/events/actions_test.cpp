@@ -116,16 +116,6 @@ protected:
     EventActions actions{fakes.Services()};
 };
 
-TEST_F(MessageAction, ClosingTheBoxStopsTheSignal) {
-    actions.Carry(Message("Disk full", true));
-    ASSERT_EQ(fakes.messages.boxes.size(), 1u);
-    EXPECT_EQ(fakes.messages.boxes[0].text, "Disk full");
-    ASSERT_TRUE(Eventually([&] { return fakes.tones.impulses >= 4; }));
-    EXPECT_EQ(actions.PlayingSignals(), 1);
-    fakes.messages.Close(0);
-    EXPECT_TRUE(Eventually([&] { return actions.PlayingSignals() == 0; }));
-}
-
 TEST_F(MessageAction, EachBoxKeepsItsTextAndStopsItsOwnAndTheNewestSignal) {
     actions.Carry(Message("first", true));
     actions.Carry(Message("second", true));
@@ -193,11 +183,9 @@ TEST(RealStarter, RunsAProgramWithBlanksInItsPathAndTwoParameters) {
     ASSERT_TRUE(QDir().mkpath(dir));
     const QString script = dir + "/write it.sh";
     const QString output = dir + "/out put.txt";
-    QFile file(script);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("#!/bin/sh\nprintf '%s|' \"$@\" > \"$(dirname \"$0\")/out put.txt\"\n");
-    file.close();
-    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    TempFolder::Write(script.toStdString(),
+                      "#!/bin/sh\nprintf '%s|' \"$@\" > \"$(dirname \"$0\")/out put.txt\"\n");
+    QFile(script).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
     TEventRec event;
     event.Action = 2;

@@ -15,15 +15,6 @@ TEST(SkinFontStyle, LowerCaseWordsCountAnywhere) {
     EXPECT_EQ(FontStyleToSkinText(font), QString());
 }
 
-TEST(SkinBuiltInLook, SecondGaugeFillsInPureRed) {
-    const SkinLook look = BuiltInLook();
-    EXPECT_EQ(QSize(look.width, look.height), QSize(50, 39));
-    EXPECT_EQ(look.indicators[1].Y1, 20);
-    EXPECT_EQ(look.indicators[0].ProgressColor, QColor(121, 121, 255));
-    EXPECT_EQ(look.indicators[1].ProgressColor, QColor(255, 0, 0));
-    EXPECT_EQ(look.indicators[2].GroundColor, QColor(255, 128, 192));
-}
-
 using ReadSkinTest = testing::SkinFolderTest;
 
 TEST_F(ReadSkinTest, MissingKeysTakeTheirDefaults) {

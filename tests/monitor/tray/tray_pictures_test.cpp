@@ -66,7 +66,6 @@ TEST(BuiltInTrayStrip, PlacesDigitsInTheirColumns) {
     EXPECT_EQ(InkColumns(Cell(strip, 7)), Columns({{9, 14}}));
     EXPECT_EQ(InkColumns(Cell(strip, 0)), Columns({{8, 14}}));
     EXPECT_EQ(InkColumns(Cell(strip, 95)), Columns({{0, 6}, {8, 14}}));
-    EXPECT_EQ(InkColumns(Cell(strip, 48)), Columns({{0, 6}, {8, 14}}));
     EXPECT_EQ(InkColumns(Cell(strip, 100)), Columns({{0, 1}, {3, 8}, {10, 15}}));
 }
 

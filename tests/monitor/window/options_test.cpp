@@ -7,6 +7,7 @@
 #include <QWindow>
 
 #include "common/numbers.h"
+#include "common/settings.h"
 #include "window_fixture.h"
 
 namespace tarnwick {
@@ -64,12 +65,11 @@ TEST_F(MonitorWindowOptionsTest, EveryOptionActsAtOnceAndSurvivesARestart) {
     EXPECT_TRUE(again.isVisible());
 }
 
-TEST_F(MonitorWindowOptionsTest, TransparencyItemsFollowTheOpacityTable) {
+TEST_F(MonitorWindowOptionsTest, EachTransparencyItemSetsAndStoresItsPercentage) {
     TfrMain& window = Start();
-    const int opacity[] = {255, 230, 204, 178, 153, 128, 102, 76, 51, 26};
     for (int percent = 0; percent <= 90; percent += 10) {
         Click(QStringLiteral("pm%1").arg(percent).toLatin1().constData());
-        EXPECT_EQ(RoundHalfEven(window.windowOpacity() * 255), opacity[percent / 10]) << percent;
+        EXPECT_EQ(RoundHalfEven(window.windowOpacity() * 255), OpacityForTransparency(percent));
         EXPECT_EQ(Stored("main", "transparent"), std::to_string(percent));
     }
     EXPECT_FALSE(Item("pm30")->isChecked());
@@ -111,11 +111,16 @@ TEST_F(MonitorWindowOptionsTest, TheDiagramForgetsItsHistoryOnlyForAnotherResour
     EXPECT_FALSE(Item("pm1_1")->isChecked());
 }
 
-TEST_F(MonitorWindowOptionsTest, ASuspendedGaugeRepaintsTheReadingOfItsMoment) {
-    WriteSettings("[indicator1]\ntype=5\nvisible=0\n[indicator2]\ntype=5\nvisible=0\n");
+TEST_F(MonitorWindowOptionsTest, GaugesPaintTheirMeasureAndASuspendedOneKeepsItsMoment) {
+    WriteSettings("[indicator1]\ntype=5\nvisible=0\n[indicator2]\ntype=13\nvisible=0\n");
     TfrMain& window = Start();
+    // Memory half used: columns 1..25 of the built-in gauge (1,1)-(48,18) show progress.
+    EXPECT_EQ(window.Canvas().pixel(25, 18), kProgress);
+    EXPECT_EQ(window.Canvas().pixel(26, 10), kGround);
+    EXPECT_EQ(window.Canvas().pixel(1, 30), kGround);  // virtual memory unused
     Click("pmStop1");
     memory_.status.availPhys = 0;  // now all in use
+    memory_.status.availVirtual = 0;
     Tick(window.timer("Timer1"));
     Click("pmMode1");
     Click("pmMode2");  // a full repaint

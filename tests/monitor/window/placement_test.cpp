@@ -62,9 +62,7 @@ TEST_F(MonitorWindowPlacementTest, WithoutAWindowManagerTheWindowFollowsThePoint
     EXPECT_EQ(window.pos(), QPoint(140, 120));
     DragTo({15, 130});  // left edge at 5
     EXPECT_EQ(window.pos(), QPoint(0, 120));
-    DragTo({18, 130});  // still within the distance: it sticks
-    EXPECT_EQ(window.pos(), QPoint(0, 120));
-    DragTo({19, 130});
+    DragTo({19, 130});  // beyond the distance: free again
     EXPECT_EQ(window.pos(), QPoint(9, 120));
     DragTo({50, screen.height() - window.height() + 5 + 10});  // bottom 5 below the screen's
     EXPECT_EQ(window.pos(), QPoint(40, screen.height() - window.height()));

@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <cstdlib>
@@ -80,12 +81,15 @@ protected:
         return dir_.path().toStdString() + "/" + name;
     }
     std::string SettingsPath() const { return Path("config/tarnwick/tarnwick.cfg"); }
-    void WriteSettings(const std::string& text) {
-        QDir(dir_.path()).mkpath(QStringLiteral("config/tarnwick"));
-        QFile file(QString::fromStdString(SettingsPath()));
+    // Writes a file below the temporary folder, making its folders.
+    void WriteFile(const std::string& name, const std::string& text) {
+        const QString path = QString::fromStdString(Path(name));
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(text.c_str());
     }
+    void WriteSettings(const std::string& text) { WriteFile("config/tarnwick/tarnwick.cfg", text); }
     std::optional<std::string> Stored(const char* section, const char* key) const {
         return LoadProfile(SettingsPath()).Get(section, key);
     }
