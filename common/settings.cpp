@@ -11,7 +11,7 @@ namespace {
 
 constexpr const char* kMain = "main";
 constexpr const char* kSkins = "skins";
-constexpr std::array<const char*, 3> kIndicators = {"indicator1", "indicator2", "indicator3"};
+constexpr const auto& kIndicators = kIndicatorSections;
 
 std::int32_t ReadClamped(const ProfileText& file, const char* section, const char* key,
                          std::int32_t fallback, std::int32_t low, std::int32_t high) {

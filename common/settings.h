@@ -44,6 +44,10 @@ struct Settings {
     std::array<IndicatorSettings, 3> indicators;
 };
 
+// "indicator1", "indicator2" and "indicator3" (the diagram), for indicator 0, 1 and 2.
+inline constexpr std::array<const char*, 3> kIndicatorSections = {"indicator1", "indicator2",
+                                                                  "indicator3"};
+
 // The monitor's reading: its defaults, the low 8 bits of mode and type, its clamps, and a
 // window that is always shown when no tray icon is chosen.
 Settings ReadMonitorSettings(const ProfileText& file);

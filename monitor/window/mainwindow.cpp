@@ -33,10 +33,6 @@ namespace {
 constexpr int kBuiltInWidth = 140;  // before a skin sets the size
 constexpr int kBuiltInHeight = 71;
 
-QString Suffix(int indicator) {
-    return QStringLiteral("_%1").arg(indicator + 1);
-}
-
 }  // namespace
 
 TfrMain::TfrMain(const MonitorServices& services, QWidget* parent)
@@ -184,15 +180,14 @@ void TfrMain::LoadOpt(bool reload) {
     for (int percent = 0; percent <= 90; percent += 10) {
         CheckOnly(QStringLiteral("pm%1").arg(percent), percent == s.transparent);
     }
-    QTimer* timers[] = {&Timer1_, &Timer2_, &Timer3_};
     for (int i = 0; i < 3; ++i) {
         const IndicatorSettings& indicator = s.indicators[i];
         for (int measure = 1; measure <= 16; ++measure) {
-            CheckOnly(QStringLiteral("pm%1").arg(measure) + Suffix(i), measure == indicator.type);
+            CheckOnly(ItemName(QStringLiteral("pm%1").arg(measure), i), measure == indicator.type);
         }
-        timers[i]->setInterval(indicator.time);
-        CheckIntervalItem(QStringLiteral("pm"), QStringLiteral("ms") + Suffix(i), indicator.time);
-        CheckOnly(QStringLiteral("pmText") + Suffix(i), indicator.visible);
+        IndicatorTimer(i).setInterval(indicator.time);
+        CheckIntervalItem(QStringLiteral("pm"), ItemName(QStringLiteral("ms"), i), indicator.time);
+        CheckOnly(ItemName(QStringLiteral("pmText"), i), indicator.visible);
     }
     ApplyTrayMeasure(s.icons, reload);
     IconsTimer_.setInterval(s.iconstime);
@@ -210,11 +205,10 @@ void TfrMain::ApplyTrayMeasure(int newMeasure, bool reload) {
             TrayIconModify(newMeasure);
         }
     }
-    const char* names[2][4] = {{"pmIcon1", "pmIcon2", "pmIcon3", "pmIcon4"},
-                               {"pmIcon1Tray", "PmIcon2Tray", "pmIcon3Tray", "pmIcon4Tray"}};
-    for (int i = 0; i < 4; ++i) {
-        CheckOnly(QString::fromLatin1(names[0][i]), newMeasure == i + 1);
-        CheckOnly(QString::fromLatin1(names[1][i]), newMeasure == i + 1);
+    for (const auto& names : kTrayIconItems) {
+        for (int i = 0; i < 4; ++i) {
+            CheckOnly(QString::fromLatin1(names[i]), newMeasure == i + 1);
+        }
     }
 }
 
@@ -555,9 +549,13 @@ void TfrMain::TrayRightClick() {
 
 // Menus and mouse ----------------------------------------------------------------------------
 
+void TfrMain::OnItem(const QString& name, const std::function<void()>& handler) {
+    connect(MenuItem(this, name), &QAction::triggered, this, handler);
+}
+
 void TfrMain::ConnectMenus() {
-    const auto on = [this](const char* name, auto handler) {
-        connect(MenuItem(this, QString::fromLatin1(name)), &QAction::triggered, this, handler);
+    const auto on = [this](const char* name, const std::function<void()>& handler) {
+        OnItem(QString::fromLatin1(name), handler);
     };
     on("About", [this] { StartSettingsProgram(QStringLiteral("about")); });
     on("pmConfig", [this] { StartSettingsProgram(); });
@@ -573,16 +571,14 @@ void TfrMain::ConnectMenus() {
     on("pmCloseTray", [this] { close(); });
     on("pmMin", [this] { pmMinClick(); });
     on("pmMinTray", [this] { pmMinClick(); });
-    const char* icons[2][4] = {{"pmIcon1", "pmIcon2", "pmIcon3", "pmIcon4"},
-                               {"pmIcon1Tray", "PmIcon2Tray", "pmIcon3Tray", "pmIcon4Tray"}};
-    for (const auto& names : icons) {
+    for (const auto& names : kTrayIconItems) {
         for (int i = 0; i < 4; ++i) {
             on(names[i], [this, i] { pmIconClick(i + 1); });
         }
     }
     for (int interval : {200, 500, 1000, 2000, 5000}) {
-        on(QStringLiteral("pm%1icons").arg(interval).toLatin1().constData(),
-           [this, interval] { pmIconsSpeedClick(interval); });
+        OnItem(QStringLiteral("pm%1icons").arg(interval),
+               [this, interval] { pmIconsSpeedClick(interval); });
     }
     ConnectOptions();
 }

@@ -98,6 +98,10 @@ private:
     void CheckIntervalItem(const QString& prefix, const QString& suffix, int interval);
     void KeepOnScreen();
     void ConnectMenus();
+    void OnItem(const QString& name, const std::function<void()>& handler);
+    QTimer& IndicatorTimer(int indicator) {
+        return indicator == 0 ? Timer1_ : indicator == 1 ? Timer2_ : Timer3_;
+    }
 
     // Skins
     void SkinList();
@@ -142,8 +146,7 @@ private:
     void pmOneCopyClick();
     void pmPriorityClick();
     void pmTransparentClick(int percent);
-    void pmMode1Click();
-    void pmMode2Click();
+    void pmModeClick(int mode);  // pmMode1 and pmMode2
     void pmMeasureClick(int indicator, int measure);
     void pmSpeedClick(int indicator, int interval);
     void pmStopClick(int indicator);

@@ -99,7 +99,7 @@ void AddIndicatorMenu(QWidget* window, QMenu* parent, int n, const char* caption
             QStringLiteral("Alt+F%1").arg(n).toLatin1(), true);
 }
 
-void AddTrayIconItems(QMenu* menu, const std::array<const char*, 4>& names, bool shortcuts) {
+void AddTrayIconItems(QMenu* menu, const char* const (&names)[4], bool shortcuts) {
     static constexpr std::array<const char*, 4> kCaptions = {"&Processor", "&Operative memory",
                                                              "&Swap file", "&Virtual memory"};
     static constexpr std::array<const char*, 4> kShortcuts = {"Ctrl+A", "Ctrl+B", "Ctrl+C",
@@ -152,7 +152,7 @@ QMenu* BuildMainMenu(QWidget* window, MonitorMenus& menus) {
     menus.skinGroup = Group(window, QStringLiteral("gpSkins"));
 
     QMenu* trayIcons = AddSubmenu(main, "pmTrayIcons", "Tr&ay icons");
-    AddTrayIconItems(trayIcons, {"pmIcon1", "pmIcon2", "pmIcon3", "pmIcon4"}, true);
+    AddTrayIconItems(trayIcons, kTrayIconItems[0], true);
     QMenu* traySpeed = AddSubmenu(trayIcons, "pmIconsSpeed", "&Speed of updating");
     AddSpeedItems(traySpeed, Group(window, QStringLiteral("gpIconsSpeed")),
                   QStringLiteral("icons"));
@@ -188,7 +188,7 @@ QMenu* BuildTrayMenu(QWidget* window) {
     AddItem(tray, "pmEventsTray", "&Events editor");
     AddItem(tray, "pmSkinsTray", "S&kins editor");
     tray->addSeparator();
-    AddTrayIconItems(tray, {"pmIcon1Tray", "PmIcon2Tray", "pmIcon3Tray", "pmIcon4Tray"}, false);
+    AddTrayIconItems(tray, kTrayIconItems[1], false);
     tray->addSeparator();
     AddItem(tray, "pmCloseTray", "E&xit");
     AddItem(tray, "pmMinTray", "&Minimize");
@@ -208,6 +208,10 @@ MonitorMenus BuildMenus(QWidget* window) {
         }
     }
     return menus;
+}
+
+QString ItemName(const QString& base, int indicator) {
+    return base + QStringLiteral("_%1").arg(indicator + 1);
 }
 
 QAction* MenuItem(const QWidget* window, const QString& name) {

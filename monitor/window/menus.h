@@ -22,6 +22,14 @@ struct MonitorMenus {
 
 MonitorMenus BuildMenus(QWidget* window);
 
+// The name of an item of an indicator's submenu: ItemName("pm7", 1) is "pm7_2".
+QString ItemName(const QString& base, int indicator);
+
+// The four tray icon items of the popup menu and their twins in the tray menu.
+inline constexpr const char* kTrayIconItems[2][4] = {
+    {"pmIcon1", "pmIcon2", "pmIcon3", "pmIcon4"},
+    {"pmIcon1Tray", "PmIcon2Tray", "pmIcon3Tray", "pmIcon4Tray"}};
+
 // The item of either menu called name; nullptr when there is none.
 QAction* MenuItem(const QWidget* window, const QString& name);
 

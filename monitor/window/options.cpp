@@ -18,12 +18,6 @@ namespace tarnwick {
 
 namespace {
 
-const char* const kIndicatorSections[3] = {"indicator1", "indicator2", "indicator3"};
-
-QString Suffixed(const char* name, int indicator) {
-    return QString::fromLatin1(name) + QStringLiteral("_%1").arg(indicator + 1);
-}
-
 QString Total(const std::string& size) {
     return QStringLiteral("Total: ") + QString::fromStdString(size) + QLatin1Char('B');
 }
@@ -31,8 +25,8 @@ QString Total(const std::string& size) {
 }  // namespace
 
 void TfrMain::ConnectOptions() {
-    const auto on = [this](const QString& name, auto handler) {
-        connect(MenuItem(this, name), &QAction::triggered, this, handler);
+    const auto on = [this](const QString& name, const std::function<void()>& handler) {
+        OnItem(name, handler);
     };
     on(QStringLiteral("pmInfo"), [this] { pmInfoClick(); });
     on(QStringLiteral("pmPop"), [this] { pmPopClick(); });
@@ -44,19 +38,19 @@ void TfrMain::ConnectOptions() {
     for (int percent = 0; percent <= 90; percent += 10) {
         on(QStringLiteral("pm%1").arg(percent), [this, percent] { pmTransparentClick(percent); });
     }
-    on(QStringLiteral("pmMode1"), [this] { pmMode1Click(); });
-    on(QStringLiteral("pmMode2"), [this] { pmMode2Click(); });
+    on(QStringLiteral("pmMode1"), [this] { pmModeClick(1); });
+    on(QStringLiteral("pmMode2"), [this] { pmModeClick(2); });
     for (int i = 0; i < 3; ++i) {
         for (int measure = 1; measure <= 16; ++measure) {
-            on(QStringLiteral("pm%1_%2").arg(measure).arg(i + 1),
+            on(ItemName(QStringLiteral("pm%1").arg(measure), i),
                [this, i, measure] { pmMeasureClick(i, measure); });
         }
         for (int interval : {200, 500, 1000, 2000, 5000}) {
-            on(QStringLiteral("pm%1ms_%2").arg(interval).arg(i + 1),
+            on(ItemName(QStringLiteral("pm%1ms").arg(interval), i),
                [this, i, interval] { pmSpeedClick(i, interval); });
         }
         on(QStringLiteral("pmStop%1").arg(i + 1), [this, i] { pmStopClick(i); });
-        on(Suffixed("pmText", i), [this, i] { pmTextClick(i); });
+        on(ItemName(QStringLiteral("pmText"), i), [this, i] { pmTextClick(i); });
     }
     on(QStringLiteral("N15"),
        [this] { OpenLink(QString::fromLatin1(kProductSite) + QString::fromLatin1(kManualPath)); });
@@ -162,24 +156,14 @@ void TfrMain::pmTransparentClick(int percent) {
 
 // Display mode ----------------------------------------------------------------------------------
 
-void TfrMain::pmMode1Click() {
-    if (options_.mode == 2) {
-        options_.mode = 1;
+// Switching clears the window and paints the new mode; the mode is written either way.
+void TfrMain::pmModeClick(int mode) {
+    if (options_.mode != mode) {
+        options_.mode = static_cast<std::uint8_t>(mode);
         ClearCanvas();
-        PaintOpt3();
+        FormPaint();
     }
-    MenuItem(this, QStringLiteral("pmMode1"))->setChecked(true);
-    WriteOrReport([&] { WriteConfigInteger("main", "mode", options_.mode); });
-}
-
-void TfrMain::pmMode2Click() {
-    if (options_.mode == 1) {
-        options_.mode = 2;
-        ClearCanvas();
-        PaintOpt(0);
-        PaintOpt(1);
-    }
-    MenuItem(this, QStringLiteral("pmMode2"))->setChecked(true);
+    MenuItem(this, QStringLiteral("pmMode%1").arg(mode))->setChecked(true);
     WriteOrReport([&] { WriteConfigInteger("main", "mode", options_.mode); });
 }
 
@@ -193,16 +177,14 @@ void TfrMain::pmMeasureClick(int indicator, int measure) {
         history_.ResetHistory(HistoryLength(look_.indicators[2]));
     }
     options_.indicators[indicator].type = static_cast<std::uint8_t>(measure);
-    MenuItem(this, QStringLiteral("pm%1").arg(measure) + Suffixed("", indicator))->setChecked(true);
+    MenuItem(this, ItemName(QStringLiteral("pm%1").arg(measure), indicator))->setChecked(true);
     WriteOrReport([&] { WriteConfigInteger(kIndicatorSections[indicator], "type", measure); });
 }
 
 void TfrMain::pmSpeedClick(int indicator, int interval) {
-    QTimer* timers[] = {&Timer1_, &Timer2_, &Timer3_};
-    timers[indicator]->setInterval(interval);
+    IndicatorTimer(indicator).setInterval(interval);
     options_.indicators[indicator].time = interval;
-    MenuItem(this, QStringLiteral("pm%1ms").arg(interval) + Suffixed("", indicator))
-        ->setChecked(true);
+    MenuItem(this, ItemName(QStringLiteral("pm%1ms").arg(interval), indicator))->setChecked(true);
     WriteOrReport([&] { WriteConfigInteger(kIndicatorSections[indicator], "time", interval); });
 }
 
@@ -225,7 +207,7 @@ void TfrMain::pmStopClick(int indicator) {
 }
 
 void TfrMain::pmTextClick(int indicator) {
-    options_.indicators[indicator].visible = Checked(Suffixed("pmText", indicator));
+    options_.indicators[indicator].visible = Checked(ItemName(QStringLiteral("pmText"), indicator));
     if (indicator < 2 && options_.mode == 2) {
         PaintOpt(indicator);
     } else if (indicator == 2 && options_.mode == 1) {
@@ -248,10 +230,10 @@ void TfrMain::MainPopMenuPopup() {
     const QString swap = Total(measures_->SizeText(status.totalPageFile));
     const QString virt = Total(measures_->SizeText(status.totalVirtual));
     for (int i = 0; i < 3; ++i) {
-        MenuItem(this, Suffixed("pmCPU", i))->setText(cpu);
-        MenuItem(this, Suffixed("pmROM", i))->setText(rom);
-        MenuItem(this, Suffixed("pmSwap", i))->setText(swap);
-        MenuItem(this, Suffixed("pmVirt", i))->setText(virt);
+        MenuItem(this, ItemName(QStringLiteral("pmCPU"), i))->setText(cpu);
+        MenuItem(this, ItemName(QStringLiteral("pmROM"), i))->setText(rom);
+        MenuItem(this, ItemName(QStringLiteral("pmSwap"), i))->setText(swap);
+        MenuItem(this, ItemName(QStringLiteral("pmVirt"), i))->setText(virt);
     }
 }
 
