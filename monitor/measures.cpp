@@ -76,6 +76,25 @@ std::int32_t Measures::UsageOf(int resource) const {
     }
 }
 
+const char* ResourceUsageName(int resource) {
+    static const char* const kNames[] = {"Processor usage", "Operation memory usage",
+                                         "Swap file usage", "Virtual memory usage"};
+    return resource >= kProcessor && resource <= kVirtualMemory ? kNames[resource] : "";
+}
+
+std::int64_t Measures::TotalOf(int resource) const {
+    switch (resource) {
+        case kOperativeMemory:
+            return totalPhysAtStart_;
+        case kSwapFile:
+            return status_.totalPageFile;
+        case kVirtualMemory:
+            return status_.totalVirtual;
+        default:
+            return 0;
+    }
+}
+
 std::int32_t Measures::UsagePercent(int resource) {
     if (resource != kProcessor) {
         RefreshMemoryStatus();

@@ -16,6 +16,10 @@ enum Resource : int {
     kVirtualMemory = 3,
 };
 
+// "Processor usage", "Operation memory usage", "Swap file usage", "Virtual memory usage": the
+// tray icon's tip and the first line of an event's automatic message. Empty outside 0..3.
+const char* ResourceUsageName(int resource);
+
 // Round(used / total * 100) in extended precision, ties to even. A total of 0 or less (no
 // swap configured) gives 0.
 std::int32_t UsagePercentage(std::int64_t used, std::int64_t total);
@@ -55,8 +59,12 @@ public:
     const platform::MemoryStatus& Status() const { return status_; }
     void RefreshMemoryStatus();
 
-private:
+    // The same percentage, and the total it is a share of, from the figures of the latest
+    // refresh, for callers that ask about several resources after one refresh.
     std::int32_t UsageOf(int resource) const;
+    std::int64_t TotalOf(int resource) const;
+
+private:
     void AppendScaled(std::string& out, long double amount, const char* unit) const;
     void AppendHintLine(const char* name, std::int64_t used, std::int32_t percent,
                         std::int64_t total);

@@ -41,12 +41,7 @@ std::int32_t CyclesIn(std::int64_t milliseconds, std::int32_t impulse, std::int3
 }
 
 QString AutomaticText(const EventKeys& event) {
-    static const char* const kResources[] = {"Processor usage", "Operation memory usage",
-                                             "Swap file usage", "Virtual memory usage"};
-    QString text;
-    if (event.event >= 0 && event.event <= 3) {
-        text += QLatin1String(kResources[event.event]);
-    }
+    QString text = QLatin1String(ResourceUsageName(event.event));
     text += kCrLf;
     text += QStringLiteral("during %1 hours, %2 minutes and %3 seconds")
                 .arg(event.hour)
@@ -128,39 +123,21 @@ EventTable LoadEvents(const ProfileText& file) {
 }
 
 std::int64_t EventValues::Value(std::uint8_t eventType, bool inPercent) {
-    if (eventType == kProcessor) {
-        if (inPercent) {
-            return cpu_.CPUUsage;
-        }
-        return RoundHalfEven(static_cast<long double>(cpu_.CPUSpeed) * cpu_.CPUUsage / 100.0L);
+    if (eventType > kVirtualMemory) {
+        return 0;
     }
-    if (!refreshed_) {
-        measures_.RefreshMemoryStatus();
+    if (eventType != kProcessor && !refreshed_) {
+        measures_.RefreshMemoryStatus();  // once a tick, for all events together
         refreshed_ = true;
     }
-    const platform::MemoryStatus& status = measures_.Status();
-    std::int64_t used = 0;
-    std::int64_t total = 0;
-    switch (eventType) {
-        case kOperativeMemory:
-            // The total of the start, as the gauges use it.
-            total = measures_.TotalPhysAtStart();
-            used = total - status.availPhys;
-            break;
-        case kSwapFile:
-            total = status.totalPageFile;
-            used = total - status.availPageFile;
-            break;
-        case kVirtualMemory:
-            total = status.totalVirtual;
-            used = total - status.availVirtual;
-            break;
-        default:
-            return 0;
+    const std::int32_t percent = measures_.UsageOf(eventType);
+    if (inPercent) {
+        return percent;
     }
-    // A total of 0 reads as 0 % in use, as on the gauges.
-    const std::int32_t percent = UsagePercentage(used, total);
-    return inPercent ? percent : MegabytesOf(total, percent);
+    if (eventType == kProcessor) {
+        return RoundHalfEven(static_cast<long double>(cpu_.CPUSpeed) * cpu_.CPUUsage / 100.0L);
+    }
+    return MegabytesOf(measures_.TotalOf(eventType), percent);
 }
 
 bool CountTick(TEventRec& rec, std::int64_t value) {

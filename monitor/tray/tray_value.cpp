@@ -5,18 +5,7 @@
 namespace tarnwick {
 
 QString TrayTip(int trayMeasure) {
-    switch (trayMeasure) {
-        case kTrayMeasureProcessor:
-            return QStringLiteral("Processor usage");
-        case kTrayMeasureOperativeMemory:
-            return QStringLiteral("Operation memory usage");
-        case kTrayMeasureSwapFile:
-            return QStringLiteral("Swap file usage");
-        case kTrayMeasureVirtualMemory:
-            return QStringLiteral("Virtual memory usage");
-        default:
-            return QString();
-    }
+    return QString::fromLatin1(ResourceUsageName(trayMeasure - 1));
 }
 
 int TrayValue(int trayMeasure, Measures& measures) {

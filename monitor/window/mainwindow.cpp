@@ -493,8 +493,7 @@ void TfrMain::IconsTimerTimer() {
     if (measure < 1 || measure > 4) {
         return;
     }
-    const int value = measure == 1 ? Cpu().CPUUsage : TrayValue(measure, *measures_);
-    ShowTrayValue(*services_.tray, trayPictures_, value, TrayTip(measure));
+    ShowTrayValue(*services_.tray, trayPictures_, TrayValue(measure, *measures_), TrayTip(measure));
 }
 
 void TfrMain::pmIconClick(int measure) {
