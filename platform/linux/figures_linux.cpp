@@ -1,5 +1,7 @@
 #include "platform/linux/figures_linux.h"
 
+#include "platform/files.h"
+
 #include <fcntl.h>
 #include <pthread.h>
 #include <sys/resource.h>
@@ -46,28 +48,6 @@ std::string_view ReadStart(const std::string& path, char* buffer, std::size_t si
     close(fd);
     buffer[got] = '\0';
     return {buffer, got};
-}
-
-// The whole file, for the few reads at start-up.
-std::string ReadAll(const std::string& path) {
-    std::string text;
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        return text;
-    }
-    char chunk[4096];
-    for (;;) {
-        const ssize_t n = read(fd, chunk, sizeof chunk);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            break;
-        }
-        text.append(chunk, static_cast<std::size_t>(n));
-    }
-    close(fd);
-    return text;
 }
 
 bool IsDigit(char c) {
@@ -231,7 +211,9 @@ LinuxProcessorFigures::LinuxProcessorFigures(const std::string& procRoot,
       cpuinfoPath_(procRoot + "/cpuinfo"),
       maxFreqPath_(sysRoot + "/devices/system/cpu/cpu0/cpufreq/cpuinfo_max_freq") {
     // Counted once: the count only changes when a processor is taken off or put on line.
-    int count = CountStatProcessors(ReadAll(stat_.Path()));
+    std::string stat;
+    ReadWholeFile(stat_.Path(), stat);  // once, at start-up
+    int count = CountStatProcessors(stat);
     if (count <= 0) {
         const long online = sysconf(_SC_NPROCESSORS_ONLN);
         count = online > 0 ? static_cast<int>(online) : 1;
