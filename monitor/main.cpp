@@ -75,7 +75,7 @@ int main(int argc, char* argv[]) {
     services.priority = &priority;
     services.tray = &tray;
     services.desktop = &desktop;
-    services.programFolder = tarnwick::ProgramFolder();
+    services.programFolder = tarnwick::platform::ProgramFolder();
     services.autostartFolder = tarnwick::AutostartFolder();
     services.runtimeFolder = tarnwick::platform::RuntimeFolder();
 
