@@ -93,15 +93,8 @@ bool CanWriteAutorun(const std::string& folder) {
         return false;
     }
     const std::string dir = WithoutSlash(folder);
-    if (!platform::IsDirectory(dir)) {
-        // On a fresh account neither the folder nor always its parent exists yet.
-        const std::size_t slash = dir.rfind('/');
-        if (slash != std::string::npos && slash > 0) {
-            platform::MakeDirectory(dir.substr(0, slash));
-        }
-        if (!platform::MakeDirectory(dir) && !platform::IsDirectory(dir)) {
-            return false;
-        }
+    if (!platform::IsDirectory(dir) && !platform::MakeDirectoryAndParent(dir)) {
+        return false;  // usual on a fresh account: made here, the first time it is needed
     }
     // Not a ".desktop" name, so a session watching the folder never takes it for an entry;
     // the process number keeps the two programs' probes apart.

@@ -22,16 +22,15 @@ void EnsureDataFolder() {
     if (platform::IsRegularFile(folder)) {
         platform::RemoveFile(folder);
     }
-    // The config folder itself may be missing on a fresh account; create it too.
-    const std::size_t slash = folder.rfind('/');
-    if (slash != std::string::npos && slash > 0) {
-        platform::MakeDirectory(folder.substr(0, slash));
-    }
-    platform::MakeDirectory(folder);
+    platform::MakeDirectoryAndParent(folder);
 }
 
-std::string SettingsFilePath() { return GetDataFolder() + "tarnwick.cfg"; }
+std::string SettingsFilePath() {
+    return GetDataFolder() + "tarnwick.cfg";
+}
 
-std::string EventsFilePath() { return GetDataFolder() + "events.cfg"; }
+std::string EventsFilePath() {
+    return GetDataFolder() + "events.cfg";
+}
 
 }  // namespace tarnwick

@@ -36,5 +36,8 @@ bool IsRegularFile(const std::string& path);
 bool RemoveFile(const std::string& path);
 // One level, like the shell's own folders: the parent must exist.
 bool MakeDirectory(const std::string& path);
+// The folder and, on a fresh account where it is missing too, its parent. True when the
+// folder exists afterwards.
+bool MakeDirectoryAndParent(const std::string& path);
 
 }  // namespace tarnwick::platform

@@ -150,8 +150,20 @@ bool IsRegularFile(const std::string& path) {
     return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
-bool RemoveFile(const std::string& path) { return unlink(path.c_str()) == 0; }
+bool RemoveFile(const std::string& path) {
+    return unlink(path.c_str()) == 0;
+}
 
-bool MakeDirectory(const std::string& path) { return mkdir(path.c_str(), 0700) == 0; }
+bool MakeDirectory(const std::string& path) {
+    return mkdir(path.c_str(), 0700) == 0;
+}
+
+bool MakeDirectoryAndParent(const std::string& path) {
+    const std::string parent = FolderOf(path);
+    if (!IsDirectory(parent)) {
+        MakeDirectory(parent);
+    }
+    return MakeDirectory(path) || IsDirectory(path);
+}
 
 }  // namespace tarnwick::platform
