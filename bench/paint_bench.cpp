@@ -8,9 +8,9 @@
 
 #include <vector>
 
-#include "monitor/paint/history.h"
-#include "monitor/paint/indicators.h"
-#include "monitor/paint/text.h"
+#include "common/paint/history.h"
+#include "common/paint/indicators.h"
+#include "common/paint/text.h"
 
 namespace {
 

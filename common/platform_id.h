@@ -2,10 +2,9 @@
 
 namespace tarnwick {
 
-// The platform number both programs branch on. The numbers are those of the Windows family
-// the programs came from; a Windows layer returns the first three, Linux reports itself as the
-// NT family because it has what that family has: idle-time counters, per-window opacity and
-// privileged power actions.
+// The platform number both programs branch on, as the settings and texts know it: 1 Win32s,
+// 2 the Windows 95 family, 3 the NT family, -1 anything else. Linux reports 3 because it has
+// what that family has: idle-time counters, per-window opacity and privileged power actions.
 constexpr int kPlatformWin32s = 1;
 constexpr int kPlatformWindows9x = 2;  // no window opacity, no idle-time counters
 constexpr int kPlatformNt = 3;

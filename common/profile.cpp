@@ -48,7 +48,7 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
 }
 
 // The name of a section header line ("[ main ]" -> "main"); nothing for any other line.
-// Like the Windows reader, the name runs to the last "]" of the line.
+// The name runs to the last "]" of the line, so "[a]b]" is the section "a]b".
 std::optional<std::string_view> SectionName(std::string_view line) {
     line = Trim(line);
     if (line.empty() || line.front() != '[') {

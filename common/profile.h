@@ -9,8 +9,8 @@
 
 namespace tarnwick {
 
-// A profile (INI) file held as its lines, read and edited the way files written on Windows
-// expect:
+// A profile (INI) file held as its lines, read and edited the way the programs' files have
+// always been written:
 // - section and key names match without regard to ASCII case and without the blanks around
 //   them; the first section and the first key of a name win, later duplicates are ignored;
 // - a value is read without the blanks around it and without one pair of matching quotes;

@@ -76,12 +76,6 @@ std::int32_t Measures::UsageOf(int resource) const {
     }
 }
 
-const char* ResourceUsageName(int resource) {
-    static const char* const kNames[] = {"Processor usage", "Operation memory usage",
-                                         "Swap file usage", "Virtual memory usage"};
-    return resource >= kProcessor && resource <= kVirtualMemory ? kNames[resource] : "";
-}
-
 std::int64_t Measures::TotalOf(int resource) const {
     switch (resource) {
         case kOperativeMemory:

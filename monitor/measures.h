@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/texts.h"
 #include "monitor/usecpu.h"
 #include "platform/figures.h"
 
@@ -7,18 +8,6 @@
 #include <string>
 
 namespace tarnwick {
-
-// Resources in the order of the menus, the tray icon and the events file.
-enum Resource : int {
-    kProcessor = 0,
-    kOperativeMemory = 1,
-    kSwapFile = 2,
-    kVirtualMemory = 3,
-};
-
-// "Processor usage", "Operation memory usage", "Swap file usage", "Virtual memory usage": the
-// tray icon's tip and the first line of an event's automatic message. Empty outside 0..3.
-const char* ResourceUsageName(int resource);
 
 // Round(used / total * 100) in extended precision, ties to even. A total of 0 or less (no
 // swap configured) gives 0.

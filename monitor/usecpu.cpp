@@ -49,13 +49,10 @@ bool UseCpu::InitCPUUsage() {
 }
 
 std::int32_t UseCpu::GetCPUUsage() {
-    if (platform_ == kPlatformWindows9x) {
-        // The kernel's own usage statistic of that family lives in its dynamic registry; it
-        // needs the Windows layer, which this build does not have. 100 is what that path gives
-        // when its reads fail.
-        return 100;
-    }
     if (platform_ != kPlatformNt) {
+        // The load comes from the idle-time counters; a platform without them (the 95 family
+        // keeps a kernel statistic that no platform layer here reads) shows a full load, as a
+        // failed read of that statistic does.
         return 100;
     }
     if (!sampling_) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 // The raw figures of the processor, the memory and the process priority, as the monitor's
 // sampler and measures need them. One implementation per operating system; tests give fakes.
@@ -68,5 +69,10 @@ public:
     // The level the process has now; a priority between the levels reads as 0.
     virtual int Level() = 0;
 };
+
+// The figures of the machine the programs run on.
+std::unique_ptr<ProcessorFigures> MakeSystemProcessorFigures();
+std::unique_ptr<MemoryFigures> MakeSystemMemoryFigures();
+std::unique_ptr<ProcessPriority> MakeSystemProcessPriority();
 
 }  // namespace tarnwick::platform

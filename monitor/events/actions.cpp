@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "common/platform_id.h"
-#include "monitor/events/uBeeper.h"
+#include "common/sound/uBeeper.h"
 
 namespace tarnwick {
 
@@ -23,14 +23,14 @@ void EventActions::Carry(const TEventRec& event) {
             break;
         case 2:
             if (!event.Target.isEmpty()) {
-                services_.starter->Start(event.Target, event.Arguments);
+                services_.dialogs->StartProgram(event.Target, event.Arguments);
             }
             break;
         case 3:
-            services_.opener->OpenDocument(event.Target);
+            services_.dialogs->OpenDocument(event.Target);
             break;
         case 4:
-            services_.opener->OpenFolder(event.Target);
+            services_.dialogs->OpenFolder(event.Target);
             break;
         case 6:
         case 7:
@@ -64,7 +64,7 @@ void EventActions::ShowEventMessage(const TEventRec& event) {
     }
     const std::weak_ptr<int> alive = alive_;
     const std::weak_ptr<Beeper> ownSignal = own;
-    services_.messages->ShowEventBox(event.MessageText, [this, alive, ownSignal] {
+    services_.dialogs->ShowEventBox(event.MessageText, [this, alive, ownSignal] {
         if (alive.lock()) {
             MessageClosed(ownSignal);
         }
@@ -72,8 +72,8 @@ void EventActions::ShowEventMessage(const TEventRec& event) {
 }
 
 void EventActions::MessageClosed(const std::weak_ptr<Beeper>& own) {
-    // The newest signal stops with any box, as it always has; a box's own signal stops with
-    // it too, so an earlier endless signal is never left playing without a box to close.
+    // The newest signal stops with any box; a box's own signal stops with it too, so an
+    // earlier endless signal is never left playing without a box to close.
     for (const std::weak_ptr<Beeper>& weak : {own, lastBeeper_}) {
         if (const std::shared_ptr<Beeper> beeper = weak.lock(); beeper && beeper->Playing()) {
             beeper->Stop();

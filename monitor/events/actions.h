@@ -9,54 +9,15 @@
 #include <memory>
 #include <vector>
 
+#include "common/ui/dialogs.h"
 #include "monitor/events/events.h"
+#include "platform/sound.h"
 
 // What a firing event does, and the seams through which it reaches the system, so the tests
 // run every action against fakes.
 namespace tarnwick {
 
 class Beeper;
-
-// One open sound device, used by one signal on that signal's own thread.
-class ToneChannel {
-public:
-    virtual ~ToneChannel() = default;
-    // A tone of freq hertz for milliseconds, returning when it has sounded. Ends early once
-    // stop turns true.
-    virtual void Play(std::int32_t freq, std::int32_t milliseconds,
-                      const std::atomic<bool>& stop) = 0;
-};
-
-class ToneOutput {
-public:
-    virtual ~ToneOutput() = default;
-    // Called on a signal's thread; nullptr when no device opens, and the signal is silent.
-    virtual std::unique_ptr<ToneChannel> Open() = 0;
-};
-
-// The message boxes of the actions. Neither call waits for the user.
-class EventMessages {
-public:
-    virtual ~EventMessages() = default;
-    // The application-modal box "Событие" with one OK button; closed runs once it is shut.
-    virtual void ShowEventBox(const QString& text, std::function<void()> closed) = 0;
-    // The plain box of a refused power action: text "Exit Error", the failed step as caption.
-    virtual void ShowExitError(const QString& caption) = 0;
-};
-
-class ProcessStarter {
-public:
-    virtual ~ProcessStarter() = default;
-    // Starts program with these arguments, no shell between; false when it did not start.
-    virtual bool Start(const QString& program, const QStringList& arguments) = 0;
-};
-
-class DocumentOpener {
-public:
-    virtual ~DocumentOpener() = default;
-    virtual bool OpenDocument(const QString& path) = 0;  // in its associated program
-    virtual bool OpenFolder(const QString& path) = 0;    // in the file manager
-};
 
 class PowerSwitch {
 public:
@@ -67,10 +28,8 @@ public:
 };
 
 struct ActionServices {
-    EventMessages* messages = nullptr;
-    ToneOutput* tones = nullptr;
-    ProcessStarter* starter = nullptr;
-    DocumentOpener* opener = nullptr;
+    Dialogs* dialogs = nullptr;  // the message boxes, programs, documents and folders
+    platform::ToneOutput* tones = nullptr;
     PowerSwitch* power = nullptr;
     int platform = 0;  // GetPlatform(): power actions only on 2 and 3
 };

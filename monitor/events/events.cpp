@@ -23,13 +23,6 @@ std::int64_t MegabytesOf(std::int64_t total, std::int32_t percent) {
 
 }  // namespace
 
-std::int64_t DurationOf(std::int32_t hour, std::int32_t min, std::int32_t sec) {
-    const std::uint32_t wrapped = static_cast<std::uint32_t>(hour) * 3600U +
-                                  static_cast<std::uint32_t>(min) * 60U +
-                                  static_cast<std::uint32_t>(sec);
-    return static_cast<std::int32_t>(wrapped);
-}
-
 std::int32_t CyclesIn(std::int64_t milliseconds, std::int32_t impulse, std::int32_t pause) {
     const std::int64_t cycle = static_cast<std::int64_t>(impulse) + pause;
     if (cycle <= 0) {
@@ -38,24 +31,6 @@ std::int32_t CyclesIn(std::int64_t milliseconds, std::int32_t impulse, std::int3
     const std::int64_t cycles =
         RoundHalfEven(static_cast<long double>(milliseconds) / static_cast<long double>(cycle));
     return static_cast<std::int32_t>(std::clamp<std::int64_t>(cycles, INT32_MIN, INT32_MAX));
-}
-
-QString AutomaticText(const EventKeys& event) {
-    QString text = QLatin1String(ResourceUsageName(event.event));
-    text += kCrLf;
-    text += QStringLiteral("during %1 hours, %2 minutes and %3 seconds")
-                .arg(event.hour)
-                .arg(event.min)
-                .arg(event.sec);
-    text += kCrLf;
-    text += event.biglit == 0 ? QStringLiteral("was more than ") : QStringLiteral("was less than ");
-    text += QString::number(event.value);
-    if (event.measure == 0) {
-        text += QStringLiteral(" %");
-    } else {
-        text += event.event == 0 ? QStringLiteral(" MHz") : QStringLiteral(" MB");
-    }
-    return text;
 }
 
 TEventRec MakeEventRec(const EventEntry& entry) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/events_file.h"
+#include "common/texts.h"
 #include "monitor/measures.h"
 #include "monitor/usecpu.h"
 
@@ -47,13 +48,6 @@ using EventTable = std::vector<TEventRec>;
 EventTable LoadEvents(const ProfileText& file);
 // One entry as read from the file, counters at 0.
 TEventRec MakeEventRec(const EventEntry& entry);
-
-// The three lines of the automatic message, joined by CR LF, none after the third.
-QString AutomaticText(const EventKeys& event);
-
-// hour * 3600 + min * 60 + sec, wrapping in 32 bits as the file format always has, then
-// widened with its sign: an absurd time turns negative and never fires.
-std::int64_t DurationOf(std::int32_t hour, std::int32_t min, std::int32_t sec);
 
 // Signal cycles in a signal time: round(time / (impulse + pause)), ties to even. A cycle of
 // 0 ms or less gives one impulse.

@@ -1,13 +1,9 @@
 #include "monitor/events/system_actions.h"
 
-#include <QDesktopServices>
-#include <QProcess>
-#include <QUrl>
-
 #include "common/platform_id.h"
 #include "monitor/events/power.h"
-#include "monitor/events/tone_alsa.h"
-#include "monitor/events/uMessage.h"
+#include "platform/power.h"
+#include "platform/sound.h"
 
 namespace tarnwick {
 
@@ -15,24 +11,20 @@ namespace {
 
 // The parts live before the actions that use them and die after them.
 struct SystemParts {
-    explicit SystemParts(QWidget* owner) : messages(owner), power(logind, messages) {}
+    explicit SystemParts(QWidget* owner) : dialogs(owner), power(*logind, dialogs) {}
 
     ActionServices Services() {
         ActionServices services;
-        services.messages = &messages;
-        services.tones = &tones;
-        services.starter = &starter;
-        services.opener = &opener;
+        services.dialogs = &dialogs;
+        services.tones = tones.get();
         services.power = &power;
         services.platform = GetPlatform();
         return services;
     }
 
-    QtEventMessages messages;
-    AlsaTones tones;
-    QtProcessStarter starter;
-    QtDocumentOpener opener;
-    LogindManager logind;
+    QtDialogs dialogs;
+    std::unique_ptr<platform::ToneOutput> tones = platform::MakeSystemTones();
+    std::unique_ptr<platform::LoginManager> logind = platform::MakeSystemLoginManager();
     SystemPower power;
 };
 
@@ -43,18 +35,6 @@ public:
 };
 
 }  // namespace
-
-bool QtProcessStarter::Start(const QString& program, const QStringList& arguments) {
-    return QProcess::startDetached(program, arguments);
-}
-
-bool QtDocumentOpener::OpenDocument(const QString& path) {
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-}
-
-bool QtDocumentOpener::OpenFolder(const QString& path) {
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-}
 
 std::unique_ptr<EventActions> MakeSystemEventActions(QWidget* owner) {
     return std::make_unique<SystemEventActions>(owner);

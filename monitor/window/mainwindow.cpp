@@ -17,14 +17,14 @@
 #include "common/config.h"
 #include "common/datafolder.h"
 #include "common/errors.h"
+#include "common/paint/indicators.h"
+#include "common/paint/text.h"
 #include "common/platform_id.h"
 #include "common/profile_file.h"
 #include "common/programs.h"
 #include "common/refresh.h"
-#include "monitor/paint/indicators.h"
-#include "monitor/paint/text.h"
+#include "common/ui/dialogs.h"
 #include "monitor/tray/tray_value.h"
-#include "monitor/window/dialogs.h"
 
 namespace tarnwick {
 
@@ -116,7 +116,7 @@ void TfrMain::FormCreate() {
     events_ = std::make_unique<EventsController>(menus_.events, *measures_, cpu_->Figures(),
                                                  *actions, [this] { close(); });
     connect(events_.get(), &EventsController::writeFailed, this,
-            [this](const QString& text) { services_.desktop->ShowError(text); });
+            [this](const QString& text) { services_.dialogs->ShowError(text); });
     if (GetPlatform() == kPlatformNt) {
         cpu_->InitCPUUsage();
     }
@@ -264,20 +264,20 @@ void TfrMain::RefreshEvents() {
 void TfrMain::StartSettingsProgram(const QString& word) {
     const QString program = QString::fromStdString(services_.programFolder + kSettingsProgram);
     if (!QFileInfo(program).isFile()) {
-        services_.desktop->ShowMessage(
+        services_.dialogs->ShowMessage(
             QStringLiteral("Error!"),
             QStringLiteral("The file TarnwickCfg is not found!\nIt should be in the same folder, "
                            "as Tarnwick\nReinstall the program Tarnwick"));
         return;
     }
-    services_.desktop->StartProgram(program, word.isEmpty() ? QStringList() : QStringList{word});
+    services_.dialogs->StartProgram(program, word.isEmpty() ? QStringList() : QStringList{word});
 }
 
 void TfrMain::WriteOrReport(const std::function<void()>& write) {
     try {
         write();
     } catch (const UserError& error) {
-        services_.desktop->ShowError(QString::fromStdString(error.what()));
+        services_.dialogs->ShowError(QString::fromStdString(error.what()));
     }
 }
 

@@ -10,13 +10,13 @@
 #include <string>
 #include <vector>
 
+#include "common/paint/history.h"
 #include "common/settings.h"
+#include "common/skin/look.h"
+#include "common/skin/skin_list.h"
 #include "monitor/events/events_controller.h"
 #include "monitor/events/system_actions.h"
 #include "monitor/measures.h"
-#include "monitor/paint/history.h"
-#include "monitor/skin/look.h"
-#include "monitor/skin/skin_list.h"
 #include "monitor/tray/tray_icon.h"
 #include "monitor/tray/tray_pictures.h"
 #include "monitor/usecpu.h"
@@ -26,7 +26,7 @@ class QAction;
 
 namespace tarnwick {
 
-class Desktop;
+class Dialogs;
 class RefreshListener;
 
 // What the monitor window needs from the system, so tests hand it fakes.
@@ -35,7 +35,7 @@ struct MonitorServices {
     platform::MemoryFigures* memory = nullptr;
     platform::ProcessPriority* priority = nullptr;
     TrayIcon* tray = nullptr;
-    Desktop* desktop = nullptr;
+    Dialogs* dialogs = nullptr;
     EventActions* eventActions = nullptr;  // null: the real ones (messages, sound, power)
     std::string programFolder;    // ends with "/": the settings program and skins/ lie there
     std::string autostartFolder;  // the folder of the XDG autostart entry

@@ -11,7 +11,7 @@
 #include "common/config.h"
 #include "common/links.h"
 #include "common/settings.h"
-#include "monitor/window/dialogs.h"
+#include "common/ui/dialogs.h"
 #include "monitor/window/mainwindow.h"
 
 namespace tarnwick {
@@ -239,7 +239,7 @@ void TfrMain::MainPopMenuPopup() {
 
 // Whatever handles web pages and mail on this desktop; a failure is not reported.
 void TfrMain::OpenLink(const QString& url) {
-    services_.desktop->OpenUrl(url);
+    services_.dialogs->OpenUrl(url);
 }
 
 }  // namespace tarnwick

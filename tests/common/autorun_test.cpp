@@ -13,7 +13,7 @@
 #include <gtest/gtest.h>
 
 #include "common/autorun.h"
-#include "process_support.h"
+#include "tests/support/process_support.h"
 
 namespace tarnwick {
 namespace {

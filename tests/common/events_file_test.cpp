@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "common/profile_file.h"
-#include "temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 namespace tarnwick {
 namespace {

@@ -11,7 +11,7 @@
 #include <functional>
 
 #include "common/errors.h"
-#include "temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 namespace tarnwick {
 namespace {

@@ -6,7 +6,7 @@
 #include <thread>
 
 #include "common/refresh.h"
-#include "process_support.h"
+#include "tests/support/process_support.h"
 
 namespace tarnwick {
 namespace {

@@ -9,7 +9,7 @@
 #include "common/datafolder.h"
 #include "common/errors.h"
 #include "common/profile_file.h"
-#include "temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 namespace tarnwick {
 namespace {

@@ -6,7 +6,7 @@
 
 #include "common/single_copy.h"
 #include "platform/process.h"
-#include "process_support.h"
+#include "tests/support/process_support.h"
 
 namespace tarnwick {
 namespace {

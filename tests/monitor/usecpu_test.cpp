@@ -1,6 +1,6 @@
 #include "monitor/usecpu.h"
 
-#include "tests/monitor/fakes.h"
+#include "tests/support/fakes.h"
 
 #include <gtest/gtest.h>
 

@@ -5,9 +5,9 @@
 #include <gtest/gtest.h>
 
 #include "common/profile_file.h"
-#include "tests/common/temp_folder.h"
-#include "tests/monitor/events/event_fakes.h"
-#include "tests/monitor/fakes.h"
+#include "tests/support/event_fakes.h"
+#include "tests/support/fakes.h"
+#include "tests/support/temp_folder.h"
 
 namespace tarnwick {
 namespace {
@@ -40,9 +40,9 @@ protected:
         std::vector<int> ticks;
         for (std::size_t i = 0; i < loads.size(); ++i) {
             cpu.CPUUsage = loads[i];
-            const std::size_t before = fakes.opener.opened.size();
+            const std::size_t before = fakes.dialogs.opened.size();
             engine.CheckEvents();
-            if (fakes.opener.opened.size() != before) {
+            if (fakes.dialogs.opened.size() != before) {
                 ticks.push_back(static_cast<int>(i + 1));
             }
         }
@@ -137,14 +137,14 @@ TEST_F(EngineTest, MemoryValuesComeFromOneRefreshPerTick) {
     engine.CheckEvents();
     EXPECT_EQ(memory.reads - before, 1);
     // 600 MB, 2010 MB (67 % of 3000) and 1000 MB are each just above their thresholds.
-    EXPECT_EQ(fakes.opener.opened.size(), 6u);
+    EXPECT_EQ(fakes.dialogs.opened.size(), 6u);
 
     // The absolute figure follows the rounded percentage (2010 MB), not the bytes (2000 MB).
     Load(
         "[main]\ncount=1\n[event1]\nevent=2\nmeasure=1\nvalue=2005\nsec=1\naction=4\n"
         "execute=2\nactive=1\n");
     engine.CheckEvents();
-    EXPECT_EQ(fakes.opener.opened.size(), 7u);
+    EXPECT_EQ(fakes.dialogs.opened.size(), 7u);
 
     // Processor events leave the memory alone; in MHz they take the share of the speed.
     cpu.CPUSpeed = 2000;
@@ -199,10 +199,10 @@ TEST_F(EngineTest, EachActionReachesItsSeam) {
         "[event6]\naction=264\nactive=1\nexecute=2\n");
     cpu.CPUUsage = 60;  // value 1 by default: more than 1
     engine.CheckEvents();
-    ASSERT_EQ(fakes.starter.started.size(), 1u);
-    EXPECT_EQ(fakes.starter.started[0].first, "/opt/my tools/run me");
-    EXPECT_EQ(fakes.starter.started[0].second, (QStringList{"--file", "a b.txt", "-v"}));
-    EXPECT_EQ(fakes.opener.opened, std::vector<QString>{"document /home/u/notes.txt"});
+    ASSERT_EQ(fakes.dialogs.programs.size(), 1u);
+    EXPECT_EQ(fakes.dialogs.programs[0].first, "/opt/my tools/run me");
+    EXPECT_EQ(fakes.dialogs.programs[0].second, (QStringList{"--file", "a b.txt", "-v"}));
+    EXPECT_EQ(fakes.dialogs.opened, std::vector<QString>{"document /home/u/notes.txt"});
     EXPECT_EQ(closes, 1);
     EXPECT_EQ(fakes.power.calls, std::vector<std::string>{"switchoff"});  // not 264 & 255
 

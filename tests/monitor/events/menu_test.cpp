@@ -9,9 +9,9 @@
 
 #include "common/events_file.h"
 #include "common/profile_file.h"
-#include "tests/common/temp_folder.h"
-#include "tests/monitor/events/event_fakes.h"
-#include "tests/monitor/fakes.h"
+#include "tests/support/event_fakes.h"
+#include "tests/support/fakes.h"
+#include "tests/support/temp_folder.h"
 
 namespace tarnwick {
 namespace {

@@ -1,6 +1,6 @@
 #include "monitor/tray/tray_pictures.h"
 
-#include "tests/monitor/tray/recording_tray_icon.h"
+#include "tests/support/recording_tray_icon.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "monitor/tray/tray_value.h"
 
-#include "tests/monitor/fakes.h"
-#include "tests/monitor/tray/recording_tray_icon.h"
+#include "tests/support/fakes.h"
+#include "tests/support/recording_tray_icon.h"
 
 #include <gtest/gtest.h>
 

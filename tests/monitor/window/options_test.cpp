@@ -173,7 +173,7 @@ TEST_F(MonitorWindowOptionsTest, TotalsAreTakenWhenTheMenuOpensAndLinksOpenTheir
     for (const char* name : {"N15", "N17", "N22", "Clipboardmanager1"}) {
         Click(name);
     }
-    EXPECT_EQ(desktop_.started,
+    EXPECT_EQ(dialogs_.started,
               (QStringList{"https://tarnwick.example/tarnwick/helpmain.php",
                            "https://tarnwick.example/tarnwick/", "mailto:support@tarnwick.example",
                            "https://tarnwick.example/index.php?from=tarnwick"}));

@@ -1,7 +1,7 @@
 #pragma once
 
 // The monitor window under test: offscreen, with fake figures, a recording tray icon and a
-// recording desktop, against real settings files in a temp folder.
+// scripted dialog seam, against real settings files in a temp folder.
 #include "monitor/window/mainwindow.h"
 
 #include <gtest/gtest.h>
@@ -18,33 +18,13 @@
 #include <memory>
 #include <optional>
 
-#include "../events/event_fakes.h"
-#include "../fakes.h"
-#include "../tray/recording_tray_icon.h"
 #include "common/profile_file.h"
-#include "monitor/window/dialogs.h"
 #include "monitor/window/menus.h"
+#include "tests/support/event_fakes.h"
+#include "tests/support/fakes.h"
+#include "tests/support/recording_tray_icon.h"
 
 namespace tarnwick {
-
-class RecordingDesktop : public Desktop {
-public:
-    QStringList errors;
-    QStringList messages;
-    QStringList started;
-    void ShowError(const QString& text) override { errors << text; }
-    void ShowMessage(const QString& caption, const QString& text) override {
-        messages << caption + QLatin1Char('|') + text;
-    }
-    bool StartProgram(const QString& program, const QStringList& arguments) override {
-        started << (QStringList{program} + arguments).join(QLatin1Char(' '));
-        return true;
-    }
-    bool OpenUrl(const QString& url) override {
-        started << url;
-        return true;
-    }
-};
 
 constexpr std::int64_t kMB = 1024 * 1024;
 
@@ -67,7 +47,7 @@ protected:
         services_.memory = &memory_;
         services_.priority = &priority_;
         services_.tray = &tray_;
-        services_.desktop = &desktop_;
+        services_.dialogs = &dialogs_;
         services_.programFolder = Path("program/");
         services_.autostartFolder = Path("autostart/");
         services_.eventActions = &eventActions_;
@@ -116,7 +96,7 @@ protected:
     EventActions eventActions_{actionSet_.Services()};
     testing::FakePriority priority_;
     testing::RecordingTrayIcon tray_;
-    RecordingDesktop desktop_;
+    testing::ScriptedDialogs dialogs_;
     MonitorServices services_;
     std::unique_ptr<TfrMain> window_;
 };

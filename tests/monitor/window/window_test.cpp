@@ -118,13 +118,13 @@ TEST_F(MonitorWindowTest, MinimizeWithoutAnIconTurnsOnTheProcessorIconFirst) {
 TEST_F(MonitorWindowTest, SettingsProgramStartsBesideTheMonitorOrAnErrorShows) {
     Start();
     Click("About");
-    ASSERT_EQ(desktop_.messages.size(), 1);
-    EXPECT_TRUE(desktop_.messages[0].startsWith(QStringLiteral("Error!|The file TarnwickCfg")));
-    EXPECT_TRUE(desktop_.started.isEmpty());
+    ASSERT_EQ(dialogs_.messages.size(), 1);
+    EXPECT_TRUE(dialogs_.messages[0].startsWith(QStringLiteral("Error!|The file TarnwickCfg")));
+    EXPECT_TRUE(dialogs_.started.isEmpty());
     WriteFile("program/TarnwickCfg", "");
     Click("pmSkinsTray");
     Click("pmConfig");
-    EXPECT_EQ(desktop_.started,
+    EXPECT_EQ(dialogs_.started,
               (QStringList{QString::fromStdString(Path("program/TarnwickCfg")) + " skineditor",
                            QString::fromStdString(Path("program/TarnwickCfg"))}));
 }
@@ -163,8 +163,8 @@ TEST_F(MonitorWindowTest, AFailedWriteShowsTheErrorAndTheChangeStays) {
     QDir(dir_.path()).mkpath(QStringLiteral("config/tarnwick/tarnwick.cfg"));
     Click("pmIcon2");
     EXPECT_TRUE(tray_.Shown());
-    ASSERT_EQ(desktop_.errors.size(), 1);
-    EXPECT_EQ(desktop_.errors[0],
+    ASSERT_EQ(dialogs_.errors.size(), 1);
+    EXPECT_EQ(dialogs_.errors[0],
               QStringLiteral("Unable to write to ") + QString::fromStdString(SettingsPath()));
     EXPECT_EQ(window.Options().icons, 2);
 }
@@ -180,14 +180,14 @@ TEST_F(MonitorWindowTest, AnEventWrittenByHandShowsInTheMenuFiresAndTicksOnAndOf
     EXPECT_EQ(item->text(), QStringLiteral("Swap watch"));
     EXPECT_TRUE(item->isChecked());
     Tick(window.timer("EventsTimer"));
-    EXPECT_TRUE(actionSet_.messages.boxes.empty());
+    EXPECT_TRUE(actionSet_.dialogs.boxes.empty());
     Tick(window.timer("EventsTimer"));
-    ASSERT_EQ(actionSet_.messages.boxes.size(), 1u);
-    EXPECT_EQ(actionSet_.messages.boxes[0].text.trimmed(), QStringLiteral("Swap is busy"));
+    ASSERT_EQ(actionSet_.dialogs.boxes.size(), 1u);
+    EXPECT_EQ(actionSet_.dialogs.boxes[0].text.trimmed(), QStringLiteral("Swap is busy"));
     item->trigger();  // switched off: stored, and it no longer fires
     Tick(window.timer("EventsTimer"));
     Tick(window.timer("EventsTimer"));
-    EXPECT_EQ(actionSet_.messages.boxes.size(), 1u);
+    EXPECT_EQ(actionSet_.dialogs.boxes.size(), 1u);
     // "TarnwickRefreshEvents" reads the file again.
     window.RefreshEvents();
     EXPECT_FALSE(Item("pmEvent1")->isChecked());

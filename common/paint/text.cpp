@@ -1,0 +1,78 @@
+#include "common/paint/text.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+#include <algorithm>
+
+#include "common/numbers.h"
+
+namespace tarnwick {
+
+namespace {
+
+int Round(long double value) {
+    return static_cast<int>(RoundHalfEven(value));
+}
+
+int KnownAngle(int angle) {
+    return angle == 90 || angle == 180 || angle == 270 ? angle : 0;
+}
+
+}  // namespace
+
+QFont MakeFont(const FontSpec& skinFont, int dotsPerInch) {
+    QFont font(skinFont.name);
+    // A negative size is a height in the skin's terms; its magnitude is what the user meant.
+    const long double points = skinFont.pointSize < 0
+                                   ? -static_cast<long double>(skinFont.pointSize)
+                                   : static_cast<long double>(skinFont.pointSize);
+    const auto pixels = RoundHalfEven(points * dotsPerInch / 72);
+    font.setPixelSize(static_cast<int>(std::clamp<std::int64_t>(pixels, 1, 1000)));
+    font.setBold(skinFont.bold);
+    font.setItalic(skinFont.italic);
+    font.setUnderline(skinFont.underline);
+    font.setStrikeOut(skinFont.strikeout);
+    return font;
+}
+
+QPoint TextStartPoint(int left, int top, int right, int bottom, int w, int h, int angle) {
+    const long double W = static_cast<long double>(right) - left + 1;
+    const long double H = static_cast<long double>(bottom) - top + 1;
+    switch (KnownAngle(angle)) {
+        case 90:
+            return {left + Round((W - h) / 2) - 1, bottom - Round((H - w) / 2) + 1};
+        case 180:
+            return {right - Round((W - w) / 2) + 1, bottom - Round((H - h) / 2) + 1};
+        case 270:
+            return {right - Round((W - h) / 2) + 1, top + Round((H - w) / 2) - 1};
+        default:
+            return {left + Round((W - w) / 2) - 1, top + Round((H - h) / 2) - 1};
+    }
+}
+
+void DrawRotatedText(QPainter& painter, int left, int top, int right, int bottom,
+                     const QString& text, int angle) {
+    if (!painter.isActive() || text.isEmpty() || right <= left || bottom <= top) {
+        return;
+    }
+    const QFontMetrics metrics = painter.fontMetrics();  // for the painter's device
+    const QPoint start = TextStartPoint(left, top, right, bottom, metrics.horizontalAdvance(text),
+                                        metrics.height(), angle);
+    painter.save();
+    painter.setClipRect(QRect(left, top, right - left, bottom - top), Qt::IntersectClip);
+    painter.setBackgroundMode(Qt::TransparentMode);
+    painter.translate(start);
+    // Qt turns clockwise on the screen for positive angles; the skins count counter-clockwise.
+    painter.rotate(-KnownAngle(angle));
+    painter.drawText(0, metrics.ascent(), text);  // top of the text at the start point
+    painter.restore();
+}
+
+void ClearWindow(QPainter& painter, const QRect& area, const QColor& color) {
+    if (painter.isActive()) {
+        painter.fillRect(area, color);
+    }
+}
+
+}  // namespace tarnwick

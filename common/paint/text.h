@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+
+#include "common/skin/look.h"
+
+class QPainter;
+
+namespace tarnwick {
+
+// The screen resolution the skins are drawn for: a QImage painted like the window should
+// carry this many dots per metre (96 dots per inch), so that an 8-point font is 11 pixels.
+constexpr int kDotsPerMetre96Dpi = 3780;
+
+// The Qt font of a skin's font. Its size is set in whole pixels: the points times the paint
+// device's dots per inch over 72, rounded (8 pt at 96 dpi gives 11 px), at least 1 and at
+// most 1000. Whole pixels keep the text's metrics, and so its place, the same on every run
+// instead of depending on fractional glyph scaling. The colour is not part of a QFont; the
+// painting takes it from skinFont.color as the pen.
+QFont MakeFont(const FontSpec& skinFont, int dotsPerInch);
+
+// Where a text of w x h pixels starts so that it stands centred in the rectangle (left, top,
+// right, bottom) at the angle 0, 90, 180 or 270 (any other angle is taken as 0). The point
+// is the text's own top-left corner, which turns with the text: at 90 degrees the text runs
+// upward, at 180 it is upside down and runs leftward, at 270 it runs downward.
+QPoint TextStartPoint(int left, int top, int right, int bottom, int w, int h, int angle);
+
+// Writes the text with the painter's font and pen, centred in the rectangle and turned
+// counter-clockwise by the angle, with no background. The right and bottom edges are
+// exclusive for the clipping, so the indicators pass X2 + 1 and Y2 + 1 and the text stays on
+// the indicator. The painter's state is left as it was.
+void DrawRotatedText(QPainter& painter, int left, int top, int right, int bottom,
+                     const QString& text, int angle);
+
+// Fills the area (the whole window) with its colour, before a new display mode is painted.
+void ClearWindow(QPainter& painter, const QRect& area, const QColor& color);
+
+}  // namespace tarnwick

@@ -1,0 +1,105 @@
+#include "common/ui/dialogs.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QMessageBox>
+#include <QProcess>
+#include <QUrl>
+#include <QWidget>
+
+#include <utility>
+
+namespace tarnwick {
+
+QString EventBoxCaption() {
+    return QString::fromUtf8("Событие");
+}
+
+QWidget* QtDialogs::Owner() const {
+    return owner_ != nullptr && owner_->isVisible() ? owner_.data() : nullptr;
+}
+
+void QtDialogs::ShowError(const QString& text) {
+    QMessageBox::critical(Owner(), QApplication::applicationDisplayName(), text + QLatin1Char('.'));
+}
+
+void QtDialogs::ShowMessage(const QString& caption, const QString& text) {
+    QMessageBox::information(Owner(), caption, text);
+}
+
+void QtDialogs::ShowEventBox(const QString& text, std::function<void()> closed) {
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    auto* box =
+        new QMessageBox(QMessageBox::NoIcon, EventBoxCaption(), shown, QMessageBox::Ok, owner_);
+    box->setObjectName(QStringLiteral("EventMessage"));
+    box->setTextFormat(Qt::PlainText);  // a user's line is text, never markup
+    box->setWindowModality(Qt::ApplicationModal);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(box, &QMessageBox::finished, box, [closed = std::move(closed)] {
+        if (closed) {
+            closed();
+        }
+    });
+    box->show();
+}
+
+void QtDialogs::ShowExitError(const QString& caption) {
+    auto* box = new QMessageBox(QMessageBox::NoIcon, caption, QStringLiteral("Exit Error"),
+                                QMessageBox::Ok);
+    box->setObjectName(QStringLiteral("ExitError"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->show();
+}
+
+bool QtDialogs::StartProgram(const QString& program, const QStringList& arguments) {
+    return QProcess::startDetached(program, arguments);
+}
+
+bool QtDialogs::OpenUrl(const QString& url) {
+    return QDesktopServices::openUrl(QUrl(url));
+}
+
+bool QtDialogs::OpenDocument(const QString& path) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+bool QtDialogs::OpenFolder(const QString& path) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+QString QtDialogs::ChooseFolder(const QString& title) {
+    return QFileDialog::getExistingDirectory(Owner(), title, QString(), QFileDialog::ShowDirsOnly);
+}
+
+std::optional<QColor> QtDialogs::ChooseColor(const QColor& initial) {
+    const QColor chosen = QColorDialog::getColor(initial, Owner());
+    if (!chosen.isValid()) {
+        return std::nullopt;
+    }
+    return chosen;
+}
+
+std::optional<QFont> QtDialogs::ChooseFont(const QFont& initial) {
+    bool ok = false;
+    const QFont chosen = QFontDialog::getFont(&ok, initial, Owner());
+    if (!ok) {
+        return std::nullopt;
+    }
+    return chosen;
+}
+
+QString QtDialogs::OpenFileName(const QString& title, const QString& folder,
+                                const QString& filter) {
+    return QFileDialog::getOpenFileName(Owner(), title, folder, filter);
+}
+
+QString QtDialogs::SaveFileName(const QString& title, const QString& folder,
+                                const QString& filter) {
+    return QFileDialog::getSaveFileName(Owner(), title, folder, filter);
+}
+
+}  // namespace tarnwick
