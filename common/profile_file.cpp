@@ -1,7 +1,6 @@
 #include "common/profile_file.h"
 
 #include "common/errors.h"
-#include "platform/files.h"
 
 namespace tarnwick {
 
@@ -24,6 +23,11 @@ std::size_t FindIgnoringCase(std::string_view text, std::string_view what, std::
     return std::string_view::npos;
 }
 
+// Only a file read whole, or none at all, may be written over.
+bool CanRewrite(platform::ReadResult read) {
+    return read == platform::ReadResult::Read || read == platform::ReadResult::Missing;
+}
+
 void Replace(const std::string& path, const std::string& bytes) {
     if (!platform::ReplaceFileAtomically(path, bytes)) {
         throw WriteError(path);
@@ -32,16 +36,28 @@ void Replace(const std::string& path, const std::string& bytes) {
 
 }  // namespace
 
+platform::ReadResult ReadProfileBytes(const std::string& path, std::string& out,
+                                      platform::FileOwners owners) {
+    if (path.empty()) {
+        out.clear();
+        return platform::ReadResult::Missing;
+    }
+    return platform::ReadFileBounded(path, kMaxProfileBytes, out, owners);
+}
+
 ProfileText LoadProfile(const std::string& path) {
     std::string bytes;
-    platform::ReadWholeFile(path, bytes);
+    ReadProfileBytes(path, bytes);
     return ProfileText::Parse(bytes);
 }
 
 void UpdateProfile(const std::string& path, const std::function<void(ProfileText&)>& edit) {
+    if (path.empty()) {
+        return;
+    }
     const platform::FolderLock lock(path);
     std::string bytes;
-    if (!platform::ReadWholeFile(path, bytes) && platform::IsRegularFile(path)) {
+    if (!CanRewrite(ReadProfileBytes(path, bytes))) {
         throw WriteError(path);  // rewriting a file we cannot read would lose its contents
     }
     ProfileText file = ProfileText::Parse(bytes);
@@ -65,12 +81,16 @@ void WriteProfileBool(const std::string& path, std::string_view section, std::st
 }
 
 void ReplaceInFile(const std::string& path, std::string_view from, std::string_view to) {
+    if (path.empty()) {
+        return;
+    }
     const platform::FolderLock lock(path);
     std::string text;
-    if (!platform::ReadWholeFile(path, text)) {
-        if (platform::IsRegularFile(path)) {
-            throw WriteError(path);
-        }
+    const platform::ReadResult read = ReadProfileBytes(path, text);
+    if (!CanRewrite(read)) {
+        throw WriteError(path);
+    }
+    if (read == platform::ReadResult::Missing) {
         return;
     }
     if (from.empty()) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -7,14 +8,49 @@
 // a reader sees either the old or the new file, never half of one.
 namespace tarnwick::platform {
 
-// The whole file into out; false (out empty) when it is missing or unreadable.
+enum class ReadResult {
+    Read,        // out holds the whole file
+    Missing,     // nothing of that name
+    NotRegular,  // a folder, a pipe, a device or a socket: never waited on, never read
+    TooLarge,    // larger than the bound
+    NotOwn,      // see FileOwners::UserOrRoot
+    Failed,      // no right to read it, or a read error
+};
+
+enum class FileOwners {
+    Anyone,
+    // Only a file of this user (or of root) that no other user may change, lying in a folder
+    // of this user (or of root) where no other user may replace it; links are followed, so a
+    // link to a file of another user reads as NotOwn.
+    UserOrRoot,
+};
+
+// Reads a regular file of at most maxBytes. It is opened without blocking and checked on the
+// opened descriptor, so a pipe or device put in its place can neither hang nor flood the
+// reader. out is empty unless the result is Read.
+ReadResult ReadFileBounded(const std::string& path, std::size_t maxBytes, std::string& out,
+                           FileOwners owners = FileOwners::Anyone);
+
+// The bound of ReadWholeFile: far above any file the programs read with it.
+constexpr std::size_t kMaxWholeFileBytes = std::size_t{16} << 20;
+
+// The whole file into out, bounded like ReadFileBounded with kMaxWholeFileBytes; false (out
+// empty) when it is missing, not a regular file, too large or unreadable.
 bool ReadWholeFile(const std::string& path, std::string& out);
 
-// Replaces the file's contents as one step: a temporary file in the same folder, flushed to
-// disk and renamed over the old one. A link is followed, so the file it names is replaced.
-// An existing file keeps its permissions. False when nothing was changed: the folder is
-// missing, the file or folder is not writable, the disk is full.
+// Replaces the file's contents as one step: the bytes go into an unnamed temporary file in
+// the same folder (O_TMPFILE), which is flushed to disk, given a name and renamed over the
+// old one, so a crash while writing leaves no file behind. Where the file system has no
+// unnamed files, a named temporary ".<name>.XXXXXX" is used instead. A link is followed, so
+// the file it names is replaced. An existing file keeps its permissions. False when nothing
+// was changed: the folder is missing, the file or folder is not writable, the disk is full.
 bool ReplaceFileAtomically(const std::string& path, std::string_view bytes);
+
+// Removes the temporaries of ReplaceFileAtomically for fileName (".<fileName>.XXXXXX") in
+// folder that are older than maxAgeSeconds and belong to this user: what a crash in the
+// instant between naming and renaming, or on a file system without unnamed files, left
+// behind. Returns how many were removed.
+int RemoveStaleTemporaries(const std::string& folder, std::string_view fileName, int maxAgeSeconds);
 
 // An advisory lock on the folder of a file, held for the object's life. Every writer of the
 // programs takes it around its read-modify-write, so two processes never lose each other's
@@ -30,6 +66,19 @@ public:
 private:
     int fd_ = -1;
 };
+
+// Whether a folder may hold this user's files.
+enum class Ownership {
+    Missing,  // nothing there yet
+    File,     // a regular file of this user in the folder's place
+    Own,      // a folder of this user that no other user may write
+    NotOwn,   // anything else: another user's, writable by others, a link where none may be
+};
+// Links are followed: ~/.config may well be a link into the user's own files.
+Ownership FolderOwnership(const std::string& path);
+// Stricter, for a folder in a place that every user shares: a real folder, not a link, of
+// this user, that no other user may even enter (mode 0700). Anything else is NotOwn.
+Ownership PrivateFolderOwnership(const std::string& path);
 
 bool IsDirectory(const std::string& path);
 bool IsRegularFile(const std::string& path);

@@ -1,5 +1,6 @@
 #include "platform/files.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -7,7 +8,10 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstdint>
 #include <cstdlib>
+#include <ctime>
+#include <random>
 #include <vector>
 
 namespace tarnwick::platform {
@@ -57,22 +61,43 @@ bool WriteAll(int fd, std::string_view bytes) {
     return true;
 }
 
-}  // namespace
+// Whether st, a file or a folder, is this user's or root's and no other user may change it.
+// Group rights are not looked at: on most desktops each user has a group of their own.
+bool OwnedByUserOrRoot(const struct stat& st) {
+    return (st.st_uid == geteuid() || st.st_uid == 0) && (st.st_mode & S_IWOTH) == 0;
+}
 
-bool ReadWholeFile(const std::string& path, std::string& out) {
-    out.clear();
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
+// The folder that holds the file path names, links resolved: another user who may replace
+// files in it (a shared folder without the sticky bit) could swap the file at any time.
+bool LiesInOwnFolder(const std::string& path) {
+    char resolved[PATH_MAX];
+    if (realpath(path.c_str(), resolved) == nullptr) {
         return false;
     }
     struct stat st {};
-    if (fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
-        close(fd);
+    if (stat(FolderOf(resolved).c_str(), &st) != 0) {
         return false;
     }
-    if (st.st_size > 0) {
-        out.reserve(static_cast<std::size_t>(st.st_size));
+    const bool othersMayReplace = (st.st_mode & S_IWOTH) != 0 && (st.st_mode & S_ISVTX) == 0;
+    return (st.st_uid == geteuid() || st.st_uid == 0) && !othersMayReplace;
+}
+
+ReadResult ReadOpenedFile(int fd, const std::string& path, std::size_t maxBytes, std::string& out,
+                          FileOwners owners) {
+    struct stat st {};
+    if (fstat(fd, &st) != 0) {
+        return ReadResult::Failed;
     }
+    if (!S_ISREG(st.st_mode)) {
+        return ReadResult::NotRegular;
+    }
+    if (owners == FileOwners::UserOrRoot && (!OwnedByUserOrRoot(st) || !LiesInOwnFolder(path))) {
+        return ReadResult::NotOwn;
+    }
+    if (st.st_size > 0 && static_cast<std::uintmax_t>(st.st_size) > maxBytes) {
+        return ReadResult::TooLarge;
+    }
+    out.reserve(static_cast<std::size_t>(st.st_size));
     char buffer[65536];
     for (;;) {
         const ssize_t n = read(fd, buffer, sizeof buffer);
@@ -80,17 +105,133 @@ bool ReadWholeFile(const std::string& path, std::string& out) {
             continue;
         }
         if (n < 0) {
-            out.clear();
-            close(fd);
-            return false;
+            return ReadResult::Failed;
         }
         if (n == 0) {
-            break;
+            return ReadResult::Read;
+        }
+        // The size may lie (files of /proc say 0) or the file may grow while it is read.
+        if (out.size() + static_cast<std::size_t>(n) > maxBytes) {
+            return ReadResult::TooLarge;
         }
         out.append(buffer, static_cast<std::size_t>(n));
     }
+}
+
+constexpr std::string_view kNameLetters =
+    "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+constexpr std::size_t kSuffixLength = 6;
+
+// ".<fileName>.XXXXXX", the names mkostemp and TemporaryName make.
+bool IsTemporaryName(std::string_view name, std::string_view fileName) {
+    if (name.size() != fileName.size() + 2 + kSuffixLength || name.front() != '.' ||
+        name.substr(1, fileName.size()) != fileName || name[fileName.size() + 1] != '.') {
+        return false;
+    }
+    const std::string_view suffix = name.substr(fileName.size() + 2);
+    return suffix.find_first_not_of(kNameLetters) == std::string_view::npos;
+}
+
+std::string TemporaryName(const std::string& folder, const std::string& base) {
+    static std::mt19937 random{std::random_device{}()};
+    std::string name = folder + "/." + base + ".";
+    std::uniform_int_distribution<std::size_t> letter(0, kNameLetters.size() - 1);
+    for (std::size_t i = 0; i < kSuffixLength; ++i) {
+        name += kNameLetters[letter(random)];
+    }
+    return name;
+}
+
+enum class Written { Done, Failed, NoUnnamedFiles };
+
+bool FillAndFlush(int fd, mode_t mode, std::string_view bytes) {
+    return WriteAll(fd, bytes) && fchmod(fd, mode) == 0 && fsync(fd) == 0;
+}
+
+// The bytes go into a file without a name, which vanishes with the process if it dies while
+// writing. Once complete it gets a temporary name and is renamed over the target: between
+// those two steps only, a crash leaves a named temporary (RemoveStaleTemporaries clears it).
+Written WriteUnnamed(const std::string& folder, const std::string& base, const std::string& target,
+                     mode_t mode, std::string_view bytes) {
+    const int fd = open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+    if (fd < 0) {
+        // EOPNOTSUPP, EISDIR or EINVAL: the file system or kernel has no unnamed files. Any
+        // other reason (no folder, no rights, a full disk) the named path meets as well.
+        return Written::NoUnnamedFiles;
+    }
+    if (!FillAndFlush(fd, mode, bytes)) {
+        close(fd);
+        return Written::Failed;
+    }
+    const std::string self = "/proc/self/fd/" + std::to_string(fd);
+    std::string temp;
+    int linked = -1;
+    for (int attempt = 0; attempt < 100 && linked != 0; ++attempt) {
+        temp = TemporaryName(folder, base);
+        linked = linkat(AT_FDCWD, self.c_str(), AT_FDCWD, temp.c_str(), AT_SYMLINK_FOLLOW);
+        if (linked != 0 && errno != EEXIST) {
+            break;
+        }
+    }
+    const int linkError = errno;
     close(fd);
+    if (linked != 0) {
+        return linkError == ENOENT ? Written::NoUnnamedFiles : Written::Failed;  // no /proc
+    }
+    if (rename(temp.c_str(), target.c_str()) != 0) {
+        unlink(temp.c_str());
+        return Written::Failed;
+    }
+    return Written::Done;
+}
+
+bool WriteNamed(const std::string& folder, const std::string& base, const std::string& target,
+                mode_t mode, std::string_view bytes) {
+    std::string temp = folder + "/." + base + ".XXXXXX";
+    std::vector<char> name(temp.begin(), temp.end());
+    name.push_back('\0');
+    const int fd = mkostemp(name.data(), O_CLOEXEC);
+    if (fd < 0) {
+        return false;
+    }
+    temp.assign(name.data());
+    const bool written = FillAndFlush(fd, mode, bytes);
+    if (close(fd) != 0 || !written || rename(temp.c_str(), target.c_str()) != 0) {
+        unlink(temp.c_str());
+        return false;
+    }
     return true;
+}
+
+Ownership Classify(const struct stat& st) {
+    if (S_ISREG(st.st_mode)) {
+        return st.st_uid == geteuid() ? Ownership::File : Ownership::NotOwn;
+    }
+    if (S_ISDIR(st.st_mode) && st.st_uid == geteuid() && (st.st_mode & S_IWOTH) == 0) {
+        return Ownership::Own;
+    }
+    return Ownership::NotOwn;
+}
+
+}  // namespace
+
+bool ReadWholeFile(const std::string& path, std::string& out) {
+    return ReadFileBounded(path, kMaxWholeFileBytes, out) == ReadResult::Read;
+}
+
+ReadResult ReadFileBounded(const std::string& path, std::size_t maxBytes, std::string& out,
+                           FileOwners owners) {
+    out.clear();
+    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        return errno == ENOENT || errno == ENOTDIR ? ReadResult::Missing : ReadResult::Failed;
+    }
+    const ReadResult result = ReadOpenedFile(fd, path, maxBytes, out, owners);
+    close(fd);
+    if (result != ReadResult::Read) {
+        out.clear();
+    }
+    return result;
 }
 
 bool ReplaceFileAtomically(const std::string& path, std::string_view bytes) {
@@ -103,18 +244,10 @@ bool ReplaceFileAtomically(const std::string& path, std::string_view bytes) {
     const std::string folder = FolderOf(target);
     const std::size_t slash = target.rfind('/');
     const std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
-    std::string temp = folder + "/." + base + ".XXXXXX";
-    std::vector<char> name(temp.begin(), temp.end());
-    name.push_back('\0');
-    const int fd = mkostemp(name.data(), O_CLOEXEC);
-    if (fd < 0) {
-        return false;
-    }
-    temp.assign(name.data());
     const mode_t mode = exists ? (st.st_mode & 07777) : NewFileMode();
-    const bool written = WriteAll(fd, bytes) && fchmod(fd, mode) == 0 && fsync(fd) == 0;
-    if (close(fd) != 0 || !written || rename(temp.c_str(), target.c_str()) != 0) {
-        unlink(temp.c_str());
+    const Written written = WriteUnnamed(folder, base, target, mode, bytes);
+    if (written == Written::NoUnnamedFiles ? !WriteNamed(folder, base, target, mode, bytes)
+                                           : written == Written::Failed) {
         return false;
     }
     // Make the rename itself durable; a failure here leaves a correct file, so it is ignored.
@@ -124,6 +257,29 @@ bool ReplaceFileAtomically(const std::string& path, std::string_view bytes) {
         close(dirFd);
     }
     return true;
+}
+
+int RemoveStaleTemporaries(const std::string& folder, std::string_view fileName,
+                           int maxAgeSeconds) {
+    DIR* dir = opendir(folder.c_str());
+    if (dir == nullptr) {
+        return 0;
+    }
+    const time_t now = time(nullptr);
+    int removed = 0;
+    while (const dirent* entry = readdir(dir)) {
+        if (!IsTemporaryName(entry->d_name, fileName)) {
+            continue;
+        }
+        struct stat st {};
+        if (fstatat(dirfd(dir), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(st.st_mode) && st.st_uid == geteuid() && now - st.st_mtime > maxAgeSeconds &&
+            unlinkat(dirfd(dir), entry->d_name, 0) == 0) {
+            ++removed;
+        }
+    }
+    closedir(dir);
+    return removed;
 }
 
 FolderLock::FolderLock(const std::string& filePath) {
@@ -138,6 +294,23 @@ FolderLock::~FolderLock() {
     if (fd_ >= 0) {
         close(fd_);  // closing releases the lock
     }
+}
+
+Ownership FolderOwnership(const std::string& path) {
+    struct stat st {};
+    if (stat(path.c_str(), &st) != 0) {
+        return errno == ENOENT ? Ownership::Missing : Ownership::NotOwn;
+    }
+    return Classify(st);
+}
+
+Ownership PrivateFolderOwnership(const std::string& path) {
+    struct stat st {};
+    if (lstat(path.c_str(), &st) != 0) {
+        return errno == ENOENT ? Ownership::Missing : Ownership::NotOwn;
+    }
+    const bool own = S_ISDIR(st.st_mode) && st.st_uid == geteuid() && (st.st_mode & 077) == 0;
+    return own ? Ownership::Own : Ownership::NotOwn;
 }
 
 bool IsDirectory(const std::string& path) {

@@ -10,6 +10,7 @@
 
 #include <functional>
 
+#include "child_process.h"
 #include "common/errors.h"
 #include "tests/support/temp_folder.h"
 
@@ -131,18 +132,43 @@ TEST_F(ProfileFile, ReplaceInFileChangesEveryOccurrenceWithoutRegardToCase) {
     EXPECT_EQ(TempFolder::Read(dir.file("missing.cfg")), "");
 }
 
-TEST_F(ProfileFile, AHugeFileReadsAndTakesAWriteKeepingItsLines) {
-    std::string big = "[main]\r\nmode=1\r\n";
-    const std::string filler = "no equals here, just text [not a header\r\n";
-    while (big.size() < 50u * 1024 * 1024) {
-        big += filler;
-    }
-    TempFolder::Write(path, big);
-    EXPECT_EQ(LoadProfile(path).Get("main", "mode"), "1");
-    WriteProfileInteger(path, "main", "mode", 2);
-    std::string expected = big;
-    expected.replace(expected.find("mode=1"), 6, "mode=2");
-    EXPECT_EQ(TempFolder::Read(path), expected);
+// A pipe or a device in the file's place is neither waited on nor read, and a file beyond the
+// bound reads as empty; none of them is written over, and a file within the bound still is.
+TEST_F(ProfileFile, OnlyARegularFileWithinTheBoundIsReadOrWrittenOver) {
+    const std::string pipe = dir.file("pipe.cfg");
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    const std::string device = dir.file("device.cfg");
+    ASSERT_EQ(symlink("/dev/zero", device.c_str()), 0);
+    const std::string large = dir.file("large.cfg");
+    std::string big = "[main]\nmode=1\n";
+    big.resize(kMaxProfileBytes + 1, ';');
+    TempFolder::Write(large, big);
+
+    const int result = testing::RunInChild(
+        [&] {
+            for (const std::string& name : {pipe, device, large}) {
+                if (!LoadProfile(name).Sections().empty()) {
+                    return 1;
+                }
+                try {
+                    WriteProfileInteger(name, "main", "mode", 2);
+                    return 2;
+                } catch (const WriteError&) {
+                }
+            }
+            return 0;
+        },
+        std::chrono::seconds(5));
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(TempFolder::Read(large), big);
+    struct stat st {};
+    ASSERT_EQ(lstat(pipe.c_str(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode));
+
+    big.resize(kMaxProfileBytes);
+    TempFolder::Write(large, big);
+    WriteProfileInteger(large, "main", "mode", 2);
+    EXPECT_EQ(LoadProfile(large).Get("main", "mode"), "2");
 }
 
 }  // namespace
