@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 // What the programs need to know about their own process and the places private to the user
 // that runs it.
@@ -13,6 +14,16 @@ std::string ProgramFolder();
 // The user's configuration folder, $XDG_CONFIG_HOME or else ~/.config, without a trailing
 // "/". Empty when no home folder can be found.
 std::string ConfigHome();
+
+// Every place that may be the user's configuration folder, best first, each once, without a
+// trailing "/": $XDG_CONFIG_HOME, $HOME/.config, then .config in the home folder of the
+// password database. Relative values are ignored. Empty when there is no home at all.
+std::vector<std::string> ConfigHomes();
+
+// Where a user without any home keeps the settings: a folder named for the user id in the
+// shared temporary folder ("/tmp/tarnwick-1000"). It is only safe as a private folder of the
+// user (PrivateFolderOwnership); nothing is made here.
+std::string PrivateFallbackFolder();
 
 // A folder only the current user may enter (mode 0700), ending with "/", for the single-copy
 // locks and the refresh endpoints: $XDG_RUNTIME_DIR/tarnwick/, or, in a session without a

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
@@ -31,15 +32,13 @@ std::string AbsoluteFolder(std::string path) {
     return path;
 }
 
-std::string HomeFolder() {
-    std::string home = AbsoluteFolder(Environment("HOME"));
-    if (home.empty()) {
-        if (const passwd* entry = getpwuid(getuid());
-            entry != nullptr && entry->pw_dir != nullptr) {
-            home = AbsoluteFolder(entry->pw_dir);
-        }
-    }
-    return home;
+std::string PasswordHome() {
+    const passwd* entry = getpwuid(getuid());
+    return entry != nullptr && entry->pw_dir != nullptr ? AbsoluteFolder(entry->pw_dir) : "";
+}
+
+std::string DotConfig(const std::string& home) {
+    return home.empty() ? "" : (home == "/" ? "" : home) + "/.config";
 }
 
 // The private folder itself: made 0700 when missing, refused when it is not a real folder of
@@ -76,15 +75,24 @@ std::string ProgramFolder() {
 }
 
 std::string ConfigHome() {
-    std::string config = AbsoluteFolder(Environment("XDG_CONFIG_HOME"));
-    if (config.empty()) {
-        const std::string home = HomeFolder();
-        if (home.empty()) {
-            return "";
+    const std::vector<std::string> homes = ConfigHomes();
+    return homes.empty() ? "" : homes.front();
+}
+
+std::vector<std::string> ConfigHomes() {
+    std::vector<std::string> homes;
+    for (const std::string& folder :
+         {AbsoluteFolder(Environment("XDG_CONFIG_HOME")),
+          DotConfig(AbsoluteFolder(Environment("HOME"))), DotConfig(PasswordHome())}) {
+        if (!folder.empty() && std::find(homes.begin(), homes.end(), folder) == homes.end()) {
+            homes.push_back(folder);
         }
-        config = (home == "/" ? "" : home) + "/.config";
     }
-    return config;
+    return homes;
+}
+
+std::string PrivateFallbackFolder() {
+    return "/tmp/tarnwick-" + std::to_string(geteuid());
 }
 
 std::string RuntimeFolder() {
