@@ -1,6 +1,7 @@
 #include "common/events_file.h"
 
 #include <algorithm>
+#include <cctype>
 
 #include "common/profile_file.h"
 
@@ -17,8 +18,48 @@ std::int32_t CapCount(std::int32_t count, std::size_t fileBytes) {
     return static_cast<std::int32_t>(std::min<std::size_t>(static_cast<std::size_t>(count), bound));
 }
 
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+// The number k of a key "line<k>" with k in 1..count written the way the editor writes it
+// (no sign, no leading zero); 0 for any other key.
+std::size_t MessageLineNumber(std::string_view key, std::size_t count) {
+    if (key.size() < 5 || !EqualsIgnoringCase(key.substr(0, 4), "line") || key[4] == '0') {
+        return 0;
+    }
+    std::size_t k = 0;
+    for (const char c : key.substr(4)) {
+        if (c < '0' || c > '9' || k > count) {
+            return 0;
+        }
+        k = k * 10 + static_cast<std::size_t>(c - '0');
+    }
+    return k <= count ? k : 0;
+}
+
+// line1 .. line<count> of the section in one pass over it, the first of a name winning.
+std::vector<std::string> ReadMessageLines(const ProfileText& file, const std::string& section,
+                                          std::size_t count) {
+    std::vector<std::string> lines(count);
+    std::vector<bool> seen(count, false);
+    file.ForEachKey(section, [&](std::string_view key, std::string_view value) {
+        const std::size_t k = MessageLineNumber(key, count);
+        if (k != 0 && !seen[k - 1]) {
+            seen[k - 1] = true;
+            lines[k - 1] = std::string(value);
+        }
+    });
+    return lines;
+}
+
+// lineBudget: how many message lines the events read so far have left to the rest. A file of
+// N lines holds at most N message lines, so all events together get no more than that.
 EventEntry ReadEventBounded(const ProfileText& file, std::int32_t n, EventDefaults defaults,
-                            std::size_t fileBytes) {
+                            std::size_t& lineBudget) {
     const bool editor = defaults == EventDefaults::Editor;
     const std::string ev = EventSection(n);
     const std::string ac = ActionSection(n);
@@ -38,11 +79,11 @@ EventEntry ReadEventBounded(const ProfileText& file, std::int32_t n, EventDefaul
 
     ActionKeys& a = entry.action;
     a.autotext = ReadBool(file, ac, "autotext", false);
-    const std::int32_t lines = CapCount(ReadInteger(file, ac, "linescount", 0), fileBytes);
-    a.lines.reserve(static_cast<std::size_t>(lines));
-    for (std::int32_t i = 1; i <= lines; ++i) {
-        a.lines.push_back(ReadString(file, ac, "line" + std::to_string(i), ""));
-    }
+    const std::int32_t linescount = ReadInteger(file, ac, "linescount", 0);
+    const std::size_t lines =
+        std::min(static_cast<std::size_t>(std::max(linescount, 0)), lineBudget);
+    lineBudget -= lines;
+    a.lines = ReadMessageLines(file, ac, lines);
     a.sound = ReadBool(file, ac, "sound", false);
     a.freq = ReadInteger(file, ac, "freq", 1500);
     a.time = ReadInteger(file, ac, "time", 500);
@@ -79,17 +120,24 @@ std::int32_t EventCount(const ProfileText& file) {
     return CapCount(ReadInteger(file, "main", "count", 0), file.Serialize().size());
 }
 
+ProfileText LoadEventsFile(const std::string& path) {
+    std::string bytes;
+    ReadProfileBytes(path, bytes, platform::FileOwners::UserOrRoot);
+    return ProfileText::Parse(bytes);
+}
+
 EventEntry ReadEvent(const ProfileText& file, std::int32_t n, EventDefaults defaults) {
-    return ReadEventBounded(file, n, defaults, file.Serialize().size());
+    std::size_t lineBudget = file.LineCount();
+    return ReadEventBounded(file, n, defaults, lineBudget);
 }
 
 std::vector<EventEntry> ReadEvents(const ProfileText& file, EventDefaults defaults) {
-    const std::size_t bytes = file.Serialize().size();
-    const std::int32_t count = CapCount(ReadInteger(file, "main", "count", 0), bytes);
+    const std::int32_t count = EventCount(file);
+    std::size_t lineBudget = file.LineCount();
     std::vector<EventEntry> events;
     events.reserve(static_cast<std::size_t>(count));
     for (std::int32_t n = 1; n <= count; ++n) {
-        events.push_back(ReadEventBounded(file, n, defaults, bytes));
+        events.push_back(ReadEventBounded(file, n, defaults, lineBudget));
     }
     return events;
 }

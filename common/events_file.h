@@ -35,7 +35,9 @@ struct EventKeys {
 // Every key of [actionN]. Only the keys of the current action and `loop` mean anything.
 struct ActionKeys {
     bool autotext = false;
-    std::vector<std::string> lines;  // line1 .. lineK, K = `linescount` (capped like `count`)
+    // line1 .. lineK, K = `linescount`; all events of a file together have no more lines
+    // than the file itself, so a damaged `linescount` cannot make millions of empty ones.
+    std::vector<std::string> lines;
     bool sound = false;
     std::int32_t freq = 1500;
     std::int32_t time = 500;
@@ -63,6 +65,11 @@ std::string ActionSection(std::int32_t n);  // "action" + n
 // the file's size in bytes: a file cannot hold more events than it has bytes, so a larger
 // count is a damaged file and must not make the programs build millions of empty events.
 std::int32_t EventCount(const ProfileText& file);
+
+// The events file as the monitor reads it before it acts on it: like LoadProfile, but a file
+// of another user, or a link to one, or one that others may change, reads as empty, so no
+// action of theirs ever runs as this user.
+ProfileText LoadEventsFile(const std::string& path);
 
 // Event n (1-based) with the defaults of the given reader.
 EventEntry ReadEvent(const ProfileText& file, std::int32_t n, EventDefaults defaults);

@@ -200,6 +200,16 @@ std::optional<std::string> ProfileText::Get(std::string_view section, std::strin
     return std::string(CutValue(ValueOf(text, *KeyEquals(text))));
 }
 
+bool ProfileText::KeyLine(std::string_view line, std::string_view& name, std::string_view& value) {
+    const std::optional<std::size_t> equals = KeyEquals(line);
+    if (!equals) {
+        return false;
+    }
+    name = Trim(line.substr(0, *equals));
+    value = CutValue(ValueOf(line, *equals));
+    return true;
+}
+
 bool ProfileText::HasSection(std::string_view section) const {
     return FindSection(section).has_value();
 }

@@ -31,6 +31,11 @@ public:
     // Section names and the key names of one section in file order, each name once.
     std::vector<std::string> Sections() const;
     std::vector<std::string> Keys(std::string_view section) const;
+    // Every key line of the section in file order, later duplicates too, with the name and
+    // the value as Get reads them: one pass, for readers of numbered keys (line1 .. lineK).
+    template <typename Visit>
+    void ForEachKey(std::string_view section, Visit&& visit) const;
+    std::size_t LineCount() const { return lines_.size(); }
 
     // Replaces the value where the key stands, or adds the key after the last line of its
     // section, or adds the section at the end. Line breaks in the texts become blanks, so a
@@ -56,6 +61,8 @@ private:
 
     std::optional<Range> FindSection(std::string_view section) const;
     std::optional<std::size_t> FindKey(const Range& range, std::string_view key) const;
+    // The trimmed name and the value of a key line; false for any other line.
+    static bool KeyLine(std::string_view line, std::string_view& name, std::string_view& value);
     void InsertLine(std::size_t at, std::string text);
 
     void Changed() { indexed_ = false; }
@@ -68,6 +75,21 @@ private:
     mutable std::unordered_map<std::string, Range> sections_;
     mutable bool indexed_ = false;
 };
+
+template <typename Visit>
+void ProfileText::ForEachKey(std::string_view section, Visit&& visit) const {
+    const std::optional<Range> range = FindSection(section);
+    if (!range) {
+        return;
+    }
+    for (std::size_t i = range->header + 1; i < range->end; ++i) {
+        std::string_view name;
+        std::string_view value;
+        if (KeyLine(lines_[i].text, name, value)) {
+            visit(name, value);
+        }
+    }
+}
 
 // Typed reads on top of a parsed file: the encodings of the settings, events and skin files.
 std::string ReadString(const ProfileText& file, std::string_view section, std::string_view key,

@@ -25,7 +25,7 @@ EventsController::~EventsController() {
 }
 
 void EventsController::LoadEvents() {
-    table_ = tarnwick::LoadEvents(LoadProfile(path_));
+    table_ = tarnwick::LoadEvents(LoadEventsFile(path_));
     ++generation_;
 }
 

@@ -2,7 +2,10 @@
 #include "common/events_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include "child_process.h"
 #include "common/profile_file.h"
 #include "tests/support/temp_folder.h"
 
@@ -54,6 +57,54 @@ TEST_F(EventsFile, AbsurdCountsAreCappedAndTheRestOfTheFileStillReads) {
     big.resize(300000, ';');
     Write(big);
     EXPECT_EQ(EventCount(LoadProfile(path)), kMaxEvents);
+}
+
+TEST_F(EventsFile, MessageLinesOfAllEventsTogetherStayWithinTheFilesOwnLines) {
+    std::string text = "[main]\ncount=200\n";
+    for (int n = 1; n <= 200; ++n) {
+        text += "[event" + std::to_string(n) + "]\naction=1\n[action" + std::to_string(n) +
+                "]\nlinescount=2147483647\n";
+        if (n == 1) {
+            text += "LINE2=first\nline2=second\nline01=not a line\n";
+        }
+    }
+    const ProfileText file = ProfileText::Parse(text);
+    const std::vector<EventEntry> events = ReadEvents(file, EventDefaults::Monitor);
+    ASSERT_EQ(events.size(), 200u);
+    std::size_t lines = 0;
+    for (const EventEntry& entry : events) {
+        lines += entry.action.lines.size();
+    }
+    EXPECT_LE(lines, file.LineCount());
+    ASSERT_GE(events[0].action.lines.size(), 2u);
+    EXPECT_EQ(events[0].action.lines[0], "");  // "line01" is no name the editor writes
+    EXPECT_EQ(events[0].action.lines[1], "first");
+}
+
+// Planted by another user (simulated with files given to "nobody"): no action of theirs may
+// run as this user, whether the file itself, a link to theirs, or a file of ours in a folder
+// where anyone may swap it.
+TEST_F(EventsFile, AFileAnotherUserOwnsOrMayChangeRunsNothing) {
+    if (geteuid() != 0) {
+        GTEST_SKIP() << "only root can give a file to another user";
+    }
+    const std::string planted = "[main]\ncount=1\n[event1]\naction=2\nactive=1\n";
+    Write(planted);
+    EXPECT_EQ(ReadEvents(LoadEventsFile(path), EventDefaults::Monitor).size(), 1u);
+    ASSERT_EQ(chown(path.c_str(), testing::kOtherUser, testing::kOtherUser), 0);
+    EXPECT_TRUE(ReadEvents(LoadEventsFile(path), EventDefaults::Monitor).empty());
+
+    TempFolder other;
+    const std::string theirs = other.file("events.cfg");
+    const std::string link = folder.file("link.cfg");
+    TempFolder::Write(theirs, planted);
+    ASSERT_EQ(symlink(theirs.c_str(), link.c_str()), 0);
+    EXPECT_EQ(ReadEvents(LoadEventsFile(link), EventDefaults::Monitor).size(), 1u);
+    ASSERT_EQ(chmod(other.path().c_str(), 0777), 0);  // anyone may replace files in it
+    EXPECT_TRUE(ReadEvents(LoadEventsFile(link), EventDefaults::Monitor).empty());
+    ASSERT_EQ(chmod(other.path().c_str(), 0700), 0);
+    ASSERT_EQ(chown(theirs.c_str(), testing::kOtherUser, testing::kOtherUser), 0);
+    EXPECT_TRUE(ReadEvents(LoadEventsFile(link), EventDefaults::Monitor).empty());
 }
 
 TEST_F(EventsFile, NewEventIsWrittenInTheEditorsOrder) {
