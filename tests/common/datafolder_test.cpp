@@ -13,10 +13,10 @@
 #include <cstdlib>
 #include <random>
 
-#include "child_process.h"
 #include "common/config.h"
 #include "common/profile_file.h"
-#include "temp_folder.h"
+#include "tests/common/child_process.h"
+#include "tests/support/temp_folder.h"
 
 namespace tarnwick {
 namespace {

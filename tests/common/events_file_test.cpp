@@ -5,8 +5,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "child_process.h"
 #include "common/profile_file.h"
+#include "tests/common/child_process.h"
 #include "tests/support/temp_folder.h"
 
 namespace tarnwick {

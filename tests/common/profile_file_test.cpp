@@ -10,8 +10,8 @@
 
 #include <functional>
 
-#include "child_process.h"
 #include "common/errors.h"
+#include "tests/common/child_process.h"
 #include "tests/support/temp_folder.h"
 
 namespace tarnwick {
