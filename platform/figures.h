@@ -37,8 +37,10 @@ public:
     virtual double NominalSpeed() = 0;
 };
 
-// The memory status in bytes. Page file stands for the commit model: physical memory plus swap.
-// Virtual is the user address space of this process.
+// The memory status in bytes, in the fields of the Windows record the measures were made for.
+// Page file is the swap space: its size and its free part (0 of 0 without swap). Virtual is the
+// system's commit charge: the limit is physical memory plus swap, the way Windows counts RAM
+// plus page files, and available is that limit less what is committed, never below 0.
 struct MemoryStatus {
     std::int64_t totalPhys = 0;
     std::int64_t availPhys = 0;

@@ -150,24 +150,6 @@ std::int64_t KilobytesToBytes(std::uint64_t kb) {
     return static_cast<std::int64_t>((kb > kMaxKb ? kMaxKb : kb) * 1024);
 }
 
-// The user address space of this process: what the kernel gives user space on this
-// processor, or less when the address-space limit is set lower.
-std::int64_t UserAddressSpace() {
-#if defined(__x86_64__) && !defined(__ILP32__)
-    std::int64_t space = 0x7FFFFFFFF000;  // 47 bits less the top guard page
-#elif defined(__aarch64__) || defined(__riscv) || defined(__powerpc64__)
-    std::int64_t space = std::int64_t{1} << 47;
-#else
-    std::int64_t space = sizeof(void*) == 8 ? std::int64_t{1} << 47 : std::int64_t{0xC0000000};
-#endif
-    rlimit limit{};
-    if (getrlimit(RLIMIT_AS, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY &&
-        limit.rlim_cur < static_cast<rlim_t>(space)) {
-        space = static_cast<std::int64_t>(limit.rlim_cur);
-    }
-    return space;
-}
-
 }  // namespace
 
 ProcFile::~ProcFile() {
@@ -316,39 +298,43 @@ double LinuxProcessorFigures::NominalSpeed() {
 }
 
 LinuxMemoryFigures::LinuxMemoryFigures(const std::string& procRoot)
-    : meminfo_(procRoot + "/meminfo"),
-      status_(procRoot + "/self/status"),
-      addressSpace_(UserAddressSpace()) {}
+    : meminfo_(procRoot + "/meminfo") {}
 
 void LinuxMemoryFigures::ReadMemoryStatus(MemoryStatus& status) {
-    std::string_view text = meminfo_.Read(buffer_, sizeof buffer_);
+    const std::string_view text = meminfo_.Read(buffer_, sizeof buffer_);
     std::uint64_t memTotal = 0;
+    if (!FindField(text, "MemTotal", memTotal)) {
+        return;  // nothing of this read can be trusted
+    }
     std::uint64_t memAvailable = 0;
-    if (FindField(text, "MemTotal", memTotal)) {
-        if (!FindField(text, "MemAvailable", memAvailable)) {
-            // Kernels before 3.14 lack the kernel's own estimate; free plus caches is close.
-            std::uint64_t part = 0;
-            memAvailable = FindField(text, "MemFree", part) ? part : 0;
-            memAvailable += FindField(text, "Buffers", part) ? part : 0;
-            memAvailable += FindField(text, "Cached", part) ? part : 0;
-        }
-        std::uint64_t swapTotal = 0;
-        std::uint64_t swapFree = 0;
-        FindField(text, "SwapTotal", swapTotal);
-        FindField(text, "SwapFree", swapFree);
-        status.totalPhys = KilobytesToBytes(memTotal);
-        status.availPhys = KilobytesToBytes(memAvailable);
-        status.totalPageFile = KilobytesToBytes(memTotal + swapTotal);
-        status.availPageFile = KilobytesToBytes(memAvailable + swapFree);
+    if (!FindField(text, "MemAvailable", memAvailable)) {
+        // Kernels before 3.14 lack the kernel's own estimate; free plus caches is close.
+        std::uint64_t part = 0;
+        memAvailable = FindField(text, "MemFree", part) ? part : 0;
+        memAvailable += FindField(text, "Buffers", part) ? part : 0;
+        memAvailable += FindField(text, "Cached", part) ? part : 0;
     }
+    status.totalPhys = KilobytesToBytes(memTotal);
+    status.availPhys = KilobytesToBytes(memAvailable);
 
-    text = status_.Read(buffer_, sizeof buffer_);
-    std::uint64_t vmSize = 0;
-    if (FindField(text, "VmSize", vmSize)) {
-        const std::int64_t used = KilobytesToBytes(vmSize);
-        status.totalVirtual = addressSpace_;
-        status.availVirtual = used < addressSpace_ ? addressSpace_ - used : 0;
+    // A file cut short keeps the swap and commit figures of the last full read.
+    std::uint64_t swapTotal = 0;
+    std::uint64_t swapFree = 0;
+    if (!FindField(text, "SwapTotal", swapTotal) || !FindField(text, "SwapFree", swapFree)) {
+        return;
     }
+    status.totalPageFile = KilobytesToBytes(swapTotal);
+    status.availPageFile = KilobytesToBytes(swapFree < swapTotal ? swapFree : swapTotal);
+
+    std::uint64_t committed = 0;
+    if (!FindField(text, "Committed_AS", committed)) {
+        return;
+    }
+    // Linux lets more be committed than RAM plus swap (overcommit); the gauge stops at full.
+    const std::int64_t limit = KilobytesToBytes(memTotal + swapTotal);
+    const std::int64_t used = KilobytesToBytes(committed);
+    status.totalVirtual = limit;
+    status.availVirtual = used < limit ? limit - used : 0;
 }
 
 int NiceForLevel(int level) {

@@ -72,17 +72,13 @@ class LinuxMemoryFigures final : public MemoryFigures {
 public:
     explicit LinuxMemoryFigures(const std::string& procRoot = "/proc");
 
-    // Physical: MemTotal and MemAvailable of meminfo. Page file: MemTotal + SwapTotal and
-    // MemAvailable + SwapFree. Virtual: the user address space of this process and that minus
-    // VmSize of self/status.
+    // All from meminfo. Physical: MemTotal and MemAvailable. Page file: SwapTotal and
+    // SwapFree. Virtual: a limit of MemTotal + SwapTotal, available that limit less
+    // Committed_AS (0 when more is committed than the limit).
     void ReadMemoryStatus(MemoryStatus& status) override;
-
-    std::int64_t AddressSpace() const { return addressSpace_; }
 
 private:
     ProcFile meminfo_;
-    ProcFile status_;
-    std::int64_t addressSpace_;
     char buffer_[4096];
 };
 

@@ -55,6 +55,17 @@ TEST(ProfileRead, CommentsAndLinesWithoutEqualsHoldNoKey) {
     EXPECT_EQ(file.Keys("s"), (std::vector<std::string>{"#c", "d", "e"}));
 }
 
+TEST(ProfileRead, ASectionNameRunsToTheLastBracket) {
+    ProfileText file = ProfileText::Parse("[a]b]\nk=1\n[c] ]\nk=2\n");
+    EXPECT_EQ(file.Get("a]b", "k"), "1");
+    EXPECT_EQ(file.Get("a", "k"), std::nullopt);
+    EXPECT_EQ(file.Get("c]", "k"), "2");
+    EXPECT_EQ(file.Sections(), (std::vector<std::string>{"a]b", "c]"}));
+    // A write finds the same section instead of adding another.
+    WriteString(file, "a]b", "j", "3");
+    EXPECT_EQ(file.Serialize(), "[a]b]\nk=1\nj=3\n[c] ]\nk=2\n");
+}
+
 TEST(ProfileRead, LineEndsAndByteOrderMark) {
     for (const char* text : {"[s]\nk=v\n", "[s]\r\nk=v\r\n", "[s]\rk=v\r", "\xEF\xBB\xBF[s]\nk=v",
                              "[s]\r\nj=1\rk=v\n"}) {
@@ -111,6 +122,18 @@ TEST(ProfileWrite, CreatesTheSectionAtTheEndInTheFilesLineEnds) {
     EXPECT_EQ(
         Edited("\xEF\xBB\xBF[a]\rx=1\r", [](ProfileText& f) { WriteString(f, "a", "y", ""); }),
         "\xEF\xBB\xBF[a]\rx=1\ry=\r");
+}
+
+TEST(ProfileWrite, NewLinesTakeTheFirstLineEndWhenTheFileMixesThem) {
+    EXPECT_EQ(Edited("[a]\r\nx=1\n",
+                     [](ProfileText& f) {
+                         WriteString(f, "a", "z", "3");
+                         WriteBool(f, "b", "y", false);
+                     }),
+              "[a]\r\nx=1\nz=3\r\n[b]\r\ny=0\r\n");
+    EXPECT_EQ(
+        Edited("[a]\nx=1\r\n[b]\r\ny=2", [](ProfileText& f) { WriteString(f, "b", "z", "3"); }),
+        "[a]\nx=1\r\n[b]\r\ny=2\nz=3\n");
 }
 
 TEST(ProfileWrite, KeepsEveryOtherLineByteForByte) {

@@ -84,9 +84,27 @@ TEST(SettingsClamps, MeasureNumbersModeAndIcons) {
     EXPECT_EQ(Monitor("[main]\nmode=3").mode, 2);
     EXPECT_EQ(Monitor("[main]\nmode=257").mode, 1);  // low 8 bits
     EXPECT_EQ(Program("[main]\nmode=257").mode, 2);
-    EXPECT_EQ(Monitor("[main]\nicons=9").icons, 1);
-    EXPECT_EQ(Program("[main]\nicons=9").icons, 0);
-    EXPECT_EQ(Monitor("[main]\nicons=3").icons, 3);
+}
+
+TEST(SettingsClamps, TrayIconChoiceInBothPrograms) {
+    // The monitor shows the processor for anything above 4; the settings program ticks none.
+    struct Case {
+        const char* value;
+        int monitor;
+        int program;
+    };
+    for (const Case& c : {Case{"0", 0, 0},
+                          {"1", 1, 1},
+                          {"3", 3, 3},
+                          {"4", 4, 4},
+                          {"5", 1, 0},
+                          {"9", 1, 0},
+                          {"-1", 0, 0},
+                          {"256", 1, 0}}) {
+        const std::string text = std::string("[main]\nicons=") + c.value;
+        EXPECT_EQ(Monitor(text).icons, c.monitor) << c.value;
+        EXPECT_EQ(Program(text).icons, c.program) << c.value;
+    }
 }
 
 TEST(SettingsWindow, WithoutATrayIconTheWindowIsAlwaysShown) {

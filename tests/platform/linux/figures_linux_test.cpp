@@ -4,9 +4,10 @@
 #include "monitor/usecpu.h"
 
 #include <gtest/gtest.h>
-#include <sys/mman.h>
 #include <sys/resource.h>
 
+#include <fstream>
+#include <map>
 #include <string>
 #include <thread>
 
@@ -57,22 +58,91 @@ TEST(LinuxProcessorFigures, NominalSpeedFromCpufreqThenCpuinfo) {
     EXPECT_EQ(nothing.NominalSpeed(), 0.0);
 }
 
-TEST(LinuxMemoryFigures, StatusFromCapturedFiles) {
+// The Swap row of `free -b` taken over the same meminfo: total, used, free.
+struct FreeSwapRow {
+    std::int64_t total = -1;
+    std::int64_t used = -1;
+    std::int64_t free = -1;
+};
+
+FreeSwapRow ReadFreeSwapRow(const std::string& path) {
+    std::ifstream in(path);
+    std::string word;
+    FreeSwapRow row;
+    while (in >> word) {
+        if (word == "Swap:") {
+            in >> row.total >> row.used >> row.free;
+        }
+    }
+    return row;
+}
+
+TEST(LinuxMemoryFigures, SwapAndCommitAgreeWithFreeOverTheSameFile) {
+    struct Case {
+        const char* folder;
+        std::int64_t memTotalKb;
+        std::int64_t swapTotalKb;
+        std::int64_t committedKb;
+        int swapPercent;
+        int virtualPercent;
+    };
+    // This machine as captured (no swap), and a desktop with 2 GB of swap, a quarter used.
+    const Case cases[] = {
+        {"proc-noswap-live", 24683716, 0, 935896, 0, 4},
+        {"proc-swap-8g", 8029152, 2097148, 6815744, 25, 67},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.folder);
+        const std::string folder = kData + "/" + c.folder;
+        const FreeSwapRow free = ReadFreeSwapRow(folder + "/free-b");
+        ASSERT_GE(free.total, 0);
+        LinuxMemoryFigures figures(folder);
+        CpuFigures cpu;
+        Measures measures(figures, cpu, ".");
+        const MemoryStatus& status = measures.Status();
+        EXPECT_EQ(status.totalPhys, c.memTotalKb * kKB);
+        EXPECT_EQ(status.totalPageFile, free.total);
+        EXPECT_EQ(status.totalPageFile - status.availPageFile, free.used);
+        EXPECT_EQ(status.availPageFile, free.free);
+        EXPECT_EQ(status.totalVirtual, (c.memTotalKb + c.swapTotalKb) * kKB);
+        EXPECT_EQ(status.totalVirtual - status.availVirtual, c.committedKb * kKB);
+        EXPECT_EQ(measures.UsagePercent(kSwapFile), c.swapPercent);
+        EXPECT_EQ(measures.UsagePercent(kVirtualMemory), c.virtualPercent);
+    }
+}
+
+TEST(LinuxMemoryFigures, NoSwapReadsZeroOfZeroInEveryMeasure) {
+    LinuxMemoryFigures figures(kData + "/proc-noswap-live");
+    CpuFigures cpu;
+    Measures measures(figures, cpu, ".");
+    std::string text;
+    for (const auto& [n, shown] : {std::pair{9, "0 %"}, {11, "0 B"}, {12, "-0 B"}}) {
+        EXPECT_EQ(measures.GetMeasure(n, text), 0) << n;
+        EXPECT_EQ(text, shown) << n;
+    }
+    const std::string& hint = measures.InfoHintText();
+    EXPECT_NE(hint.find("\r\nSwap: 0 B (0 %) of 0 B\r\n"), std::string::npos) << hint;
+    // RAM alone is the commit limit: 913.96 MB of 24105.19 MB.
+    EXPECT_NE(hint.find("\r\nVirtual: 914 MB (4 %) of 24105 MB"), std::string::npos) << hint;
+}
+
+TEST(LinuxMemoryFigures, PhysicalFiguresAndOvercommitClampedToTheLimit) {
     LinuxMemoryFigures figures(kData + "/proc-two-cpu");
     MemoryStatus status;
     figures.ReadMemoryStatus(status);
     EXPECT_EQ(status.totalPhys, 512 * 1024 * kKB);
     EXPECT_EQ(status.availPhys, 211 * 1024 * kKB);
-    EXPECT_EQ(status.totalPageFile, (524288 + 1048576) * kKB);
-    EXPECT_EQ(status.availPageFile, (216064 + 786432) * kKB);
-    EXPECT_EQ(status.totalVirtual, figures.AddressSpace());
-    EXPECT_EQ(status.availVirtual, figures.AddressSpace() - 262144 * kKB);
+    EXPECT_EQ(status.totalPageFile, 1048576 * kKB);
+    EXPECT_EQ(status.availPageFile, 786432 * kKB);
+    // 2000000 kB committed against 512 MB of RAM and 1 GB of swap: full, never beyond.
+    EXPECT_EQ(status.totalVirtual, (524288 + 1048576) * kKB);
+    EXPECT_EQ(status.availVirtual, 0);
 
     // Before MemAvailable existed: free plus buffers plus page cache.
     LinuxMemoryFigures old(kData + "/proc-old-kernel");
     old.ReadMemoryStatus(status);
     EXPECT_EQ(status.availPhys, (262144 + 65536 + 196608) * kKB);
-    EXPECT_EQ(status.totalPageFile, status.totalPhys);
+    EXPECT_EQ(status.totalPageFile, 0);
 
     // More than 4 GB reads whole.
     LinuxMemoryFigures captured(kData + "/proc-x86_64-2cpu");
@@ -83,13 +153,16 @@ TEST(LinuxMemoryFigures, StatusFromCapturedFiles) {
 
 TEST(LinuxMemoryFigures, CutFilesKeepWhatCannotBeRead) {
     MemoryStatus status;
+    status.totalPageFile = 333;
     status.totalVirtual = 111;
     status.availVirtual = 222;
     LinuxMemoryFigures truncated(kData + "/proc-truncated");
     truncated.ReadMemoryStatus(status);
     EXPECT_EQ(status.totalPhys, 24683748 * kKB);
     EXPECT_LE(status.availPhys, status.totalPhys);
-    EXPECT_EQ(status.totalVirtual, 111);  // VmSize lies beyond the cut
+    // Swap and commit lie beyond the cut: a cut file is not a machine without swap.
+    EXPECT_EQ(status.totalPageFile, 333);
+    EXPECT_EQ(status.totalVirtual, 111);
     EXPECT_EQ(status.availVirtual, 222);
 
     MemoryStatus untouched;
@@ -148,27 +221,31 @@ TEST(LiveFigures, LoadAndMemoryOfThisMachine) {
     EXPECT_GT(status.totalPhys, 0);
     EXPECT_GE(status.availPhys, 0);
     EXPECT_LE(status.availPhys, status.totalPhys);
-    EXPECT_GE(status.totalPageFile, status.totalPhys);
     EXPECT_LE(status.availPageFile, status.totalPageFile);
-    EXPECT_GT(status.totalVirtual, 0);
-    EXPECT_GT(status.availVirtual, 0);
-    EXPECT_LT(status.availVirtual, status.totalVirtual);
+    EXPECT_GE(status.totalVirtual, status.totalPhys + status.totalPageFile);
+    EXPECT_LE(status.availVirtual, status.totalVirtual);
     for (int resource = kProcessor; resource <= kVirtualMemory; ++resource) {
         const int percent = measures.UsagePercent(resource);
         EXPECT_GE(percent, 0) << resource;
         EXPECT_LE(percent, 100) << resource;
     }
 
-    // Each refresh reads afresh: reserving 256 MB of address space shows at once.
-    const std::int64_t availBefore = measures.Status().availVirtual;
-    constexpr std::size_t kReserve = std::size_t{256} << 20;
-    void* block =
-        mmap(nullptr, kReserve, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
-    ASSERT_NE(block, MAP_FAILED);
+    // The same figures as meminfo read on its own, give or take what changed in between.
+    std::ifstream in("/proc/meminfo");
+    std::map<std::string, std::int64_t> kb;
+    std::string key;
+    std::int64_t value = 0;
+    while (in >> key >> value) {
+        kb[key] = value;
+        in.ignore(16, '\n');
+    }
     measures.RefreshMemoryStatus();
-    const std::int64_t availAfter = measures.Status().availVirtual;
-    munmap(block, kReserve);
-    EXPECT_LE(availAfter, availBefore - static_cast<std::int64_t>(kReserve) + (16 << 20));
+    constexpr std::int64_t kSlack = 64 << 20;
+    EXPECT_EQ(status.totalPageFile, kb["SwapTotal:"] * kKB);
+    EXPECT_NEAR(static_cast<double>(status.availPageFile), kb["SwapFree:"] * kKB, kSlack);
+    EXPECT_EQ(status.totalVirtual, (kb["MemTotal:"] + kb["SwapTotal:"]) * kKB);
+    EXPECT_NEAR(static_cast<double>(status.totalVirtual - status.availVirtual),
+                kb["Committed_AS:"] * kKB, kSlack);
 }
 
 #if defined(__x86_64__) || defined(__i386__)
