@@ -77,6 +77,21 @@ std::string EnsureDataFolder() {
     return "";
 }
 
+void EnsureFolderOf(const std::string& file) {
+    const std::size_t slash = file.find_last_of('/');
+    if (slash == std::string::npos || slash == 0) {
+        return;  // no path, the current folder or the root: nothing to make
+    }
+    const std::string folder = file.substr(0, slash);
+    if (platform::IsDirectory(folder)) {
+        return;
+    }
+    if (platform::IsRegularFile(folder)) {
+        platform::RemoveFile(folder);
+    }
+    platform::MakeDirectoryAndParent(folder);
+}
+
 std::string SettingsFilePath() {
     return FileIn(kSettingsFile);
 }

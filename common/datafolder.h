@@ -31,6 +31,9 @@ std::string GetDataFolder();
 // are removed. A failure to create the folder goes unnoticed here; the first write reports
 // it. Returns the one message to show when the settings can only be kept in memory, else "".
 std::string EnsureDataFolder();
+// Makes the folder a given file lies in when it is missing (a plain file in its place is
+// deleted), for a window handed its own paths. An empty path, kept in memory, makes nothing.
+void EnsureFolderOf(const std::string& file);
 
 std::string SettingsFilePath();  // the data folder + "tarnwick.cfg", or empty
 std::string EventsFilePath();    // the data folder + "events.cfg", or empty

@@ -17,9 +17,9 @@
 int main(int argc, char* argv[]) {
     // One copy only when the user asked for it; the test reads the setting with the default 0,
     // so without a settings file a second copy runs.
+    const std::string settingsFile = tarnwick::SettingsFilePath();
     if (tarnwick::IsSecondCopy(tarnwick::kMonitorMutex) &&
-        tarnwick::ReadBool(tarnwick::LoadProfile(tarnwick::SettingsFilePath()), "main", "onecopy",
-                           false)) {
+        tarnwick::ReadBool(tarnwick::LoadProfile(settingsFile), "main", "onecopy", false)) {
         return 0;
     }
     QApplication app(argc, argv);
@@ -39,6 +39,10 @@ int main(int argc, char* argv[]) {
     services.priority = priority.get();
     services.tray = &tray;
     services.dialogs = &dialogs;
+    // The data folder is chosen and made before the window reads its settings from it.
+    tarnwick::EnsureDataFolder();
+    services.settingsFile = tarnwick::SettingsFilePath();
+    services.eventsFile = tarnwick::EventsFilePath();
     services.programFolder = tarnwick::platform::ProgramFolder();
     services.autostartFolder = tarnwick::AutostartFolder();
     services.runtimeFolder = tarnwick::platform::RuntimeFolder();

@@ -5,82 +5,83 @@
 #include <QApplication>
 #include <QBitmap>
 #include <QCloseEvent>
-#include <QCursor>
 #include <QFileInfo>
 #include <QMenu>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
-#include <QWindow>
+
+#include <algorithm>
+#include <cstring>
 
 #include "common/autorun.h"
-#include "common/config.h"
 #include "common/datafolder.h"
-#include "common/errors.h"
-#include "common/paint/indicators.h"
-#include "common/paint/text.h"
 #include "common/platform_id.h"
 #include "common/profile_file.h"
 #include "common/programs.h"
 #include "common/refresh.h"
 #include "common/ui/dialogs.h"
-#include "monitor/tray/tray_value.h"
 
 namespace tarnwick {
 
 namespace {
 
-constexpr int kBuiltInWidth = 140;  // before a skin sets the size
-constexpr int kBuiltInHeight = 71;
+// Ticks exactly the item of a group whose data() is value; none when no item has it.
+template <std::size_t N>
+void CheckValue(const std::array<QAction*, N>& items, int value) {
+    for (QAction* item : items) {
+        item->setChecked(item->data().toInt() == value);
+    }
+}
 
 }  // namespace
 
 TfrMain::TfrMain(const MonitorServices& services, QWidget* parent)
-    : QWidget(parent, Qt::FramelessWindowHint | Qt::Tool), services_(services) {
+    : QWidget(parent, Qt::FramelessWindowHint | Qt::Tool),
+      services_(services),
+      menus_(BuildMenus(this)),
+      writer_(services_.settingsFile, *services_.dialogs),
+      display_(*this, options_),
+      tray_(*services_.tray, options_, *this, *menus_.tray, *menus_.main),
+      skinMenu_(menus_, options_, writer_, services_.programFolder,
+                [this](const SkinLook& look) { ApplyLook(look); }) {
     setObjectName(QStringLiteral("TfrMain"));
     setWindowTitle(QStringLiteral("Tarnwick"));
     setAttribute(Qt::WA_OpaquePaintEvent);  // the canvas covers every pixel
     setFixedSize(kBuiltInWidth, kBuiltInHeight);
     setFocusPolicy(Qt::StrongFocus);
-    canvas_ = QImage(kBuiltInWidth, kBuiltInHeight, QImage::Format_RGB32);
-    canvas_.fill(Qt::black);
-    menus_ = BuildMenus(this);
     ConnectMenus();
 
-    const std::pair<QTimer*, const char*> timers[] = {
-        {&TaktTimer_, "TaktTimer"}, {&Timer1_, "Timer1"},           {&Timer2_, "Timer2"},
-        {&Timer3_, "Timer3"},       {&EventsTimer_, "EventsTimer"}, {&IconsTimer_, "IconsTimer"}};
+    const std::pair<QTimer*, const char*> timers[] = {{&TaktTimer_, "TaktTimer"},
+                                                      {&Timer1_, "Timer1"},
+                                                      {&Timer2_, "Timer2"},
+                                                      {&Timer3_, "Timer3"},
+                                                      {&EventsTimer_, "EventsTimer"}};
     for (const auto& [timer, name] : timers) {
         timer->setObjectName(QString::fromLatin1(name));
-        timer->setParent(this);
     }
     TaktTimer_.setInterval(100);
     EventsTimer_.setInterval(1000);
     HintTimer_.setObjectName(QStringLiteral("HintTimer"));
-    HintTimer_.setParent(this);
     HintTimer_.setSingleShot(true);
     connect(&HintTimer_, &QTimer::timeout, this, &TfrMain::ShowInfoHint);
     connect(&TaktTimer_, &QTimer::timeout, this, [this] { cpu_->Takt(); });
     connect(&Timer1_, &QTimer::timeout, this, [this] {
-        if (options_.mode == 2 && !indicators_[0].suspended) {
-            PaintOpt(0);
+        if (options_.mode == 2 && !display_.Suspended(0)) {
+            display_.PaintOpt(0);
         }
     });
     connect(&Timer2_, &QTimer::timeout, this, [this] {
-        if (options_.mode == 2 && !indicators_[1].suspended) {
-            PaintOpt(1);
+        if (options_.mode == 2 && !display_.Suspended(1)) {
+            display_.PaintOpt(1);
         }
     });
-    connect(&Timer3_, &QTimer::timeout, this, &TfrMain::PaintOpt3Time);
+    connect(&Timer3_, &QTimer::timeout, this, [this] { display_.PaintOpt3Time(); });
     connect(&EventsTimer_, &QTimer::timeout, this, [this] {
         if (events_) {
             events_->CheckEvents();
         }
     });
-    connect(&IconsTimer_, &QTimer::timeout, this, &TfrMain::IconsTimerTimer);
-    connect(services_.tray, &TrayIcon::LeftClicked, this, &TfrMain::TrayLeftClick);
-    connect(services_.tray, &TrayIcon::DoubleClicked, this, &TfrMain::pmMinClick);
-    connect(services_.tray, &TrayIcon::RightClicked, this, &TfrMain::TrayRightClick);
+    connect(&tray_, &TrayController::DoubleClicked, this, &TfrMain::pmMinClick);
 }
 
 TfrMain::~TfrMain() {
@@ -88,7 +89,17 @@ TfrMain::~TfrMain() {
 }
 
 QTimer& TfrMain::timer(const char* name) {
-    return *findChild<QTimer*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
+    const std::pair<const char*, QTimer*> timers[] = {
+        {"TaktTimer", &TaktTimer_},     {"Timer1", &Timer1_},
+        {"Timer2", &Timer2_},           {"Timer3", &Timer3_},
+        {"EventsTimer", &EventsTimer_}, {"IconsTimer", &tray_.IconsTimer()},
+        {"HintTimer", &HintTimer_}};
+    for (const auto& [timerName, timer] : timers) {
+        if (std::strcmp(timerName, name) == 0) {
+            return *timer;
+        }
+    }
+    return TaktTimer_;  // every caller names one of the above
 }
 
 void TfrMain::FormCreate() {
@@ -107,14 +118,17 @@ void TfrMain::FormCreate() {
     }
     cpu_ = std::make_unique<UseCpu>(*services_.processor, *services_.priority, GetPlatform());
     measures_ = std::make_unique<Measures>(*services_.memory, cpu_->Figures());
+    display_.SetMeasures(measures_.get());
+    tray_.SetMeasures(measures_.get());
     EventActions* actions = services_.eventActions;
     if (actions == nullptr) {
         ownActions_ = MakeSystemEventActions(this);
         actions = ownActions_.get();
     }
     // "Close Tarnwick" closes exactly as "E&xit" does, so the settings are saved.
-    events_ = std::make_unique<EventsController>(menus_.events, *measures_, cpu_->Figures(),
-                                                 *actions, [this] { close(); });
+    events_ = std::make_unique<EventsController>(
+        menus_.events, *measures_, cpu_->Figures(), *actions, [this] { close(); },
+        services_.eventsFile);
     connect(events_.get(), &EventsController::writeFailed, this,
             [this](const QString& text) { services_.dialogs->ShowError(text); });
     if (GetPlatform() == kPlatformNt) {
@@ -122,106 +136,86 @@ void TfrMain::FormCreate() {
     }
     cpu_->TakeCPUSpeed();
     if (GetPlatform() == kPlatformWindows9x) {
-        menus_.main->findChild<QMenu*>(QStringLiteral("pmTransparent"))
-            ->menuAction()
-            ->setVisible(false);
+        menus_.transparentMenu->menuAction()->setVisible(false);
     }
-    MenuItem(this, QStringLiteral("pmAutorun"))
-        ->setEnabled(CanWriteAutorun(services_.autostartFolder));
-    EnsureDataFolder();
+    menus_.autorun->setEnabled(CanWriteAutorun(services_.autostartFolder));
+    EnsureFolderOf(services_.settingsFile);
     LoadOpt(false);
-    if (!options_.visible) {
-        MenuItem(this, QStringLiteral("pmMin"))->setText(QStringLiteral("&Restore"));
-        MenuItem(this, QStringLiteral("pmMinTray"))->setText(QStringLiteral("&Restore"));
-    }
-    SkinList();
-    LoadSkin();
+    ShowMinCaption();
+    skinMenu_.SkinList();
+    skinMenu_.LoadSkin();
     KeepOnScreen();
     if (options_.icons >= 1 && options_.icons <= 4) {
-        TrayIconAdd(options_.icons);
+        tray_.TrayIconAdd(options_.icons);
     }
     RefreshEvents();
-    for (Indicator& indicator : indicators_) {
-        indicator.suspended = false;
-    }
-    history_.ResetHistory(HistoryLength(look_.indicators[2]));
-    FormPaint();
-    for (QTimer* timer : {&TaktTimer_, &Timer1_, &Timer2_, &Timer3_, &EventsTimer_, &IconsTimer_}) {
+    display_.ResumeAll();
+    display_.ResetHistory();
+    display_.FormPaint();
+    for (QTimer* timer : {&TaktTimer_, &Timer1_, &Timer2_, &Timer3_, &EventsTimer_}) {
         timer->start();
     }
+    tray_.IconsTimer().start();
 }
 
 // Reads every key of the settings file and applies it to the window, its timers and menus.
 void TfrMain::LoadOpt(bool reload) {
-    const Settings s = ReadMonitorSettings(LoadProfile(SettingsFilePath()));
     const QPoint position = pos();
-    options_ = s;
-
-    CheckOnly(QStringLiteral("pmOneCopy"), s.onecopy);
-    MenuItem(this, s.mode == 1 ? QStringLiteral("pmMode1") : QStringLiteral("pmMode2"))
-        ->setChecked(true);
-    CheckOnly(QStringLiteral("pmAutorun"), s.autorun);
+    options_ = ReadMonitorSettings(LoadProfile(services_.settingsFile));
+    const Settings& s = options_;
     ApplyAutorun(s.autorun);
-    CheckOnly(QStringLiteral("pmRandomSkin"), s.random);
-    CheckOnly(QStringLiteral("pmInfo"), s.info);
-    CheckOnly(QStringLiteral("pmBolt"), s.bolt);
     cpu_->SetPriority(s.lowprior ? -1 : 0);
-    CheckOnly(QStringLiteral("pmPriority"), s.lowprior);
     if (reload) {
         options_.x = position.x();  // a reload never moves the window
         options_.y = position.y();
     } else {
         move(s.x, s.y);
     }
-    CheckOnly(QStringLiteral("pmPop"), s.popup);
     SetStaysOnTop(s.popup);
-    CheckOnly(QStringLiteral("pmDock"), s.snap);
     setWindowOpacity(OpacityForTransparency(s.transparent) / 255.0);
-    for (int percent = 0; percent <= 90; percent += 10) {
-        CheckOnly(QStringLiteral("pm%1").arg(percent), percent == s.transparent);
+    for (int i = 0; i < 3; ++i) {
+        IndicatorTimer(i).setInterval(s.indicators[i].time);
     }
+    if (reload) {
+        tray_.ShowMeasure(s.icons);
+    }
+    tray_.IconsTimer().setInterval(s.iconstime);
+    ShowOptions();
+}
+
+void TfrMain::ShowOptions() {
+    const Settings& s = options_;
+    menus_.oneCopy->setChecked(s.onecopy);
+    (s.mode == 1 ? menus_.mode1 : menus_.mode2)->setChecked(true);
+    menus_.autorun->setChecked(s.autorun);
+    skinMenu_.ShowRandom();
+    menus_.info->setChecked(s.info);
+    menus_.bolt->setChecked(s.bolt);
+    menus_.priority->setChecked(s.lowprior);
+    menus_.pop->setChecked(s.popup);
+    menus_.dock->setChecked(s.snap);
+    CheckValue(menus_.transparency, s.transparent);
     for (int i = 0; i < 3; ++i) {
         const IndicatorSettings& indicator = s.indicators[i];
-        for (int measure = 1; measure <= 16; ++measure) {
-            CheckOnly(ItemName(QStringLiteral("pm%1").arg(measure), i), measure == indicator.type);
-        }
-        IndicatorTimer(i).setInterval(indicator.time);
-        CheckIntervalItem(QStringLiteral("pm"), ItemName(QStringLiteral("ms"), i), indicator.time);
-        CheckOnly(ItemName(QStringLiteral("pmText"), i), indicator.visible);
+        IndicatorItems& items = menus_.indicators[i];
+        CheckValue(items.measure, indicator.type);
+        CheckValue(items.speed, indicator.time);
+        items.text->setChecked(indicator.visible);
     }
-    ApplyTrayMeasure(s.icons, reload);
-    IconsTimer_.setInterval(s.iconstime);
-    CheckIntervalItem(QStringLiteral("pm"), QStringLiteral("icons"), s.iconstime);
+    ShowTrayMeasure();
+    CheckValue(menus_.iconsSpeed, s.iconstime);
 }
 
-void TfrMain::ApplyTrayMeasure(int newMeasure, bool reload) {
-    const int old = trayShown_;
-    if (reload) {
-        if (old != 0 && newMeasure == 0) {
-            TrayIconDelete();
-        } else if (old == 0 && newMeasure != 0) {
-            TrayIconAdd(newMeasure);
-        } else if (old != 0 && newMeasure != old) {
-            TrayIconModify(newMeasure);
-        }
-    }
-    for (const auto& names : kTrayIconItems) {
-        for (int i = 0; i < 4; ++i) {
-            CheckOnly(QString::fromLatin1(names[i]), newMeasure == i + 1);
-        }
-    }
+void TfrMain::ShowTrayMeasure() {
+    CheckValue(menus_.trayIcon, options_.icons);
+    CheckValue(menus_.trayIconTray, options_.icons);
 }
 
-void TfrMain::CheckOnly(const QString& name, bool checked) {
-    if (QAction* item = MenuItem(this, name)) {
-        item->setChecked(checked);
-    }
-}
-
-void TfrMain::CheckIntervalItem(const QString& prefix, const QString& suffix, int interval) {
-    for (int value : {200, 500, 1000, 2000, 5000}) {
-        CheckOnly(prefix + QString::number(value) + suffix, value == interval);
-    }
+void TfrMain::ShowMinCaption() {
+    const QString caption =
+        options_.visible ? QStringLiteral("&Minimize") : QStringLiteral("&Restore");
+    menus_.min->setText(caption);
+    menus_.minTray->setText(caption);
 }
 
 // A window that lies off the screen after a change of screens comes back where it can be
@@ -251,8 +245,8 @@ void TfrMain::KeepOnScreen() {
 
 void TfrMain::ReloadSettings() {
     LoadOpt(true);
-    SkinList();
-    LoadSkin();
+    skinMenu_.SkinList();
+    skinMenu_.LoadSkin();
 }
 
 void TfrMain::RefreshEvents() {
@@ -273,24 +267,12 @@ void TfrMain::StartSettingsProgram(const QString& word) {
     services_.dialogs->StartProgram(program, word.isEmpty() ? QStringList() : QStringList{word});
 }
 
-void TfrMain::WriteOrReport(const std::function<void()>& write) {
-    try {
-        write();
-    } catch (const UserError& error) {
-        services_.dialogs->ShowError(QString::fromStdString(error.what()));
-    }
-}
-
 void TfrMain::SaveOpt() {
     Settings s = options_;
-    s.lowprior = MenuItem(this, QStringLiteral("pmPriority"))->isChecked();
-    s.autorun = MenuItem(this, QStringLiteral("pmAutorun"))->isChecked();
-    s.popup = MenuItem(this, QStringLiteral("pmPop"))->isChecked();
-    s.snap = MenuItem(this, QStringLiteral("pmDock"))->isChecked();
     s.visible = isVisible();
     s.x = x();
     s.y = y();
-    WriteOrReport([&] { tarnwick::SaveOpt(SettingsFilePath(), s); });
+    writer_.SaveOpt(s);
     ApplyAutorun(s.autorun);
 }
 
@@ -312,212 +294,62 @@ void TfrMain::FormClose() {
         return;
     }
     closed_ = true;
-    for (QTimer* timer : {&TaktTimer_, &Timer1_, &Timer2_, &Timer3_, &EventsTimer_, &IconsTimer_}) {
+    for (QTimer* timer : {&TaktTimer_, &Timer1_, &Timer2_, &Timer3_, &EventsTimer_, &HintTimer_}) {
         timer->stop();
     }
-    HintTimer_.stop();
+    tray_.IconsTimer().stop();
     EndDrag();  // a no-drop cursor must not outlive the window
     if (cpu_ && GetPlatform() == kPlatformNt) {
         cpu_->DoneCPUUsage();
     }
-    if (trayShown_ != 0) {
-        TrayIconDelete();
+    if (tray_.Shown() != 0) {
+        tray_.TrayIconDelete();
     }
 }
 
-// Skins --------------------------------------------------------------------------------------
-
-void TfrMain::SkinList() {
-    for (QAction* item : skinItems_) {
-        delete item;
-    }
-    skinItems_.clear();
-    std::string folder = options_.skinpath;
-    if (folder.empty()) {
-        folder = services_.programFolder + "skins/";  // not written back
-    } else if (folder.back() != '/') {
-        folder += '/';
-        options_.skinpath = folder;
-        WriteOrReport([&] { WriteConfigString("skins", "skinpath", folder); });
-    }
-    skins_ = tarnwick::SkinList(QString::fromStdString(folder));
-    QAction* before = MenuItem(this, QStringLiteral("pmAfterSkin"));
-    for (std::size_t i = 0; i < skins_.size(); ++i) {
-        auto* item = new QAction(skins_[i].name, menus_.skins);
-        item->setObjectName(QStringLiteral("pmSkin%1").arg(i));
-        item->setCheckable(true);
-        item->setData(static_cast<int>(i));
-        item->setChecked(skins_[i].path.toStdString() == options_.active);
-        menus_.skinGroup->addAction(item);
-        menus_.skins->insertAction(before, item);
-        connect(item, &QAction::triggered, this, [this, i] { SkinMenuClick(static_cast<int>(i)); });
-        skinItems_.push_back(item);
-    }
-}
-
-void TfrMain::LoadSkin() {
-    const SkinChoice choice = tarnwick::LoadSkin(QString::fromStdString(options_.active),
-                                                 options_.random, skins_, SystemRandom());
-    if (choice.pickedIndex >= 0) {
-        // A random pick is stored with the other settings at close, not at once.
-        options_.active = choice.activePath.toStdString();
-        skinItems_.at(static_cast<std::size_t>(choice.pickedIndex))->setChecked(true);
-    }
-    look_ = choice.look;
-    ApplyLook();
-}
-
-void TfrMain::ApplyLook() {
-    trayPictures_ = BuildTrayPictures(look_.trayStrip);
-    const int width = std::max(1, look_.width);
-    const int height = std::max(1, look_.height);
-    setFixedSize(width, height);
-    canvas_ = QImage(width, height, QImage::Format_RGB32);
-    canvas_.setDotsPerMeterX(kDotsPerMetre96Dpi);  // skin fonts are sized for 96 DPI
-    canvas_.setDotsPerMeterY(kDotsPerMetre96Dpi);
-    history_.ResizeHistories(HistoryLength(look_.indicators[2]));
-    ClearCanvas();
-    if (look_.seeThrough) {
+void TfrMain::ApplyLook(const SkinLook& look) {
+    tray_.SetPictures(look.trayStrip);  // the icon takes them at its next tick
+    setFixedSize(std::max(1, look.width), std::max(1, look.height));
+    display_.ApplyLook(look);
+    if (look.seeThrough) {
         setMask(QBitmap::fromImage(
-            canvas_.createMaskFromColor(look_.seeThroughColor.rgb(), Qt::MaskOutColor)));
+            display_.Canvas().createMaskFromColor(look.seeThroughColor.rgb(), Qt::MaskOutColor)));
     } else {
         clearMask();
     }
-    FormPaint();  // the tray icon takes the new pictures at its next tick
-}
-
-void TfrMain::SkinMenuClick(int index) {
-    options_.active = skins_.at(static_cast<std::size_t>(index)).path.toStdString();
-    LoadSkin();
-    skinItems_.at(static_cast<std::size_t>(index))->setChecked(true);
-    WriteOrReport([&] { WriteConfigString("skins", "active", options_.active); });
-}
-
-void TfrMain::pmRandomSkinClick() {
-    options_.random = MenuItem(this, QStringLiteral("pmRandomSkin"))->isChecked();
-    WriteOrReport([&] { WriteConfigBool("skins", "random", options_.random); });
-}
-
-// Painting -----------------------------------------------------------------------------------
-
-void TfrMain::Measure(int indicator, int& value, QString& text) {
-    value = measures_->GetMeasure(options_.indicators[indicator].type, measureText_);
-    text = QString::fromStdString(measureText_);
-}
-
-void TfrMain::PaintOpt(int i) {
-    int value = 0;
-    QString text;
-    if (indicators_[i].suspended) {
-        value = indicators_[i].frozenValue;
-        text = indicators_[i].frozenText;
-    } else {
-        Measure(i, value, text);
-    }
-    const IndicatorLook& look = look_.indicators[i];
-    QPainter painter(&canvas_);
-    PaintGauge(painter, look, value, text, options_.indicators[i].visible);
-    update(QRect(QPoint(look.X1, look.Y1), QPoint(look.X2, look.Y2)));
-}
-
-void TfrMain::PaintOpt3() {
-    SampleDiagram(false);
-}
-
-void TfrMain::PaintOpt3Time() {
-    SampleDiagram(true);
-}
-
-// Every paint of the diagram takes a sample, in both modes. Its timer leaves a suspended
-// diagram as it stands; other paints (a repaint, a mode switch) draw the frozen copy.
-void TfrMain::SampleDiagram(bool byTimer) {
-    int value = 0;
-    QString text;
-    Measure(2, value, text);
-    history_.PushSample(value);
-    const bool frozen = indicators_[2].suspended;
-    if (!frozen) {
-        history_.SetFrozenText(text);  // the text a suspension holds is the one last shown
-    }
-    if (options_.mode != 1 || (frozen && byTimer)) {
-        return;
-    }
-    const IndicatorLook& look = look_.indicators[2];
-    QPainter painter(&canvas_);
-    const std::vector<std::uint8_t>& history =
-        frozen ? history_.FrozenHistory() : history_.LiveHistory();
-    PaintDiagram(painter, look, history.data(), static_cast<int>(history.size()),
-                 frozen ? history_.FrozenText() : text, options_.indicators[2].visible);
-    update(QRect(QPoint(look.X1, look.Y1), QPoint(look.X2, look.Y2)));
-}
-
-void TfrMain::FormPaint() {
-    if (options_.mode == 2) {
-        PaintOpt(0);
-        PaintOpt(1);
-    } else {
-        PaintOpt3();
-    }
-}
-
-void TfrMain::ClearCanvas() {
-    QPainter painter(&canvas_);
-    ClearWindow(painter, canvas_.rect(), look_.background);
-    update();
+    display_.FormPaint();
 }
 
 void TfrMain::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.drawImage(0, 0, canvas_);
+    painter.drawImage(0, 0, display_.Canvas());
 }
 
 // Tray ---------------------------------------------------------------------------------------
-
-void TfrMain::TrayIconAdd(int measure) {
-    services_.tray->TrayIconAdd(trayPictures_[0], TrayTip(measure));
-    trayShown_ = measure;
-}
-
-void TfrMain::TrayIconModify(int measure) {
-    services_.tray->TrayIconModify(trayPictures_[0], TrayTip(measure));
-    trayShown_ = measure;
-}
-
-void TfrMain::TrayIconDelete() {
-    services_.tray->TrayIconDelete();
-    trayShown_ = 0;
-}
-
-void TfrMain::IconsTimerTimer() {
-    const int measure = options_.icons;
-    if (measure < 1 || measure > 4) {
-        return;
-    }
-    ShowTrayValue(*services_.tray, trayPictures_, TrayValue(measure, *measures_), TrayTip(measure));
-}
 
 void TfrMain::pmIconClick(int measure) {
     const bool wasTicked = options_.icons == measure;
     const int next = wasTicked ? 0 : measure;
     if (wasTicked) {
-        TrayIconDelete();
-    } else if (trayShown_ != 0) {
-        TrayIconModify(measure);
+        tray_.TrayIconDelete();
+    } else if (tray_.Shown() != 0) {
+        tray_.TrayIconModify(measure);
     } else {
-        TrayIconAdd(measure);
+        tray_.TrayIconAdd(measure);
     }
     options_.icons = static_cast<std::uint8_t>(next);
-    ApplyTrayMeasure(next, false);
+    ShowTrayMeasure();
     if (!isVisible() && next == 0) {
         pmMinClick();  // without an icon the window must show
     }
-    WriteOrReport([&] { WriteConfigInteger("main", "icons", next); });
+    writer_.Integer("main", "icons", next);
 }
 
 void TfrMain::pmIconsSpeedClick(int interval) {
-    IconsTimer_.setInterval(interval);
+    tray_.IconsTimer().setInterval(interval);
     options_.iconstime = interval;
-    WriteOrReport([&] { WriteConfigInteger("main", "iconstime", interval); });
+    CheckValue(menus_.iconsSpeed, interval);
+    writer_.Integer("main", "iconstime", interval);
 }
 
 void TfrMain::pmMinClick() {
@@ -532,53 +364,33 @@ void TfrMain::pmMinClick() {
         activateWindow();
     }
     const QString caption = isVisible() ? QStringLiteral("&Minimize") : QStringLiteral("&Restore");
-    MenuItem(this, QStringLiteral("pmMin"))->setText(caption);
-    MenuItem(this, QStringLiteral("pmMinTray"))->setText(caption);
+    menus_.min->setText(caption);
+    menus_.minTray->setText(caption);
 }
 
-void TfrMain::TrayLeftClick() {
-    activateWindow();
-    menus_.tray->popup(QCursor::pos());
-}
-
-void TfrMain::TrayRightClick() {
-    activateWindow();
-    menus_.main->popup(QCursor::pos());
-}
-
-// Menus and mouse ----------------------------------------------------------------------------
-
-void TfrMain::OnItem(const QString& name, const std::function<void()>& handler) {
-    connect(MenuItem(this, name), &QAction::triggered, this, handler);
-}
+// Menus --------------------------------------------------------------------------------------
 
 void TfrMain::ConnectMenus() {
-    const auto on = [this](const char* name, const std::function<void()>& handler) {
-        OnItem(QString::fromLatin1(name), handler);
+    const auto on = [this](QAction* item, const std::function<void()>& handler) {
+        connect(item, &QAction::triggered, this, handler);
     };
-    on("About", [this] { StartSettingsProgram(QStringLiteral("about")); });
-    on("pmConfig", [this] { StartSettingsProgram(); });
-    on("pmConfigTray", [this] { StartSettingsProgram(); });
-    on("pmSkinsEdit", [this] { StartSettingsProgram(QStringLiteral("skineditor")); });
-    on("pmSkinsTray", [this] { StartSettingsProgram(QStringLiteral("skineditor")); });
-    on("pmEventsEdit", [this] { StartSettingsProgram(QStringLiteral("eventseditor")); });
-    on("pmEventsTray", [this] { StartSettingsProgram(QStringLiteral("eventseditor")); });
-    on("pmRefreshOpt", [this] { ReloadSettings(); });
-    on("miRefEvents", [this] { RefreshEvents(); });
-    on("pmRandomSkin", [this] { pmRandomSkinClick(); });
-    on("pmClose", [this] { close(); });
-    on("pmCloseTray", [this] { close(); });
-    on("pmMin", [this] { pmMinClick(); });
-    on("pmMinTray", [this] { pmMinClick(); });
-    for (const auto& names : kTrayIconItems) {
-        for (int i = 0; i < 4; ++i) {
-            on(names[i], [this, i] { pmIconClick(i + 1); });
-        }
-    }
-    for (int interval : {200, 500, 1000, 2000, 5000}) {
-        OnItem(QStringLiteral("pm%1icons").arg(interval),
-               [this, interval] { pmIconsSpeedClick(interval); });
-    }
+    on(menus_.about, [this] { StartSettingsProgram(QStringLiteral("about")); });
+    on(menus_.config, [this] { StartSettingsProgram(); });
+    on(menus_.configTray, [this] { StartSettingsProgram(); });
+    on(menus_.skinsEdit, [this] { StartSettingsProgram(QStringLiteral("skineditor")); });
+    on(menus_.skinsTray, [this] { StartSettingsProgram(QStringLiteral("skineditor")); });
+    on(menus_.eventsEdit, [this] { StartSettingsProgram(QStringLiteral("eventseditor")); });
+    on(menus_.eventsTray, [this] { StartSettingsProgram(QStringLiteral("eventseditor")); });
+    on(menus_.refreshOpt, [this] { ReloadSettings(); });
+    on(menus_.refEvents, [this] { RefreshEvents(); });
+    on(menus_.close, [this] { close(); });
+    on(menus_.closeTray, [this] { close(); });
+    on(menus_.min, [this] { pmMinClick(); });
+    on(menus_.minTray, [this] { pmMinClick(); });
+    connect(menus_.trayIcons, &QActionGroup::triggered, this,
+            [this](QAction* item) { pmIconClick(item->data().toInt()); });
+    connect(menus_.iconsSpeeds, &QActionGroup::triggered, this,
+            [this](QAction* item) { pmIconsSpeedClick(item->data().toInt()); });
     ConnectOptions();
 }
 

@@ -5,7 +5,6 @@
 #include <QTimer>
 #include <QWidget>
 
-#include <array>
 #include <memory>
 #include <string>
 #include <vector>
@@ -18,18 +17,19 @@
 #include "monitor/events/system_actions.h"
 #include "monitor/measures.h"
 #include "monitor/tray/tray_icon.h"
-#include "monitor/tray/tray_pictures.h"
 #include "monitor/usecpu.h"
+#include "monitor/window/display.h"
 #include "monitor/window/menus.h"
-
-class QAction;
+#include "monitor/window/option_writer.h"
+#include "monitor/window/skin_menu.h"
+#include "monitor/window/tray_controller.h"
 
 namespace tarnwick {
 
 class Dialogs;
 class RefreshListener;
 
-// What the monitor window needs from the system, so tests hand it fakes.
+// What the monitor window needs from the system, so tests hand it fakes and temp paths.
 struct MonitorServices {
     platform::ProcessorFigures* processor = nullptr;
     platform::MemoryFigures* memory = nullptr;
@@ -37,12 +37,17 @@ struct MonitorServices {
     TrayIcon* tray = nullptr;
     Dialogs* dialogs = nullptr;
     EventActions* eventActions = nullptr;  // null: the real ones (messages, sound, power)
+    std::string settingsFile;              // tarnwick.cfg; its folder is made at start-up
+    std::string eventsFile;                // events.cfg
     std::string programFolder;    // ends with "/": the settings program and skins/ lie there
     std::string autostartFolder;  // the folder of the XDG autostart entry
     std::string runtimeFolder;    // the folder of the refresh endpoint; empty: no listening
 };
 
 // The monitor window: two gauges or one diagram, the tray icon, the menus and the timers.
+// It owns the settings record and wires the objects that do the work: the display paints,
+// the tray controller runs the icon, the skin menu chooses skins, the events controller runs
+// the events. The handlers the menus call stay here (options.cpp, placement.cpp).
 class TfrMain : public QWidget {
     Q_OBJECT
 public:
@@ -64,12 +69,13 @@ public:
 
     // For tests and the events engine: what the window holds.
     const Settings& Options() const { return options_; }
-    const SkinLook& Look() const { return look_; }
-    const QImage& Canvas() const { return canvas_; }
-    const std::vector<SkinEntry>& Skins() const { return skins_; }
-    const DiagramHistory& History() const { return history_; }
+    const SkinLook& Look() const { return display_.Look(); }
+    const QImage& Canvas() const { return display_.Canvas(); }
+    const std::vector<SkinEntry>& Skins() const { return skinMenu_.Skins(); }
+    const DiagramHistory& History() const { return display_.History(); }
     Measures& measures() { return *measures_; }
     const CpuFigures& Cpu() const { return cpu_->Figures(); }
+    // A timer by its component name: TaktTimer, Timer1..3, EventsTimer, IconsTimer, HintTimer.
     QTimer& timer(const char* name);
 
 protected:
@@ -86,49 +92,22 @@ protected:
     void leaveEvent(QEvent* event) override;
 
 private:
-    struct Indicator {
-        bool suspended = false;
-        int frozenValue = 0;
-        QString frozenText;
-    };
-
     void LoadOpt(bool reload);
-    void ApplyTrayMeasure(int newMeasure, bool reload);
-    void CheckOnly(const QString& name, bool checked);
-    void CheckIntervalItem(const QString& prefix, const QString& suffix, int interval);
+    // The check marks of the menus from the settings record.
+    void ShowOptions();
+    void ShowTrayMeasure();
+    void ShowMinCaption();
     void KeepOnScreen();
     void ConnectMenus();
-    void OnItem(const QString& name, const std::function<void()>& handler);
+    void ApplyLook(const SkinLook& look);
     QTimer& IndicatorTimer(int indicator) {
         return indicator == 0 ? Timer1_ : indicator == 1 ? Timer2_ : Timer3_;
     }
 
-    // Skins
-    void SkinList();
-    void LoadSkin();
-    void ApplyLook();
-    void SkinMenuClick(int index);
-    void pmRandomSkinClick();
-
-    // Painting into the canvas, which paintEvent copies to the screen.
-    void PaintOpt(int indicator);
-    void PaintOpt3();
-    void PaintOpt3Time();
-    void SampleDiagram(bool byTimer);
-    void FormPaint();
-    void ClearCanvas();
-    void Measure(int indicator, int& value, QString& text);
-
     // Tray
-    void TrayIconAdd(int measure);
-    void TrayIconModify(int measure);
-    void TrayIconDelete();
-    void IconsTimerTimer();
     void pmIconClick(int measure);
     void pmIconsSpeedClick(int interval);
     void pmMinClick();
-    void TrayLeftClick();
-    void TrayRightClick();
 
     // Placement (placement.cpp): dragging, docking, keeping on top.
     void SnapToEdges();
@@ -156,30 +135,23 @@ private:
     void RefreshInfoHint();
     void ShowInfoHint();
     void ApplyAutorun(bool on);
-    bool Checked(const QString& name) const;
 
-    void WriteOrReport(const std::function<void()>& write);
     void FormClose();
 
     MonitorServices services_;
+    Settings options_;  // the one owner of every setting; the check marks show it
+    MonitorMenus menus_;
+    OptionWriter writer_;
+    MonitorDisplay display_;
+    TrayController tray_;
+    SkinMenu skinMenu_;
     std::unique_ptr<UseCpu> cpu_;
     std::unique_ptr<Measures> measures_;
     // After measures_, so the events go first when the window is destroyed.
     std::unique_ptr<EventActions> ownActions_;
     std::unique_ptr<EventsController> events_;
     std::unique_ptr<RefreshListener> refresh_;
-    MonitorMenus menus_;
-    Settings options_;
-    std::array<Indicator, 3> indicators_;
-    SkinLook look_;
-    std::vector<SkinEntry> skins_;
-    std::vector<QAction*> skinItems_;
-    TrayPictures trayPictures_;
-    int trayShown_ = 0;  // the measure the tray icon shows now; 0 while there is none
-    DiagramHistory history_;
-    QImage canvas_;
     bool closed_ = false;
-    std::string measureText_;  // reused by every measure, so ticks do not allocate it anew
 
     // Our own move, where the window manager offers none: the pointer's offset from the
     // window's corner while the left button is held.
@@ -194,7 +166,6 @@ private:
     QTimer Timer2_;
     QTimer Timer3_;
     QTimer EventsTimer_;
-    QTimer IconsTimer_;
     QTimer HintTimer_;  // the delay before the information hint shows
 };
 

@@ -5,193 +5,218 @@
 #include <QMenu>
 #include <QWidget>
 
-#include <array>
+#include "common/texts.h"
 
 namespace tarnwick {
 
 namespace {
 
-struct ItemSpec {
-    const char* name;
-    const char* caption;
-    const char* shortcut;  // nullptr: none
+// Makes the items of one window's menus; items with a shortcut also go to the window.
+class MenuBuilder {
+public:
+    explicit MenuBuilder(QWidget* window) : window_(window) {}
+
+    QAction* Item(QMenu* menu, const QString& name, const QString& caption,
+                  const char* shortcut = nullptr, bool checkable = false) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(name);
+        action->setCheckable(checkable);
+        if (shortcut != nullptr) {
+            action->setShortcut(QKeySequence(QString::fromLatin1(shortcut)));
+            window_->addAction(action);
+        }
+        return action;
+    }
+    QAction* Item(QMenu* menu, const char* name, const char* caption,
+                  const char* shortcut = nullptr, bool checkable = false) {
+        return Item(menu, QString::fromLatin1(name), QString::fromUtf8(caption), shortcut,
+                    checkable);
+    }
+    QAction* Check(QMenu* menu, const char* name, const char* caption,
+                   const char* shortcut = nullptr) {
+        return Item(menu, name, caption, shortcut, true);
+    }
+
+    static QMenu* Submenu(QMenu* parent, const QString& name, const QString& caption) {
+        QMenu* menu = parent->addMenu(caption);
+        menu->setObjectName(name);
+        menu->menuAction()->setObjectName(name + QStringLiteral("Item"));
+        return menu;
+    }
+    static QMenu* Submenu(QMenu* parent, const char* name, const char* caption) {
+        return Submenu(parent, QString::fromLatin1(name), QString::fromUtf8(caption));
+    }
+
+    QActionGroup* Group(const QString& name, bool exclusive = true) {
+        auto* group = new QActionGroup(window_);
+        group->setObjectName(name);
+        group->setExclusionPolicy(exclusive ? QActionGroup::ExclusionPolicy::Exclusive
+                                            : QActionGroup::ExclusionPolicy::None);
+        return group;
+    }
+
+    // The five speeds of updating, named pm<interval><suffix>.
+    void SpeedItems(QMenu* menu, QActionGroup* group, const QString& suffix,
+                    std::array<QAction*, 5>& items) {
+        static constexpr std::array<const char*, 5> kCaptions = {
+            "&Very high (200 milliseconds)", "&High (500 milliseconds)",
+            "&Normal (1000 milliseconds)", "&Low (2000 milliseconds)",
+            "V&ery low (5000 milliseconds)"};
+        for (std::size_t i = 0; i < kSpeedIntervals.size(); ++i) {
+            const int interval = kSpeedIntervals[i];
+            items[i] = Item(menu, QStringLiteral("pm%1").arg(interval) + suffix,
+                            QString::fromUtf8(kCaptions[i]), nullptr, true);
+            items[i]->setData(interval);
+            group->addAction(items[i]);
+        }
+    }
+
+    // "Indicator &1", "Indicator &2" and "&Diagram" share one layout; n is 1, 2 or 3.
+    void IndicatorMenu(QMenu* parent, int n, const char* caption, IndicatorItems& items) {
+        static constexpr std::array<const char*, 4> kTotals = {"pmCPU", "pmROM", "pmSwap",
+                                                               "pmVirt"};
+        const QString suffix = QStringLiteral("_%1").arg(n);
+        items.menu =
+            Submenu(parent, QStringLiteral("pmIndicator%1").arg(n), QString::fromUtf8(caption));
+        items.measures = Group(QStringLiteral("gpMeasures") + suffix);
+        for (int resource = 0; resource < kResourceCount; ++resource) {
+            QMenu* sub = Submenu(items.menu, QStringLiteral("pmResource%1").arg(resource) + suffix,
+                                 ResourceCaption(resource));
+            for (int kind = 0; kind < 4; ++kind) {
+                const int measure = resource * 4 + kind + 1;
+                QAction* item = Item(sub, QStringLiteral("pm%1").arg(measure) + suffix,
+                                     MeasureKindCaption(measure), nullptr, true);
+                item->setData(measure);
+                items.measures->addAction(item);
+                items.measure[measure - 1] = item;
+            }
+            sub->addSeparator();
+            items.total[resource] =
+                Item(sub, QString::fromLatin1(kTotals[resource]) + suffix, QStringLiteral("Total"));
+            items.total[resource]->setEnabled(false);
+        }
+        items.menu->addSeparator();
+        QMenu* speed = Submenu(items.menu, QStringLiteral("pmSpeed") + suffix,
+                               QStringLiteral("Sp&eed of updating"));
+        items.speeds = Group(QStringLiteral("gpSpeed") + suffix);
+        SpeedItems(speed, items.speeds, QStringLiteral("ms") + suffix, items.speed);
+        const QByteArray stopKey = QStringLiteral("Shift+F%1").arg(n).toLatin1();
+        items.stop = Item(items.menu, QStringLiteral("pmStop%1").arg(n), QStringLiteral("S&uspend"),
+                          stopKey.constData(), true);
+        items.menu->addSeparator();
+        const QByteArray textKey = QStringLiteral("Alt+F%1").arg(n).toLatin1();
+        items.text = Item(items.menu, QStringLiteral("pmText") + suffix,
+                          QStringLiteral("&Text showing"), textKey.constData(), true);
+    }
+
+    void TrayIconItems(QMenu* menu, const std::array<const char*, 4>& names, bool shortcuts,
+                       QActionGroup* group, std::array<QAction*, 4>& items) {
+        static constexpr std::array<const char*, 4> kShortcuts = {"Ctrl+A", "Ctrl+B", "Ctrl+C",
+                                                                  "Ctrl+D"};
+        for (int i = 0; i < 4; ++i) {
+            items[i] = Item(menu, QString::fromLatin1(names[i]), ResourceCaption(i),
+                            shortcuts ? kShortcuts[i] : nullptr, true);
+            items[i]->setData(i + 1);
+            group->addAction(items[i]);
+        }
+    }
+
+private:
+    QWidget* window_;
 };
 
-QAction* AddItem(QMenu* menu, const char* name, const char* caption, const char* shortcut = nullptr,
-                 bool checkable = false) {
-    QAction* action = menu->addAction(QString::fromUtf8(caption));
-    action->setObjectName(QString::fromLatin1(name));
-    action->setCheckable(checkable);
-    if (shortcut != nullptr) {
-        action->setShortcut(QKeySequence(QString::fromLatin1(shortcut)));
-    }
-    return action;
-}
-
-QMenu* AddSubmenu(QMenu* parent, const char* name, const char* caption) {
-    QMenu* menu = parent->addMenu(QString::fromUtf8(caption));
-    menu->setObjectName(QString::fromLatin1(name));
-    menu->menuAction()->setObjectName(QString::fromLatin1(name) + QStringLiteral("Item"));
-    return menu;
-}
-
-QActionGroup* Group(QWidget* window, const QString& name) {
-    auto* group = new QActionGroup(window);
-    group->setObjectName(name);
-    group->setExclusive(true);
-    return group;
-}
-
-void AddSpeedItems(QMenu* menu, QActionGroup* group, const QString& suffix) {
-    static constexpr std::array<std::pair<int, const char*>, 5> kSpeeds = {{
-        {200, "&Very high (200 milliseconds)"},
-        {500, "&High (500 milliseconds)"},
-        {1000, "&Normal (1000 milliseconds)"},
-        {2000, "&Low (2000 milliseconds)"},
-        {5000, "V&ery low (5000 milliseconds)"},
-    }};
-    for (const auto& [interval, caption] : kSpeeds) {
-        const QByteArray name = (QStringLiteral("pm%1").arg(interval) + suffix).toLatin1();
-        QAction* item = AddItem(menu, name.constData(), caption, nullptr, true);
-        item->setData(interval);
-        group->addAction(item);
-    }
-}
-
-// "Indicator &1", "Indicator &2" and "&Diagram" share one layout; n is 1, 2 or 3.
-void AddIndicatorMenu(QWidget* window, QMenu* parent, int n, const char* caption) {
-    const QString suffix = QStringLiteral("_%1").arg(n);
-    QMenu* menu = AddSubmenu(parent, QStringLiteral("pmIndicator%1").arg(n).toLatin1(), caption);
-    QActionGroup* measures = Group(window, QStringLiteral("gpMeasures") + suffix);
-    static constexpr std::array<const char*, 4> kResources = {"&Processor", "&Operative memory",
-                                                              "&Swap file", "&Virtual memory"};
-    static constexpr std::array<const char*, 4> kTotals = {"pmCPU", "pmROM", "pmSwap", "pmVirt"};
-    static constexpr std::array<const char*, 4> kProcessorKinds = {"&Usage, %", "&Freely, %",
-                                                                   "U&sage, MHz", "Fr&eely, MHz"};
-    static constexpr std::array<const char*, 4> kMemoryKinds = {"&Usage, %", "&Freely, %",
-                                                                "U&sage, MB", "Fr&eely, MB"};
-    for (int resource = 0; resource < 4; ++resource) {
-        QMenu* sub =
-            AddSubmenu(menu, (QStringLiteral("pmResource%1").arg(resource) + suffix).toLatin1(),
-                       kResources[resource]);
-        for (int kind = 0; kind < 4; ++kind) {
-            const int measure = resource * 4 + kind + 1;
-            const QByteArray name = (QStringLiteral("pm%1").arg(measure) + suffix).toLatin1();
-            QAction* item =
-                AddItem(sub, name.constData(),
-                        resource == 0 ? kProcessorKinds[kind] : kMemoryKinds[kind], nullptr, true);
-            item->setData(measure);
-            measures->addAction(item);
-        }
-        sub->addSeparator();
-        AddItem(sub, (QString::fromLatin1(kTotals[resource]) + suffix).toLatin1(), "Total")
-            ->setEnabled(false);
-    }
-    menu->addSeparator();
-    QMenu* speed =
-        AddSubmenu(menu, (QStringLiteral("pmSpeed") + suffix).toLatin1(), "Sp&eed of updating");
-    AddSpeedItems(speed, Group(window, QStringLiteral("gpSpeed") + suffix),
-                  QStringLiteral("ms") + suffix);
-    AddItem(menu, QStringLiteral("pmStop%1").arg(n).toLatin1(), "S&uspend",
-            QStringLiteral("Shift+F%1").arg(n).toLatin1(), true);
-    menu->addSeparator();
-    AddItem(menu, (QStringLiteral("pmText") + suffix).toLatin1(), "&Text showing",
-            QStringLiteral("Alt+F%1").arg(n).toLatin1(), true);
-}
-
-void AddTrayIconItems(QMenu* menu, const char* const (&names)[4], bool shortcuts) {
-    static constexpr std::array<const char*, 4> kCaptions = {"&Processor", "&Operative memory",
-                                                             "&Swap file", "&Virtual memory"};
-    static constexpr std::array<const char*, 4> kShortcuts = {"Ctrl+A", "Ctrl+B", "Ctrl+C",
-                                                              "Ctrl+D"};
-    for (int i = 0; i < 4; ++i) {
-        AddItem(menu, names[i], kCaptions[i], shortcuts ? kShortcuts[i] : nullptr, true)
-            ->setData(i + 1);
-    }
-}
-
-QMenu* BuildMainMenu(QWidget* window, MonitorMenus& menus) {
+QMenu* BuildMainMenu(MenuBuilder& b, QWidget* window, MonitorMenus& m) {
     auto* main = new QMenu(window);
     main->setObjectName(QStringLiteral("MainPopMenu"));
 
-    QMenu* help = AddSubmenu(main, "pmHelp", "&Help");
-    AddItem(help, "About", "&About", "F1");
-    AddItem(help, "N15", "&Manual", "F11");
+    QMenu* help = MenuBuilder::Submenu(main, "pmHelp", "&Help");
+    m.about = b.Item(help, "About", "&About", "F1");
+    m.manual = b.Item(help, "N15", "&Manual", "F11");
     help->addSeparator();
-    AddItem(help, "N17", "Program &website");
-    AddItem(help, "N22", "Technical &support");
+    m.website = b.Item(help, "N17", "Program &website");
+    m.support = b.Item(help, "N22", "Technical &support");
     help->addSeparator();
-    AddItem(help, "Clipboardmanager1", "&Clipboard manager");
+    m.clipboardManager = b.Item(help, "Clipboardmanager1", "&Clipboard manager");
     main->addSeparator();
 
-    QMenu* parameters = AddSubmenu(main, "pmParameters", "&Parameters");
-    AddItem(parameters, "pmInfo", "Information &hint", "F2", true);
-    AddItem(parameters, "pmPop", "Always on &top", "F3", true);
-    AddItem(parameters, "pmDock", "Window &docking", "F4", true);
-    AddItem(parameters, "pmBolt", "&Fix a window", "F7", true);
+    QMenu* parameters = MenuBuilder::Submenu(main, "pmParameters", "&Parameters");
+    m.info = b.Check(parameters, "pmInfo", "Information &hint", "F2");
+    m.pop = b.Check(parameters, "pmPop", "Always on &top", "F3");
+    m.dock = b.Check(parameters, "pmDock", "Window &docking", "F4");
+    m.bolt = b.Check(parameters, "pmBolt", "&Fix a window", "F7");
     parameters->addSeparator();
-    AddItem(parameters, "pmAutorun", "&Automatic loading", nullptr, true);
-    AddItem(parameters, "pmOneCopy", "&Only one copy", nullptr, true);
-    AddItem(parameters, "pmPriority", "&Low priority", nullptr, true);
+    m.autorun = b.Check(parameters, "pmAutorun", "&Automatic loading");
+    m.oneCopy = b.Check(parameters, "pmOneCopy", "&Only one copy");
+    m.priority = b.Check(parameters, "pmPriority", "&Low priority");
     main->addSeparator();
 
-    AddItem(main, "pmConfig", "&Settings...", "F9");
-    AddItem(main, "pmRefreshOpt", "&Update settings", "F5");
-    menus.events = AddSubmenu(main, "pmEvents", "&Events");
-    menus.events->addSeparator();
-    AddItem(menus.events, "miRefEvents", "&Update the list");
-    menus.events->addSeparator();
-    AddItem(menus.events, "pmEventsEdit", "&Events editor", "F6");
+    m.config = b.Item(main, "pmConfig", "&Settings...", "F9");
+    m.refreshOpt = b.Item(main, "pmRefreshOpt", "&Update settings", "F5");
+    m.events = MenuBuilder::Submenu(main, "pmEvents", "&Events");
+    m.events->addSeparator();
+    m.refEvents = b.Item(m.events, "miRefEvents", "&Update the list");
+    m.events->addSeparator();
+    m.eventsEdit = b.Item(m.events, "pmEventsEdit", "&Events editor", "F6");
     main->addSeparator();
 
-    menus.skins = AddSubmenu(main, "pmListSkins", "&Skins");
-    menus.skins->addSeparator()->setObjectName(QStringLiteral("pmAfterSkin"));
-    AddItem(menus.skins, "pmRandomSkin", "&Random skin", nullptr, true);
-    menus.skins->addSeparator();
-    AddItem(menus.skins, "pmSkinsEdit", "&Skins editor", "F8");
-    menus.skinGroup = Group(window, QStringLiteral("gpSkins"));
+    m.skins = MenuBuilder::Submenu(main, "pmListSkins", "&Skins");
+    m.afterSkin = m.skins->addSeparator();
+    m.afterSkin->setObjectName(QStringLiteral("pmAfterSkin"));
+    m.randomSkin = b.Check(m.skins, "pmRandomSkin", "&Random skin");
+    m.skins->addSeparator();
+    m.skinsEdit = b.Item(m.skins, "pmSkinsEdit", "&Skins editor", "F8");
+    m.skinGroup = b.Group(QStringLiteral("gpSkins"));
 
-    QMenu* trayIcons = AddSubmenu(main, "pmTrayIcons", "Tr&ay icons");
-    AddTrayIconItems(trayIcons, kTrayIconItems[0], true);
-    QMenu* traySpeed = AddSubmenu(trayIcons, "pmIconsSpeed", "&Speed of updating");
-    AddSpeedItems(traySpeed, Group(window, QStringLiteral("gpIconsSpeed")),
-                  QStringLiteral("icons"));
+    QMenu* trayIcons = MenuBuilder::Submenu(main, "pmTrayIcons", "Tr&ay icons");
+    m.trayIcons = b.Group(QStringLiteral("gpTrayIcons"), /*exclusive=*/false);
+    b.TrayIconItems(trayIcons, {"pmIcon1", "pmIcon2", "pmIcon3", "pmIcon4"}, true, m.trayIcons,
+                    m.trayIcon);
+    QMenu* traySpeed = MenuBuilder::Submenu(trayIcons, "pmIconsSpeed", "&Speed of updating");
+    m.iconsSpeeds = b.Group(QStringLiteral("gpIconsSpeed"));
+    b.SpeedItems(traySpeed, m.iconsSpeeds, QStringLiteral("icons"), m.iconsSpeed);
 
-    QMenu* transparency = AddSubmenu(main, "pmTransparent", "&Transparency");
-    QActionGroup* transparencyGroup = Group(window, QStringLiteral("gpTransparency"));
-    for (int percent = 0; percent <= 90; percent += 10) {
-        QAction* item = AddItem(transparency, QStringLiteral("pm%1").arg(percent).toLatin1(),
-                                QStringLiteral("&%1%").arg(percent).toLatin1(), nullptr, true);
+    m.transparentMenu = MenuBuilder::Submenu(main, "pmTransparent", "&Transparency");
+    m.transparencies = b.Group(QStringLiteral("gpTransparency"));
+    for (int step = 0; step < kTransparencySteps; ++step) {
+        const int percent = step * 10;
+        QAction* item = b.Item(m.transparentMenu, QStringLiteral("pm%1").arg(percent),
+                               QStringLiteral("&%1%").arg(percent), nullptr, true);
         item->setData(percent);
-        transparencyGroup->addAction(item);
+        m.transparencies->addAction(item);
+        m.transparency[step] = item;
     }
     main->addSeparator();
 
-    AddIndicatorMenu(window, main, 1, "Indicator &1");
-    AddIndicatorMenu(window, main, 2, "Indicator &2");
-    AddIndicatorMenu(window, main, 3, "&Diagram");
+    b.IndicatorMenu(main, 1, "Indicator &1", m.indicators[0]);
+    b.IndicatorMenu(main, 2, "Indicator &2", m.indicators[1]);
+    b.IndicatorMenu(main, 3, "&Diagram", m.indicators[2]);
     main->addSeparator();
 
-    QActionGroup* modes = Group(window, QStringLiteral("gpMode"));
-    modes->addAction(AddItem(main, "pmMode2", "T&wo indicators", "Ctrl+F2", true));
-    modes->addAction(AddItem(main, "pmMode1", "&One diagram", "Ctrl+F1", true));
+    m.modes = b.Group(QStringLiteral("gpMode"));
+    m.mode2 = b.Check(main, "pmMode2", "T&wo indicators", "Ctrl+F2");
+    m.mode2->setData(2);
+    m.modes->addAction(m.mode2);
+    m.mode1 = b.Check(main, "pmMode1", "&One diagram", "Ctrl+F1");
+    m.mode1->setData(1);
+    m.modes->addAction(m.mode1);
     main->addSeparator();
-    AddItem(main, "pmClose", "E&xit", "F10");
-    AddItem(main, "pmMin", "&Minimize", "F12");
+    m.close = b.Item(main, "pmClose", "E&xit", "F10");
+    m.min = b.Item(main, "pmMin", "&Minimize", "F12");
     return main;
 }
 
-QMenu* BuildTrayMenu(QWidget* window) {
+QMenu* BuildTrayMenu(MenuBuilder& b, QWidget* window, MonitorMenus& m) {
     auto* tray = new QMenu(window);
     tray->setObjectName(QStringLiteral("TrayPopMenu"));
-    AddItem(tray, "pmConfigTray", "Se&ttings...");
-    AddItem(tray, "pmEventsTray", "&Events editor");
-    AddItem(tray, "pmSkinsTray", "S&kins editor");
+    m.configTray = b.Item(tray, "pmConfigTray", "Se&ttings...");
+    m.eventsTray = b.Item(tray, "pmEventsTray", "&Events editor");
+    m.skinsTray = b.Item(tray, "pmSkinsTray", "S&kins editor");
     tray->addSeparator();
-    AddTrayIconItems(tray, kTrayIconItems[1], false);
+    b.TrayIconItems(tray, {"pmIcon1Tray", "PmIcon2Tray", "pmIcon3Tray", "pmIcon4Tray"}, false,
+                    m.trayIcons, m.trayIconTray);
     tray->addSeparator();
-    AddItem(tray, "pmCloseTray", "E&xit");
-    AddItem(tray, "pmMinTray", "&Minimize");
+    m.closeTray = b.Item(tray, "pmCloseTray", "E&xit");
+    m.minTray = b.Item(tray, "pmMinTray", "&Minimize");
     return tray;
 }
 
@@ -199,23 +224,19 @@ QMenu* BuildTrayMenu(QWidget* window) {
 
 MonitorMenus BuildMenus(QWidget* window) {
     MonitorMenus menus;
-    menus.main = BuildMainMenu(window, menus);
-    menus.tray = BuildTrayMenu(window);
-    // Shortcuts act while the window has the keyboard focus, also with the menu closed.
-    for (QAction* action : menus.main->findChildren<QAction*>()) {
-        if (!action->shortcut().isEmpty()) {
-            window->addAction(action);
-        }
-    }
+    MenuBuilder builder(window);
+    menus.main = BuildMainMenu(builder, window, menus);
+    menus.tray = BuildTrayMenu(builder, window, menus);
     return menus;
 }
 
-QString ItemName(const QString& base, int indicator) {
-    return base + QStringLiteral("_%1").arg(indicator + 1);
-}
-
-QAction* MenuItem(const QWidget* window, const QString& name) {
-    return window->findChild<QAction*>(name);
+int SpeedIndex(int interval) {
+    for (std::size_t i = 0; i < kSpeedIntervals.size(); ++i) {
+        if (kSpeedIntervals[i] == interval) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
 }
 
 }  // namespace tarnwick

@@ -1,6 +1,8 @@
-// The options of the popup menu: each changes the running window at once and is stored at
-// once in the settings file. A failed write is reported and the change stays in effect.
+// The options of the popup menu: each changes the running window and the settings record at
+// once, shows itself in the check marks and is stored at once in the settings file. A failed
+// write is reported and the change stays in effect.
 #include <QAction>
+#include <QActionGroup>
 #include <QCursor>
 #include <QEnterEvent>
 #include <QMenu>
@@ -8,7 +10,6 @@
 
 #include <algorithm>
 
-#include "common/config.h"
 #include "common/links.h"
 #include "common/settings.h"
 #include "common/ui/dialogs.h"
@@ -22,62 +23,56 @@ QString Total(const std::string& size) {
     return QStringLiteral("Total: ") + QString::fromStdString(size) + QLatin1Char('B');
 }
 
+template <typename Handler>
+void OnGroup(TfrMain* window, QActionGroup* group, Handler handler) {
+    QObject::connect(group, &QActionGroup::triggered, window,
+                     [handler](QAction* item) { handler(item->data().toInt()); });
+}
+
 }  // namespace
 
 void TfrMain::ConnectOptions() {
-    const auto on = [this](const QString& name, const std::function<void()>& handler) {
-        OnItem(name, handler);
+    const auto on = [this](QAction* item, const std::function<void()>& handler) {
+        connect(item, &QAction::triggered, this, handler);
     };
-    on(QStringLiteral("pmInfo"), [this] { pmInfoClick(); });
-    on(QStringLiteral("pmPop"), [this] { pmPopClick(); });
-    on(QStringLiteral("pmDock"), [this] { pmDockClick(); });
-    on(QStringLiteral("pmBolt"), [this] { pmBoltClick(); });
-    on(QStringLiteral("pmAutorun"), [this] { pmAutorunClick(); });
-    on(QStringLiteral("pmOneCopy"), [this] { pmOneCopyClick(); });
-    on(QStringLiteral("pmPriority"), [this] { pmPriorityClick(); });
-    for (int percent = 0; percent <= 90; percent += 10) {
-        on(QStringLiteral("pm%1").arg(percent), [this, percent] { pmTransparentClick(percent); });
-    }
-    on(QStringLiteral("pmMode1"), [this] { pmModeClick(1); });
-    on(QStringLiteral("pmMode2"), [this] { pmModeClick(2); });
+    on(menus_.info, [this] { pmInfoClick(); });
+    on(menus_.pop, [this] { pmPopClick(); });
+    on(menus_.dock, [this] { pmDockClick(); });
+    on(menus_.bolt, [this] { pmBoltClick(); });
+    on(menus_.autorun, [this] { pmAutorunClick(); });
+    on(menus_.oneCopy, [this] { pmOneCopyClick(); });
+    on(menus_.priority, [this] { pmPriorityClick(); });
+    OnGroup(this, menus_.transparencies, [this](int percent) { pmTransparentClick(percent); });
+    OnGroup(this, menus_.modes, [this](int mode) { pmModeClick(mode); });
     for (int i = 0; i < 3; ++i) {
-        for (int measure = 1; measure <= 16; ++measure) {
-            on(ItemName(QStringLiteral("pm%1").arg(measure), i),
-               [this, i, measure] { pmMeasureClick(i, measure); });
-        }
-        for (int interval : {200, 500, 1000, 2000, 5000}) {
-            on(ItemName(QStringLiteral("pm%1ms").arg(interval), i),
-               [this, i, interval] { pmSpeedClick(i, interval); });
-        }
-        on(QStringLiteral("pmStop%1").arg(i + 1), [this, i] { pmStopClick(i); });
-        on(ItemName(QStringLiteral("pmText"), i), [this, i] { pmTextClick(i); });
+        const IndicatorItems& items = menus_.indicators[i];
+        OnGroup(this, items.measures, [this, i](int measure) { pmMeasureClick(i, measure); });
+        OnGroup(this, items.speeds, [this, i](int interval) { pmSpeedClick(i, interval); });
+        on(items.stop, [this, i] { pmStopClick(i); });
+        on(items.text, [this, i] { pmTextClick(i); });
     }
-    on(QStringLiteral("N15"),
+    on(menus_.manual,
        [this] { OpenLink(QString::fromLatin1(kProductSite) + QString::fromLatin1(kManualPath)); });
-    on(QStringLiteral("N17"), [this] {
+    on(menus_.website, [this] {
         OpenLink(QString::fromLatin1(kProductSite) + QString::fromLatin1(kProductPagePath));
     });
-    on(QStringLiteral("N22"), [this] { OpenLink(QString::fromLatin1(kSupportMail)); });
-    on(QStringLiteral("Clipboardmanager1"), [this] {
+    on(menus_.support, [this] { OpenLink(QString::fromLatin1(kSupportMail)); });
+    on(menus_.clipboardManager, [this] {
         OpenLink(QString::fromLatin1(kMakerSite) + QString::fromLatin1(kClipboardManagerPath));
     });
     connect(menus_.main, &QMenu::aboutToShow, this, &TfrMain::MainPopMenuPopup);
 }
 
-// A checkable item has its new state when its handler runs.
-bool TfrMain::Checked(const QString& name) const {
-    return MenuItem(this, name)->isChecked();
-}
-
 // Information hint ----------------------------------------------------------------------------
 
 void TfrMain::pmInfoClick() {
-    options_.info = Checked(QStringLiteral("pmInfo"));
+    options_.info = !options_.info;
+    menus_.info->setChecked(options_.info);
     if (!options_.info) {
         HintTimer_.stop();
         QToolTip::hideText();
     }
-    WriteOrReport([&] { WriteConfigBool("main", "info", options_.info); });
+    writer_.Bool("main", "info", options_.info);
 }
 
 void TfrMain::enterEvent(QEnterEvent* event) {
@@ -111,47 +106,53 @@ void TfrMain::ShowInfoHint() {
 // Window options --------------------------------------------------------------------------------
 
 void TfrMain::pmPopClick() {
-    options_.popup = Checked(QStringLiteral("pmPop"));
+    options_.popup = !options_.popup;
+    menus_.pop->setChecked(options_.popup);
     SetStaysOnTop(options_.popup);
-    WriteOrReport([&] { WriteConfigBool("main", "popup", options_.popup); });
+    writer_.Bool("main", "popup", options_.popup);
 }
 
 void TfrMain::pmDockClick() {
-    options_.snap = Checked(QStringLiteral("pmDock"));
-    WriteOrReport([&] { WriteConfigBool("main", "snap", options_.snap); });
+    options_.snap = !options_.snap;
+    menus_.dock->setChecked(options_.snap);
+    writer_.Bool("main", "snap", options_.snap);
 }
 
 void TfrMain::pmBoltClick() {
-    options_.bolt = Checked(QStringLiteral("pmBolt"));
-    WriteOrReport([&] { WriteConfigBool("main", "bolt", options_.bolt); });
+    options_.bolt = !options_.bolt;
+    menus_.bolt->setChecked(options_.bolt);
+    writer_.Bool("main", "bolt", options_.bolt);
 }
 
 void TfrMain::pmAutorunClick() {
-    options_.autorun = Checked(QStringLiteral("pmAutorun"));
+    options_.autorun = !options_.autorun;
+    menus_.autorun->setChecked(options_.autorun);
     ApplyAutorun(options_.autorun);
-    WriteOrReport([&] { WriteConfigBool("main", "autorun", options_.autorun); });
+    writer_.Bool("main", "autorun", options_.autorun);
 }
 
 // Acts when the next copy starts; the running one is not affected.
 void TfrMain::pmOneCopyClick() {
-    options_.onecopy = Checked(QStringLiteral("pmOneCopy"));
-    WriteOrReport([&] { WriteConfigBool("main", "onecopy", options_.onecopy); });
+    options_.onecopy = !options_.onecopy;
+    menus_.oneCopy->setChecked(options_.onecopy);
+    writer_.Bool("main", "onecopy", options_.onecopy);
 }
 
 // Linux lets an ordinary user lower the priority (nice 19) but not raise it again: the way
 // back to normal is refused until the program starts anew. The check mark and the file follow
 // the user's choice all the same, so the next start runs at normal priority as chosen.
 void TfrMain::pmPriorityClick() {
-    options_.lowprior = Checked(QStringLiteral("pmPriority"));
+    options_.lowprior = !options_.lowprior;
+    menus_.priority->setChecked(options_.lowprior);
     cpu_->SetPriority(options_.lowprior ? -1 : 0);
-    WriteOrReport([&] { WriteConfigBool("main", "lowprior", options_.lowprior); });
+    writer_.Bool("main", "lowprior", options_.lowprior);
 }
 
 void TfrMain::pmTransparentClick(int percent) {
     options_.transparent = percent;
-    MenuItem(this, QStringLiteral("pm%1").arg(percent))->setChecked(true);
+    menus_.transparency[static_cast<std::size_t>(percent / 10)]->setChecked(true);
     setWindowOpacity(OpacityForTransparency(percent) / 255.0);
-    WriteOrReport([&] { WriteConfigInteger("main", "transparent", percent); });
+    writer_.Integer("main", "transparent", percent);
 }
 
 // Display mode ----------------------------------------------------------------------------------
@@ -160,11 +161,11 @@ void TfrMain::pmTransparentClick(int percent) {
 void TfrMain::pmModeClick(int mode) {
     if (options_.mode != mode) {
         options_.mode = static_cast<std::uint8_t>(mode);
-        ClearCanvas();
-        FormPaint();
+        display_.ClearCanvas();
+        display_.FormPaint();
     }
-    MenuItem(this, QStringLiteral("pmMode%1").arg(mode))->setChecked(true);
-    WriteOrReport([&] { WriteConfigInteger("main", "mode", options_.mode); });
+    (mode == 1 ? menus_.mode1 : menus_.mode2)->setChecked(true);
+    writer_.Integer("main", "mode", options_.mode);
 }
 
 // Indicators ------------------------------------------------------------------------------------
@@ -174,49 +175,38 @@ void TfrMain::pmModeClick(int mode) {
 void TfrMain::pmMeasureClick(int indicator, int measure) {
     const int old = options_.indicators[indicator].type;
     if (indicator == 2 && (old - 1) / 4 != (measure - 1) / 4) {
-        history_.ResetHistory(HistoryLength(look_.indicators[2]));
+        display_.ResetHistory();
     }
     options_.indicators[indicator].type = static_cast<std::uint8_t>(measure);
-    MenuItem(this, ItemName(QStringLiteral("pm%1").arg(measure), indicator))->setChecked(true);
-    WriteOrReport([&] { WriteConfigInteger(kIndicatorSections[indicator], "type", measure); });
+    menus_.indicators[indicator].measure[static_cast<std::size_t>(measure - 1)]->setChecked(true);
+    writer_.Integer(kIndicatorSections[indicator], "type", measure);
 }
 
 void TfrMain::pmSpeedClick(int indicator, int interval) {
     IndicatorTimer(indicator).setInterval(interval);
     options_.indicators[indicator].time = interval;
-    MenuItem(this, ItemName(QStringLiteral("pm%1ms").arg(interval), indicator))->setChecked(true);
-    WriteOrReport([&] { WriteConfigInteger(kIndicatorSections[indicator], "time", interval); });
+    menus_.indicators[indicator].speed[static_cast<std::size_t>(SpeedIndex(interval))]->setChecked(
+        true);
+    writer_.Integer(kIndicatorSections[indicator], "time", interval);
 }
 
 // Not stored. A suspended gauge keeps the reading of this moment for every repaint; the
 // diagram goes on sampling into its live history but shows a copy of it from now, with the
 // text of its last tick.
 void TfrMain::pmStopClick(int indicator) {
-    Indicator& state = indicators_[indicator];
-    if (state.suspended) {
-        state.suspended = false;
-    } else {
-        state.suspended = true;
-        if (indicator < 2) {
-            Measure(indicator, state.frozenValue, state.frozenText);
-        } else {
-            history_.Freeze();
-        }
-    }
-    MenuItem(this, QStringLiteral("pmStop%1").arg(indicator + 1))->setChecked(state.suspended);
+    menus_.indicators[indicator].stop->setChecked(display_.ToggleSuspension(indicator));
 }
 
 void TfrMain::pmTextClick(int indicator) {
-    options_.indicators[indicator].visible = Checked(ItemName(QStringLiteral("pmText"), indicator));
+    bool& visible = options_.indicators[indicator].visible;
+    visible = !visible;
+    menus_.indicators[indicator].text->setChecked(visible);
     if (indicator < 2 && options_.mode == 2) {
-        PaintOpt(indicator);
+        display_.PaintOpt(indicator);
     } else if (indicator == 2 && options_.mode == 1) {
-        PaintOpt3();
+        display_.PaintOpt3();
     }
-    WriteOrReport([&] {
-        WriteConfigBool(kIndicatorSections[indicator], "visible",
-                        options_.indicators[indicator].visible);
-    });
+    writer_.Bool(kIndicatorSections[indicator], "visible", visible);
 }
 
 // Menu and links --------------------------------------------------------------------------------
@@ -225,15 +215,15 @@ void TfrMain::pmTextClick(int indicator) {
 void TfrMain::MainPopMenuPopup() {
     measures_->RefreshMemoryStatus();
     const platform::MemoryStatus& status = measures_->Status();
-    const QString cpu = QStringLiteral("Total: %1 MHz").arg(Cpu().CPUSpeed);
-    const QString rom = Total(measures_->SizeText(measures_->TotalPhysAtStart()));
-    const QString swap = Total(measures_->SizeText(status.totalPageFile));
-    const QString virt = Total(measures_->SizeText(status.totalVirtual));
-    for (int i = 0; i < 3; ++i) {
-        MenuItem(this, ItemName(QStringLiteral("pmCPU"), i))->setText(cpu);
-        MenuItem(this, ItemName(QStringLiteral("pmROM"), i))->setText(rom);
-        MenuItem(this, ItemName(QStringLiteral("pmSwap"), i))->setText(swap);
-        MenuItem(this, ItemName(QStringLiteral("pmVirt"), i))->setText(virt);
+    const std::array<QString, 4> totals = {
+        QStringLiteral("Total: %1 MHz").arg(Cpu().CPUSpeed),
+        Total(measures_->SizeText(measures_->TotalPhysAtStart())),
+        Total(measures_->SizeText(status.totalPageFile)),
+        Total(measures_->SizeText(status.totalVirtual))};
+    for (IndicatorItems& items : menus_.indicators) {
+        for (std::size_t resource = 0; resource < totals.size(); ++resource) {
+            items.total[resource]->setText(totals[resource]);
+        }
     }
 }
 

@@ -60,7 +60,7 @@ TEST(DataFolderWithoutHome, IsAPrivateFolderOfTheUserAndNeverOneOfAnotherUser) {
                       (st.st_mode & 0777) != 0700) {
                       return 2;
                   }
-                  WriteConfigInteger("main", "mode", 1);
+                  WriteConfigInteger(SettingsFilePath(), "main", "mode", 1);
                   return LoadProfile(own + "/tarnwick.cfg").Get("main", "mode") == "1" ? 0 : 3;
               }),
               0);
@@ -74,7 +74,7 @@ TEST(DataFolderWithoutHome, IsAPrivateFolderOfTheUserAndNeverOneOfAnotherUser) {
                   if (!GetDataFolder().empty() || EnsureDataFolder().empty()) {
                       return 1;
                   }
-                  WriteConfigInteger("main", "mode", 1);
+                  WriteConfigInteger(SettingsFilePath(), "main", "mode", 1);
                   return LoadProfile(SettingsFilePath()).Sections().empty() ? 0 : 2;
               }),
               0);

@@ -171,12 +171,12 @@ TEST_F(DataFolderTest, FolderAndFilePathsFollowTheConfigHome) {
 
 TEST_F(DataFolderTest, EnsureReplacesAPlainFileAndWritersUseTheFolder) {
     TempFolder::Write(dir_.file("tarnwick"), "in the way");
-    EXPECT_THROW(WriteConfigInteger("main", "mode", 1), WriteError);
+    EXPECT_THROW(WriteConfigInteger(SettingsFilePath(), "main", "mode", 1), WriteError);
     EnsureDataFolder();
     EXPECT_TRUE(platform::IsDirectory(dir_.file("tarnwick")));
-    WriteConfigInteger("main", "mode", 1);
-    WriteConfigBool("main", "snap", false);
-    WriteConfigString("skins", "skinpath", "/opt/skins/");
+    WriteConfigInteger(SettingsFilePath(), "main", "mode", 1);
+    WriteConfigBool(SettingsFilePath(), "main", "snap", false);
+    WriteConfigString(SettingsFilePath(), "skins", "skinpath", "/opt/skins/");
     const Settings s = ReadMonitorSettings(LoadProfile(SettingsFilePath()));
     EXPECT_EQ(s.mode, 1);
     EXPECT_FALSE(s.snap);

@@ -14,12 +14,10 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include <cstdlib>
 #include <memory>
 #include <optional>
 
 #include "common/profile_file.h"
-#include "monitor/window/menus.h"
 #include "tests/support/event_fakes.h"
 #include "tests/support/fakes.h"
 #include "tests/support/recording_tray_icon.h"
@@ -27,6 +25,11 @@
 namespace tarnwick {
 
 constexpr std::int64_t kMB = 1024 * 1024;
+
+// The item of either menu of the window called name; nullptr when there is none.
+inline QAction* MenuItem(const QWidget* window, const QString& name) {
+    return window->findChild<QAction*>(name);
+}
 
 // One tick of a window timer, as if its interval had passed.
 inline void Tick(QTimer& timer) {
@@ -37,7 +40,6 @@ class MonitorWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(dir_.isValid());
-        setenv("XDG_CONFIG_HOME", Path("config").c_str(), 1);
         QDir(dir_.path()).mkpath(QStringLiteral("config"));
         QDir(dir_.path()).mkpath(QStringLiteral("program/skins"));
         processor_.hasCounter = false;
@@ -50,12 +52,11 @@ protected:
         services_.dialogs = &dialogs_;
         services_.programFolder = Path("program/");
         services_.autostartFolder = Path("autostart/");
+        services_.settingsFile = SettingsPath();
+        services_.eventsFile = Path("config/tarnwick/events.cfg");
         services_.eventActions = &eventActions_;
     }
-    void TearDown() override {
-        window_.reset();
-        unsetenv("XDG_CONFIG_HOME");
-    }
+    void TearDown() override { window_.reset(); }
 
     std::string Path(const std::string& name) const {
         return dir_.path().toStdString() + "/" + name;

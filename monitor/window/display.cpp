@@ -1,0 +1,130 @@
+#include "monitor/window/display.h"
+
+#include <QPainter>
+#include <QWidget>
+
+#include <algorithm>
+
+#include "common/paint/indicators.h"
+#include "common/paint/text.h"
+#include "monitor/measures.h"
+
+namespace tarnwick {
+
+namespace {
+
+QRect Area(const IndicatorLook& look) {
+    return QRect(QPoint(look.X1, look.Y1), QPoint(look.X2, look.Y2));
+}
+
+}  // namespace
+
+MonitorDisplay::MonitorDisplay(QWidget& window, const Settings& options)
+    : window_(window), options_(options) {
+    canvas_ = QImage(kBuiltInWidth, kBuiltInHeight, QImage::Format_RGB32);
+    canvas_.fill(Qt::black);
+}
+
+void MonitorDisplay::ApplyLook(const SkinLook& look) {
+    look_ = look;
+    const int width = std::max(1, look_.width);
+    const int height = std::max(1, look_.height);
+    canvas_ = QImage(width, height, QImage::Format_RGB32);
+    canvas_.setDotsPerMeterX(kDotsPerMetre96Dpi);  // skin fonts are sized for 96 DPI
+    canvas_.setDotsPerMeterY(kDotsPerMetre96Dpi);
+    history_.ResizeHistories(HistoryLength(look_.indicators[2]));
+    ClearCanvas();
+}
+
+void MonitorDisplay::ResetHistory() {
+    history_.ResetHistory(HistoryLength(look_.indicators[2]));
+}
+
+void MonitorDisplay::Measure(int indicator, int& value, QString& text) {
+    value = measures_->GetMeasure(options_.indicators[indicator].type, measureText_);
+    text = QString::fromStdString(measureText_);
+}
+
+void MonitorDisplay::PaintOpt(int i) {
+    int value = 0;
+    QString text;
+    if (indicators_[i].suspended) {
+        value = indicators_[i].frozenValue;
+        text = indicators_[i].frozenText;
+    } else {
+        Measure(i, value, text);
+    }
+    const IndicatorLook& look = look_.indicators[i];
+    QPainter painter(&canvas_);
+    PaintGauge(painter, look, value, text, options_.indicators[i].visible);
+    window_.update(Area(look));
+}
+
+void MonitorDisplay::PaintOpt3() {
+    SampleDiagram(false);
+}
+
+void MonitorDisplay::PaintOpt3Time() {
+    SampleDiagram(true);
+}
+
+// Every paint of the diagram takes a sample, in both modes. Its timer leaves a suspended
+// diagram as it stands; other paints (a repaint, a mode switch) draw the frozen copy.
+void MonitorDisplay::SampleDiagram(bool byTimer) {
+    int value = 0;
+    QString text;
+    Measure(2, value, text);
+    history_.PushSample(value);
+    const bool frozen = indicators_[2].suspended;
+    if (!frozen) {
+        history_.SetFrozenText(text);  // the text a suspension holds is the one last shown
+    }
+    if (options_.mode != 1 || (frozen && byTimer)) {
+        return;
+    }
+    const IndicatorLook& look = look_.indicators[2];
+    QPainter painter(&canvas_);
+    const std::vector<std::uint8_t>& history =
+        frozen ? history_.FrozenHistory() : history_.LiveHistory();
+    PaintDiagram(painter, look, history.data(), static_cast<int>(history.size()),
+                 frozen ? history_.FrozenText() : text, options_.indicators[2].visible);
+    window_.update(Area(look));
+}
+
+void MonitorDisplay::FormPaint() {
+    if (options_.mode == 2) {
+        PaintOpt(0);
+        PaintOpt(1);
+    } else {
+        PaintOpt3();
+    }
+}
+
+void MonitorDisplay::ClearCanvas() {
+    QPainter painter(&canvas_);
+    ClearWindow(painter, canvas_.rect(), look_.background);
+    window_.update();
+}
+
+bool MonitorDisplay::ToggleSuspension(int indicator) {
+    Indicator& state = indicators_[indicator];
+    if (state.suspended) {
+        state.suspended = false;
+    } else {
+        state.suspended = true;
+        if (indicator < 2) {
+            Measure(indicator, state.frozenValue, state.frozenText);
+        } else {
+            history_.Freeze();
+        }
+    }
+    return state.suspended;
+}
+
+void MonitorDisplay::ResumeAll() {
+    for (Indicator& indicator : indicators_) {
+        indicator.suspended = false;
+    }
+}
+
+}  // namespace tarnwick

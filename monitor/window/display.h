@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+#include <array>
+#include <string>
+
+#include "common/paint/history.h"
+#include "common/settings.h"
+#include "common/skin/look.h"
+
+class QWidget;
+
+namespace tarnwick {
+
+class Measures;
+
+// The window's size before a skin sets one.
+inline constexpr int kBuiltInWidth = 140;
+inline constexpr int kBuiltInHeight = 71;
+
+// What the window shows: the skin's look, the canvas the two gauges or the diagram are
+// painted into (the window's paintEvent only copies it), the diagram's history and which
+// indicators are suspended. It reads the mode and the indicators' measures and text option
+// from the window's settings record and asks the window to repaint what changed.
+class MonitorDisplay {
+public:
+    MonitorDisplay(QWidget& window, const Settings& options);
+
+    // Set once the sampler exists, before the first paint.
+    void SetMeasures(Measures* measures) { measures_ = measures; }
+
+    // Takes a new look: the canvas gets its size and background, the history its length.
+    void ApplyLook(const SkinLook& look);
+    const SkinLook& Look() const { return look_; }
+    const QImage& Canvas() const { return canvas_; }
+    const DiagramHistory& History() const { return history_; }
+
+    // Painting into the canvas: a gauge (0 or 1), the diagram, both by their mode.
+    void PaintOpt(int indicator);
+    void PaintOpt3();      // a repaint of the diagram, which takes a sample too
+    void PaintOpt3Time();  // the diagram's timer: a suspended diagram stays as it stands
+    void FormPaint();
+    void ClearCanvas();
+    // The diagram starts with an empty history, as when its measure changes resource.
+    void ResetHistory();
+
+    // Suspension ("S&uspend", not stored): a suspended gauge keeps the reading of the moment
+    // it was suspended, the diagram shows a copy of its history from then.
+    bool Suspended(int indicator) const { return indicators_[indicator].suspended; }
+    bool ToggleSuspension(int indicator);  // the new state
+    void ResumeAll();
+
+private:
+    struct Indicator {
+        bool suspended = false;
+        int frozenValue = 0;
+        QString frozenText;
+    };
+
+    void Measure(int indicator, int& value, QString& text);
+    void SampleDiagram(bool byTimer);
+
+    QWidget& window_;
+    const Settings& options_;
+    Measures* measures_ = nullptr;
+    SkinLook look_;
+    QImage canvas_;
+    DiagramHistory history_;
+    std::array<Indicator, 3> indicators_;
+    std::string measureText_;  // reused by every measure, so ticks do not allocate it anew
+};
+
+}  // namespace tarnwick

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace tarnwick {
+
+class Dialogs;
+struct Settings;
+
+// Stores the window's options in its settings file: one key at once when an option changes,
+// the whole batch at close. A failed write shows the error box; the change stays in effect.
+class OptionWriter {
+public:
+    OptionWriter(std::string settingsFile, Dialogs& dialogs)
+        : file_(std::move(settingsFile)), dialogs_(dialogs) {}
+
+    const std::string& File() const { return file_; }
+    void String(std::string_view section, std::string_view key, std::string_view value);
+    void Integer(std::string_view section, std::string_view key, std::int32_t value);
+    void Bool(std::string_view section, std::string_view key, bool value);
+    void SaveOpt(const Settings& settings);
+
+private:
+    void WriteOrReport(const std::function<void()>& write);
+
+    std::string file_;
+    Dialogs& dialogs_;
+};
+
+}  // namespace tarnwick

@@ -1,0 +1,65 @@
+#include "monitor/window/tray_controller.h"
+
+#include <QCursor>
+#include <QMenu>
+#include <QWidget>
+
+#include "monitor/tray/tray_icon.h"
+#include "monitor/tray/tray_value.h"
+
+namespace tarnwick {
+
+TrayController::TrayController(TrayIcon& icon, const Settings& options, QWidget& window,
+                               QMenu& trayMenu, QMenu& mainMenu)
+    : icon_(icon), options_(options), window_(window) {
+    IconsTimer_.setObjectName(QStringLiteral("IconsTimer"));
+    connect(&IconsTimer_, &QTimer::timeout, this, &TrayController::IconsTimerTimer);
+    connect(&icon_, &TrayIcon::LeftClicked, this, [this, &trayMenu] {
+        window_.activateWindow();
+        trayMenu.popup(QCursor::pos());
+    });
+    connect(&icon_, &TrayIcon::RightClicked, this, [this, &mainMenu] {
+        window_.activateWindow();
+        mainMenu.popup(QCursor::pos());
+    });
+    connect(&icon_, &TrayIcon::DoubleClicked, this, &TrayController::DoubleClicked);
+}
+
+void TrayController::SetPictures(const QImage& strip) {
+    pictures_ = BuildTrayPictures(strip);
+}
+
+void TrayController::TrayIconAdd(int measure) {
+    icon_.TrayIconAdd(pictures_[0], TrayTip(measure));
+    shown_ = measure;
+}
+
+void TrayController::TrayIconModify(int measure) {
+    icon_.TrayIconModify(pictures_[0], TrayTip(measure));
+    shown_ = measure;
+}
+
+void TrayController::TrayIconDelete() {
+    icon_.TrayIconDelete();
+    shown_ = 0;
+}
+
+void TrayController::ShowMeasure(int measure) {
+    if (shown_ != 0 && measure == 0) {
+        TrayIconDelete();
+    } else if (shown_ == 0 && measure != 0) {
+        TrayIconAdd(measure);
+    } else if (shown_ != 0 && measure != shown_) {
+        TrayIconModify(measure);
+    }
+}
+
+void TrayController::IconsTimerTimer() {
+    const int measure = options_.icons;
+    if (measure < 1 || measure > 4) {
+        return;
+    }
+    ShowTrayValue(icon_, pictures_, TrayValue(measure, *measures_), TrayTip(measure));
+}
+
+}  // namespace tarnwick

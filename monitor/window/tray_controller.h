@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QObject>
+#include <QTimer>
+
+#include "common/settings.h"
+#include "monitor/tray/tray_pictures.h"
+
+class QMenu;
+class QWidget;
+
+namespace tarnwick {
+
+class Measures;
+class TrayIcon;
+
+// The window's tray icon: which measure the icon shows (0 while there is none), its 101
+// number pictures from the skin, the IconsTimer that puts the current value on it, and its
+// mouse: a click opens the short menu, a right click the full one, a double click is passed
+// on to the window (the icon itself holds a click back for the double-click interval).
+// It reads the measure to show from the window's settings record.
+class TrayController : public QObject {
+    Q_OBJECT
+public:
+    TrayController(TrayIcon& icon, const Settings& options, QWidget& window, QMenu& trayMenu,
+                   QMenu& mainMenu);
+
+    // Set once the sampler exists, before the timer starts.
+    void SetMeasures(Measures* measures) { measures_ = measures; }
+    // The pictures of a new skin; the icon takes them at its next tick.
+    void SetPictures(const QImage& strip);
+
+    void TrayIconAdd(int measure);
+    void TrayIconModify(int measure);
+    void TrayIconDelete();
+    // Brings the icon to show measure (0: none) from whatever it shows now.
+    void ShowMeasure(int measure);
+    int Shown() const { return shown_; }
+
+    QTimer& IconsTimer() { return IconsTimer_; }
+
+signals:
+    void DoubleClicked();
+
+private:
+    void IconsTimerTimer();
+
+    TrayIcon& icon_;
+    const Settings& options_;
+    QWidget& window_;
+    Measures* measures_ = nullptr;
+    TrayPictures pictures_;
+    int shown_ = 0;
+    QTimer IconsTimer_;
+};
+
+}  // namespace tarnwick
