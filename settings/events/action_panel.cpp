@@ -172,16 +172,18 @@ QWidget* ActionPanel::BuildSoundGroup(QWidget* page) {
 
 QWidget* ActionPanel::BuildLoopGroup(QWidget* page) {
     QGroupBox* group = MakeGroup(QStringLiteral("Play back a signal"), page);
-    auto* layout = new QGridLayout(group);
-    layout->setVerticalSpacing(4);
+    auto* layout = new QVBoxLayout(group);
+    layout->setSpacing(4);
     rbLoopTime_ = MakeRadio("rbLoopTime", QStringLiteral("&during"), group);
     rbLoopCount_ = MakeRadio("rbLoopCount", QStringLiteral("exact &number of times"), group);
     rbLoopInfinity_ = MakeRadio("rbLoopInfinity", QStringLiteral("&permanently"), group);
 
+    // Each choice on a row of its own, so a long caption never squeezes another row's fields.
     auto* during = new QHBoxLayout;
     edLoopHour_ = MakeEdit("edLoopHour", group, kTimeFieldWidth);
     edloopMin_ = MakeEdit("edloopMin", group, kTimeFieldWidth);
     edLoopSec_ = MakeEdit("edLoopSec", group, kTimeFieldWidth);
+    during->addWidget(rbLoopTime_);
     during->addStretch(1);
     during->addWidget(edLoopHour_);
     during->addWidget(MakeLabel(QStringLiteral("hr."), group, QStringLiteral("hours")));
@@ -189,13 +191,15 @@ QWidget* ActionPanel::BuildLoopGroup(QWidget* page) {
     during->addWidget(MakeLabel(QStringLiteral("min."), group, QStringLiteral("minutes")));
     during->addWidget(edLoopSec_);
     during->addWidget(MakeLabel(QStringLiteral("sec."), group, QStringLiteral("seconds")));
+    layout->addLayout(during);
 
+    auto* count = new QHBoxLayout;
     edLoopCount_ = MakeEdit("edLoopCount", group, kNumberWidth);
-    layout->addWidget(rbLoopTime_, 0, 0);
-    layout->addLayout(during, 0, 1);
-    layout->addWidget(rbLoopCount_, 1, 0);
-    layout->addWidget(edLoopCount_, 1, 1, Qt::AlignRight);
-    layout->addWidget(rbLoopInfinity_, 2, 0);
+    count->addWidget(rbLoopCount_);
+    count->addStretch(1);
+    count->addWidget(edLoopCount_);
+    layout->addLayout(count);
+    layout->addWidget(rbLoopInfinity_);
     return group;
 }
 
