@@ -55,7 +55,10 @@ TfrEvents::TfrEvents(const SettingsServices& services, platform::ToneOutput& ton
     Build();
 }
 
-TfrEvents::~TfrEvents() = default;
+TfrEvents::~TfrEvents() {
+    // The signal's thread may still open the tones, which go before the window's children.
+    signal_->Stop();
+}
 
 void TfrEvents::Build() {
     setObjectName(QStringLiteral("frEvents"));
