@@ -146,7 +146,8 @@ std::int32_t WriteEvent(const std::string& path, std::int32_t n, const EventEntr
     std::int32_t written = n;
     UpdateProfile(path, [&](ProfileText& file) {
         if (n <= 0) {
-            written = std::max(ReadInteger(file, "main", "count", 0), 0) + 1;
+            // After the last event the readers see, so an absurd count cannot overflow.
+            written = EventCount(file) + 1;
             WriteInteger(file, "main", "count", written);
         }
         const std::string ev = EventSection(written);

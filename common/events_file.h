@@ -76,7 +76,7 @@ EventEntry ReadEvent(const ProfileText& file, std::int32_t n, EventDefaults defa
 // Events 1 .. EventCount.
 std::vector<EventEntry> ReadEvents(const ProfileText& file, EventDefaults defaults);
 
-// The editor's save: n of 0 makes a new event (count + 1, with `count` written first) and
+// The editor's save: n of 0 makes a new event (EventCount + 1, `count` written first) and
 // returns its number; otherwise the keys of event n are written over the old ones. [eventN]
 // gets all eleven keys; [actionN] only those of the chosen action and `loop`, and is not
 // touched for actions 0 and 5 to 8. One atomic rewrite; throws WriteError.

@@ -1,20 +1,243 @@
 #include "settings/events/events_editor.h"
 
 #include <QCloseEvent>
-#include <QLabel>
-#include <QVBoxLayout>
+#include <QFileInfo>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QKeySequence>
+#include <QScreen>
+#include <QShortcut>
+
+#include "common/errors.h"
+#include "common/events_file.h"
+#include "common/links.h"
+#include "common/numbers.h"
+#include "common/ui/dialogs.h"
+#include "platform/sound.h"
+#include "settings/events/action_panel.h"
+#include "settings/events/check_opt.h"
+#include "settings/events/editor_fonts.h"
+#include "settings/events/event_column.h"
+#include "settings/events/event_record.h"
+#include "settings/events/signal_check.h"
 
 namespace tarnwick::cfg {
 
+namespace {
+
+constexpr int kWidth = 635;
+constexpr int kHeight = 494;
+constexpr int kColumnWidth = 306;
+constexpr char kHelpPath[] = "/tarnwick/eventseditor.php";
+
+// Fields that passed their check hold plain decimal text.
+std::int32_t CheckedNumber(const QString& field) {
+    return ParseProfileInteger(field.toStdString()).value_or(0);
+}
+
+// Where a file dialog opens: the folder of the path the field holds, if it has one.
+QString FolderOfField(const QString& path) {
+    return path.isEmpty() ? QString() : QFileInfo(path).absolutePath();
+}
+
+}  // namespace
+
 TfrEvents::TfrEvents(const SettingsServices& services, QWidget* parent)
-    : QWidget(parent, Qt::Window), services_(services) {
+    : QWidget(parent, Qt::Window),
+      services_(services),
+      ownTones_(platform::MakeSystemTones()),
+      tones_(*ownTones_) {
+    Build();
+}
+
+TfrEvents::TfrEvents(const SettingsServices& services, platform::ToneOutput& tones, QWidget* parent)
+    : QWidget(parent, Qt::Window), services_(services), tones_(tones) {
+    Build();
+}
+
+TfrEvents::~TfrEvents() {
+    // The signal's thread may still open the tones, which go before the window's children.
+    signal_->Stop();
+}
+
+void TfrEvents::Build() {
     setObjectName(QStringLiteral("frEvents"));
     setWindowTitle(QStringLiteral("Events editor"));
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("The events editor is being built."), this));
+    // A fixed border with only the system menu's close box.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setFixedSize(kWidth, kHeight);
+    setFont(FormFont());
+
+    column_ = new EventColumn(this);
+    column_->setGeometry(0, 0, kColumnWidth, kHeight);
+    auto* divider = new QFrame(this);
+    divider->setFrameShape(QFrame::VLine);
+    divider->setFrameShadow(QFrame::Sunken);
+    divider->setGeometry(kColumnWidth, 0, 2, kHeight);
+    panel_ = new ActionPanel(this);
+    panel_->setGeometry(kColumnWidth + 2, 0, kWidth - kColumnWidth - 2, kHeight);
+    signal_ = new SignalCheck(tones_, this);
+
+    connect(column_, &EventColumn::entryChosen, this, &TfrEvents::cmNamesChange);
+    connect(column_, &EventColumn::actionChosen, this, &TfrEvents::cmActionChange);
+    connect(column_, &EventColumn::applyClicked, this, &TfrEvents::Button2Click);
+    connect(column_, &EventColumn::deleteClicked, this, &TfrEvents::Button1Click);
+    connect(column_, &EventColumn::helpClicked, this, &TfrEvents::Button7Click);
+    connect(panel_, &ActionPanel::checkUpClicked, this, &TfrEvents::Button3Click);
+    connect(panel_, &ActionPanel::browseProgram, this, &TfrEvents::Button4Click);
+    connect(panel_, &ActionPanel::browseDocument, this, &TfrEvents::Button5Click);
+    connect(panel_, &ActionPanel::browseFolder, this, &TfrEvents::Button6Click);
+    connect(signal_, &SignalCheck::finished, this, [this] { setEnabled(true); });
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(help, &QShortcut::activated, this, &TfrEvents::Button7Click);
+
+    column_->SetNames({}, -1);
+    ShowForm(CleanedForm(0));
+    panel_->ShowPage(0);
+}
+
+void TfrEvents::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!event->spontaneous()) {
+        FormShow();
+    }
+}
+
+void TfrEvents::FormShow() {
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Events editor"));
+    if (const QScreen* screen = this->screen()) {
+        move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+    }
+    // The controls keep what they held; the page is the one of the action they show.
+    cmActionChange();
+    LoadEventsNames();
+}
+
+void TfrEvents::LoadEventsNames(int selected) {
+    column_->SetNames(cfg::LoadEventsNames(services_.eventsFile), selected);
+}
+
+void TfrEvents::cmNamesChange() {
+    CleanFrames();
+    if (column_->SelectedEntry() > 0) {
+        LoadEvent();
+    }
+}
+
+void TfrEvents::CleanFrames() {
+    ShowForm(CleanedForm(column_->Resource()));
+    panel_->ShowPage(0);
+}
+
+void TfrEvents::LoadEvent() {
+    const EventForm form = cfg::LoadEvent(services_.eventsFile, column_->SelectedEntry());
+    ShowForm(form);
+    panel_->ShowPage(PageOfAction(form.action));
+}
+
+void TfrEvents::cmActionChange() {
+    panel_->ShowPage(PageOfAction(ReadForm().action));
+}
+
+EventForm TfrEvents::ReadForm() const {
+    EventForm form;
+    column_->Read(form);
+    panel_->Read(form);
+    return form;
+}
+
+void TfrEvents::ShowForm(const EventForm& form) {
+    column_->Show(form);
+    panel_->Show(form);
+}
+
+void TfrEvents::ShowCheckMessage(const QString& text) {
+    services_.dialogs->ShowMessage(QGuiApplication::applicationDisplayName(), text);
+}
+
+void TfrEvents::Button2Click() {
+    const EventForm form = ReadForm();
+    try {
+        if (const std::optional<QString> failed = CheckOpt(form)) {
+            ShowCheckMessage(*failed);
+            return;
+        }
+        SaveEvent(form);
+    } catch (const UserError& error) {
+        services_.dialogs->ShowError(QString::fromStdString(error.what()));
+    }
+}
+
+void TfrEvents::SaveEvent(const EventForm& form) {
+    const int selected = column_->SelectedEntry();
+    const std::int32_t written =
+        cfg::SaveEvent(services_.eventsFile, selected > 0 ? selected : 0, form);
+    // The list shows the name as the file now holds it.
+    LoadEventsNames(written);
+}
+
+void TfrEvents::Button1Click() {
+    const int selected = column_->SelectedEntry();
+    if (selected > 0) {
+        try {
+            DeleteEvent(services_.eventsFile, selected);
+        } catch (const UserError& error) {
+            services_.dialogs->ShowError(QString::fromStdString(error.what()));
+            return;
+        }
+        LoadEventsNames();
+    }
+    CleanFrames();
+}
+
+void TfrEvents::Button7Click() {
+    services_.dialogs->OpenUrl(QString::fromLatin1(kProductSite) + QLatin1String(kHelpPath));
+}
+
+void TfrEvents::Button3Click() {
+    const EventForm form = ReadForm();
+    try {
+        if (!SignalFieldsAreNumbers(form)) {
+            ShowCheckMessage(BadSignalMessage());
+            return;
+        }
+    } catch (const UserError& error) {
+        services_.dialogs->ShowError(QString::fromStdString(error.what()));
+        return;
+    }
+    // No input while it plays, as when the signal held the window; the desktop goes on.
+    setEnabled(false);
+    signal_->Play(CheckedNumber(form.freq), CheckedNumber(form.time), CheckedNumber(form.pause));
+}
+
+void TfrEvents::Button4Click() {
+    const QString path = services_.dialogs->OpenFileName(
+        QStringLiteral("Open"), FolderOfField(panel_->Program()),
+        QStringLiteral("Executed files (*.exe *.scr *.com *.bat *.cmd);;All files (*)"));
+    if (!path.isEmpty()) {
+        panel_->SetProgram(path);
+    }
+}
+
+void TfrEvents::Button5Click() {
+    const QString path = services_.dialogs->OpenFileName(
+        QStringLiteral("Open"), FolderOfField(panel_->Document()), QStringLiteral("All files (*)"));
+    if (!path.isEmpty()) {
+        panel_->SetDocument(path);
+    }
+}
+
+void TfrEvents::Button6Click() {
+    const QString folder = services_.dialogs->ChooseFolder(QStringLiteral("Choose a folder:"));
+    if (!folder.isEmpty()) {
+        panel_->SetFolder(folder);
+    }
 }
 
 void TfrEvents::closeEvent(QCloseEvent* event) {
+    // A signal still playing ends with the window; the close is never refused.
+    signal_->Stop();
     event->accept();
     emit closed();
 }

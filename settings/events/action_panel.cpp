@@ -1,0 +1,311 @@
+#include "settings/events/action_panel.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+#include "settings/events/editor_fonts.h"
+#include "settings/events/editor_widgets.h"
+
+namespace tarnwick::cfg {
+
+namespace {
+
+constexpr int kNumberWidth = 60;
+constexpr int kTimeFieldWidth = 36;
+
+QRadioButton* MakeRadio(const char* name, const QString& text, QWidget* parent) {
+    auto* radio = new QRadioButton(text, parent);
+    radio->setObjectName(QString::fromLatin1(name));
+    radio->setFont(TitleFont());
+    return radio;
+}
+
+QPushButton* MakeBrowseButton(const char* name, QWidget* parent) {
+    auto* button = new QPushButton(QStringLiteral("..."), parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setFont(FormFont());
+    button->setFixedSize(25, 23);
+    return button;
+}
+
+// A page of one group box, the group at the top.
+QWidget* PageWith(QWidget* page, QWidget* group) {
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(8, 6, 8, 8);
+    layout->addWidget(group);
+    layout->addStretch(1);
+    return page;
+}
+
+// "Label:" over a path field with its "..." button, in a group of its own.
+QGroupBox* PathGroup(const QString& title, const QString& label, QLineEdit* edit,
+                     QPushButton* browse, QWidget* page) {
+    QGroupBox* group = MakeGroup(title, page);
+    auto* layout = new QGridLayout(group);
+    layout->addWidget(MakeLabel(label, group), 0, 0, 1, 2);
+    layout->addWidget(edit, 1, 0);
+    layout->addWidget(browse, 1, 1);
+    edit->setParent(group);
+    browse->setParent(group);
+    return group;
+}
+
+}  // namespace
+
+ActionPanel::ActionPanel(QWidget* parent) : QWidget(parent) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    auto* title = new QLabel(QStringLiteral("Action parameters"), this);
+    title->setFont(TitleFont(true));
+    title->setAutoFillBackground(true);
+    QPalette band = title->palette();
+    band.setColor(QPalette::Window, Qt::white);
+    band.setColor(QPalette::WindowText, Qt::black);
+    title->setPalette(band);
+    title->setContentsMargins(10, 6, 10, 6);
+    layout->addWidget(title);
+
+    notebook1_ = new QStackedWidget(this);
+    notebook1_->setObjectName(QStringLiteral("Notebook1"));
+    notebook1_->addWidget(BuildNoParameters());
+    notebook1_->addWidget(BuildMessage());
+    notebook1_->addWidget(BuildProgram());
+    notebook1_->addWidget(BuildDocument());
+    notebook1_->addWidget(BuildFolder());
+    layout->addWidget(notebook1_, 1);
+
+    connect(button3_, &QPushButton::clicked, this, &ActionPanel::checkUpClicked);
+    connect(button4_, &QPushButton::clicked, this, &ActionPanel::browseProgram);
+    connect(button5_, &QPushButton::clicked, this, &ActionPanel::browseDocument);
+    connect(button6_, &QPushButton::clicked, this, &ActionPanel::browseFolder);
+}
+
+QWidget* ActionPanel::BuildNoParameters() {
+    auto* page = new QWidget(this);
+    auto* layout = new QVBoxLayout(page);
+    layout->addStretch(1);
+    for (const QString& text :
+         {QStringLiteral("The chosen action"), QStringLiteral("has no parameters")}) {
+        auto* label = new QLabel(text, page);
+        label->setFont(FormFont());
+        label->setAlignment(Qt::AlignCenter);
+        label->setEnabled(false);  // greyed
+        layout->addWidget(label);
+    }
+    layout->addStretch(1);
+    return page;
+}
+
+QWidget* ActionPanel::BuildMessage() {
+    auto* page = new QWidget(this);
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(8, 6, 8, 8);
+    layout->setSpacing(6);
+    layout->addWidget(BuildTextGroup(page), 1);
+    layout->addWidget(BuildSoundGroup(page));
+    layout->addWidget(BuildLoopGroup(page));
+    return page;
+}
+
+QWidget* ActionPanel::BuildTextGroup(QWidget* page) {
+    QGroupBox* group = MakeGroup(QStringLiteral("Text message"), page);
+    auto* layout = new QVBoxLayout(group);
+    rbTextAuto_ = MakeRadio("rbTextAuto", QStringLiteral("make &automatically"), group);
+    rbTextUser_ = MakeRadio("rbTextUser", QStringLiteral("specify the &message text"), group);
+    reInfo_ = new QPlainTextEdit(group);
+    reInfo_->setObjectName(QStringLiteral("reInfo"));
+    reInfo_->setFont(TitleFont());
+    reInfo_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    reInfo_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    reInfo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    layout->addWidget(rbTextAuto_);
+    layout->addWidget(rbTextUser_);
+    layout->addWidget(reInfo_, 1);
+    return group;
+}
+
+QWidget* ActionPanel::BuildSoundGroup(QWidget* page) {
+    QGroupBox* group = MakeGroup(QStringLiteral("Sound signal"), page);
+    auto* layout = new QGridLayout(group);
+    layout->setVerticalSpacing(4);
+    cbSound_ = new QCheckBox(QStringLiteral("&Sound signal"), group);
+    cbSound_->setObjectName(QStringLiteral("cbSound"));
+    cbSound_->setFont(TitleFont());
+    button3_ = new QPushButton(QStringLiteral("Check up"), group);
+    button3_->setObjectName(QStringLiteral("Button3"));
+    button3_->setFont(FormFont());
+    button3_->setFixedSize(75, 25);
+    layout->addWidget(cbSound_, 0, 0);
+    layout->addWidget(button3_, 0, 1, 1, 2, Qt::AlignRight);
+
+    edFreq_ = MakeEdit("edFreq", group, kNumberWidth);
+    edTime_ = MakeEdit("edTime", group, kNumberWidth);
+    edPause_ = MakeEdit("edPause", group, kNumberWidth);
+    const struct {
+        const char* label;
+        QLineEdit* edit;
+        const char* unit;
+    } rows[] = {{"Frequency of a signal", edFreq_, "Hz"},
+                {"Duration of a impulse", edTime_, "ms"},
+                {"Time of a pause", edPause_, "ms"}};
+    int row = 1;
+    for (const auto& r : rows) {
+        layout->addWidget(MakeLabel(QString::fromLatin1(r.label), group), row, 0);
+        layout->addWidget(r.edit, row, 1);
+        layout->addWidget(MakeLabel(QString::fromLatin1(r.unit), group), row, 2);
+        ++row;
+    }
+    layout->setColumnStretch(0, 1);
+    return group;
+}
+
+QWidget* ActionPanel::BuildLoopGroup(QWidget* page) {
+    QGroupBox* group = MakeGroup(QStringLiteral("Play back a signal"), page);
+    auto* layout = new QVBoxLayout(group);
+    layout->setSpacing(4);
+    rbLoopTime_ = MakeRadio("rbLoopTime", QStringLiteral("&during"), group);
+    rbLoopCount_ = MakeRadio("rbLoopCount", QStringLiteral("exact &number of times"), group);
+    rbLoopInfinity_ = MakeRadio("rbLoopInfinity", QStringLiteral("&permanently"), group);
+
+    // Each choice on a row of its own, so a long caption never squeezes another row's fields.
+    auto* during = new QHBoxLayout;
+    edLoopHour_ = MakeEdit("edLoopHour", group, kTimeFieldWidth);
+    edloopMin_ = MakeEdit("edloopMin", group, kTimeFieldWidth);
+    edLoopSec_ = MakeEdit("edLoopSec", group, kTimeFieldWidth);
+    during->addWidget(rbLoopTime_);
+    during->addStretch(1);
+    during->addWidget(edLoopHour_);
+    during->addWidget(MakeLabel(QStringLiteral("hr."), group, QStringLiteral("hours")));
+    during->addWidget(edloopMin_);
+    during->addWidget(MakeLabel(QStringLiteral("min."), group, QStringLiteral("minutes")));
+    during->addWidget(edLoopSec_);
+    during->addWidget(MakeLabel(QStringLiteral("sec."), group, QStringLiteral("seconds")));
+    layout->addLayout(during);
+
+    auto* count = new QHBoxLayout;
+    edLoopCount_ = MakeEdit("edLoopCount", group, kNumberWidth);
+    count->addWidget(rbLoopCount_);
+    count->addStretch(1);
+    count->addWidget(edLoopCount_);
+    layout->addLayout(count);
+    layout->addWidget(rbLoopInfinity_);
+    return group;
+}
+
+QWidget* ActionPanel::BuildProgram() {
+    auto* page = new QWidget(this);
+    QGroupBox* group = MakeGroup(QStringLiteral("Start the application"), page);
+    auto* layout = new QGridLayout(group);
+    edExec_ = MakeEdit("edExec", group);
+    button4_ = MakeBrowseButton("Button4", group);
+    button4_->setToolTip(QStringLiteral("Browse..."));
+    edParam_ = MakeEdit("edParam", group);
+    layout->addWidget(MakeLabel(QStringLiteral("Application file:"), group), 0, 0, 1, 2);
+    layout->addWidget(edExec_, 1, 0);
+    layout->addWidget(button4_, 1, 1);
+    layout->addWidget(MakeLabel(QStringLiteral("Execution parameters:"), group), 2, 0, 1, 2);
+    layout->addWidget(edParam_, 3, 0);
+    return PageWith(page, group);
+}
+
+QWidget* ActionPanel::BuildDocument() {
+    auto* page = new QWidget(this);
+    edDoc_ = MakeEdit("edDoc", page);
+    button5_ = MakeBrowseButton("Button5", page);
+    return PageWith(page,
+                    PathGroup(QStringLiteral("Open the document"),
+                              QStringLiteral("Specify the document:"), edDoc_, button5_, page));
+}
+
+QWidget* ActionPanel::BuildFolder() {
+    auto* page = new QWidget(this);
+    edFolder_ = MakeEdit("edFolder", page);
+    button6_ = MakeBrowseButton("Button6", page);
+    return PageWith(page, PathGroup(QStringLiteral("Open a folder"),
+                                    QStringLiteral("Choose a folder:"), edFolder_, button6_, page));
+}
+
+void ActionPanel::ShowPage(int page) {
+    notebook1_->setCurrentIndex(page);
+}
+
+void ActionPanel::Show(const EventForm& form) {
+    (form.autotext ? rbTextAuto_ : rbTextUser_)->setChecked(true);
+    reInfo_->setPlainText(form.info);
+    cbSound_->setChecked(form.sound);
+    edFreq_->setText(form.freq);
+    edTime_->setText(form.time);
+    edPause_->setText(form.pause);
+    switch (form.loop) {
+        case LoopKind::Time:
+            rbLoopTime_->setChecked(true);
+            break;
+        case LoopKind::Count:
+            rbLoopCount_->setChecked(true);
+            break;
+        case LoopKind::Infinity:
+            rbLoopInfinity_->setChecked(true);
+            break;
+    }
+    edLoopHour_->setText(form.loopHour);
+    edloopMin_->setText(form.loopMin);
+    edLoopSec_->setText(form.loopSec);
+    edLoopCount_->setText(form.loopCount);
+    edExec_->setText(form.exec);
+    edParam_->setText(form.param);
+    edDoc_->setText(form.doc);
+    edFolder_->setText(form.folder);
+}
+
+void ActionPanel::Read(EventForm& form) const {
+    form.autotext = rbTextAuto_->isChecked();
+    form.info = reInfo_->toPlainText();
+    form.sound = cbSound_->isChecked();
+    form.freq = edFreq_->text();
+    form.time = edTime_->text();
+    form.pause = edPause_->text();
+    form.loop = rbLoopCount_->isChecked()      ? LoopKind::Count
+                : rbLoopInfinity_->isChecked() ? LoopKind::Infinity
+                                               : LoopKind::Time;
+    form.loopHour = edLoopHour_->text();
+    form.loopMin = edloopMin_->text();
+    form.loopSec = edLoopSec_->text();
+    form.loopCount = edLoopCount_->text();
+    form.exec = edExec_->text();
+    form.param = edParam_->text();
+    form.doc = edDoc_->text();
+    form.folder = edFolder_->text();
+}
+
+void ActionPanel::SetProgram(const QString& path) {
+    edExec_->setText(path);
+}
+
+void ActionPanel::SetDocument(const QString& path) {
+    edDoc_->setText(path);
+}
+
+void ActionPanel::SetFolder(const QString& path) {
+    edFolder_->setText(path);
+}
+
+QString ActionPanel::Program() const {
+    return edExec_->text();
+}
+
+QString ActionPanel::Document() const {
+    return edDoc_->text();
+}
+
+}  // namespace tarnwick::cfg

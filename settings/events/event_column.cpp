@@ -1,0 +1,200 @@
+#include "settings/events/event_column.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include "settings/events/editor_fonts.h"
+#include "settings/events/editor_widgets.h"
+
+namespace tarnwick::cfg {
+
+namespace {
+
+constexpr int kListWidth = 270;
+constexpr int kTimeFieldWidth = 42;
+
+QPushButton* MakeButton(const char* name, const QString& text, QWidget* parent) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setFont(FormFont());
+    button->setFixedSize(75, 25);
+    return button;
+}
+
+// A time field followed by its unit, whose hint spells the unit out.
+void AddTimeField(QHBoxLayout* row, QLineEdit* edit, const QString& unit, const QString& hint,
+                  QWidget* parent) {
+    row->addWidget(edit);
+    row->addWidget(MakeLabel(unit, parent, hint));
+}
+
+}  // namespace
+
+EventColumn::EventColumn(QWidget* parent) : QWidget(parent) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 6, 4, 8);
+    layout->setSpacing(6);
+    layout->addWidget(BuildList());
+    layout->addWidget(BuildName());
+    layout->addWidget(BuildSettings());
+    layout->addWidget(BuildAction());
+    layout->addWidget(BuildExecute());
+    layout->addStretch(1);
+    layout->addWidget(BuildButtons());
+
+    connect(cmNames_, &QComboBox::currentIndexChanged, this, &EventColumn::entryChosen);
+    connect(cmAction_, &QComboBox::currentIndexChanged, this, &EventColumn::actionChosen);
+    connect(button2_, &QPushButton::clicked, this, &EventColumn::applyClicked);
+    connect(button1_, &QPushButton::clicked, this, &EventColumn::deleteClicked);
+    connect(button7_, &QPushButton::clicked, this, &EventColumn::helpClicked);
+}
+
+QWidget* EventColumn::BuildList() {
+    QGroupBox* group = MakeGroup(QStringLiteral("Events list"), this, true);
+    auto* layout = new QVBoxLayout(group);
+    cmNames_ = MakeList("cmNames", {}, group);
+    cmNames_->setFixedWidth(kListWidth);
+    layout->addWidget(cmNames_);
+    return group;
+}
+
+QWidget* EventColumn::BuildName() {
+    QGroupBox* group = MakeGroup(QStringLiteral("Event name"), this);
+    auto* layout = new QVBoxLayout(group);
+    edName_ = MakeEdit("edName", group, kListWidth);
+    layout->addWidget(edName_);
+    return group;
+}
+
+QWidget* EventColumn::BuildSettings() {
+    QGroupBox* group = MakeGroup(QStringLiteral("Event settings"), this);
+    auto* layout = new QVBoxLayout(group);
+    cmEvents_ =
+        MakeList("cmEvents",
+                 {QStringLiteral("Processor usage"), QStringLiteral("Operative memory usage"),
+                  QStringLiteral("Swap file usage"), QStringLiteral("Virtual memory usage")},
+                 group);
+    cmEvents_->setFixedWidth(kListWidth);
+    layout->addWidget(cmEvents_);
+
+    auto* threshold = new QHBoxLayout;
+    cmBigLit_ =
+        MakeList("cmBigLit", {QStringLiteral("more than"), QStringLiteral("less than")}, group);
+    edValue_ = MakeEdit("edValue", group);
+    cmMeasure_ = MakeList("cmMeasure", {QStringLiteral("%"), QStringLiteral("MB/MHz")}, group);
+    threshold->addWidget(cmBigLit_);
+    threshold->addWidget(edValue_, 1);
+    threshold->addWidget(cmMeasure_);
+    layout->addLayout(threshold);
+
+    auto* during = new QHBoxLayout;
+    during->addWidget(MakeLabel(QStringLiteral("During:"), group));
+    during->addStretch(1);
+    edHour_ = MakeEdit("edHour", group, kTimeFieldWidth);
+    edMin_ = MakeEdit("edMin", group, kTimeFieldWidth);
+    edSec_ = MakeEdit("edSec", group, kTimeFieldWidth);
+    AddTimeField(during, edHour_, QStringLiteral("hr."), QStringLiteral("hours"), group);
+    AddTimeField(during, edMin_, QStringLiteral("min."), QStringLiteral("minutes"), group);
+    AddTimeField(during, edSec_, QStringLiteral("sec."), QStringLiteral("seconds"), group);
+    layout->addLayout(during);
+    return group;
+}
+
+QWidget* EventColumn::BuildAction() {
+    QGroupBox* group = MakeGroup(QStringLiteral("Execute action"), this);
+    auto* layout = new QVBoxLayout(group);
+    cmAction_ =
+        MakeList("cmAction",
+                 {QStringLiteral("No action"), QStringLiteral("Text message and sound signal"),
+                  QStringLiteral("Start the application"), QStringLiteral("Open the document"),
+                  QStringLiteral("Open a folder"), QStringLiteral("Close Tarnwick"),
+                  QStringLiteral("Reload a computer"), QStringLiteral("Waited mode of a computer"),
+                  QStringLiteral("Switch off a computer")},
+                 group);
+    cmAction_->setMaxVisibleItems(10);
+    cmAction_->setFixedWidth(kListWidth);
+    layout->addWidget(cmAction_);
+    return group;
+}
+
+QWidget* EventColumn::BuildExecute() {
+    QGroupBox* group = MakeGroup(QStringLiteral("Method of executing"), this);
+    auto* layout = new QVBoxLayout(group);
+    cmExecute_ = MakeList("cmExecute",
+                          {QStringLiteral("one time"), QStringLiteral("once per a session"),
+                           QStringLiteral("permanently")},
+                          group);
+    cmExecute_->setFixedWidth(kListWidth);
+    cbActive_ = new QCheckBox(QStringLiteral("&event is active"), group);
+    cbActive_->setObjectName(QStringLiteral("cbActive"));
+    cbActive_->setFont(TitleFont());
+    layout->addWidget(cmExecute_);
+    layout->addWidget(cbActive_);
+    return group;
+}
+
+QWidget* EventColumn::BuildButtons() {
+    auto* panel = new QWidget(this);
+    auto* layout = new QHBoxLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    button2_ = MakeButton("Button2", QStringLiteral("Apply"), panel);
+    button1_ = MakeButton("Button1", QStringLiteral("Delete"), panel);
+    button7_ = MakeButton("Button7", QStringLiteral("Help"), panel);
+    layout->addWidget(button2_);
+    layout->addWidget(button1_);
+    layout->addStretch(1);
+    layout->addWidget(button7_);
+    return panel;
+}
+
+void EventColumn::SetNames(const QStringList& names, int selected) {
+    const QSignalBlocker quiet(cmNames_);
+    cmNames_->clear();
+    cmNames_->addItems(names);
+    cmNames_->setCurrentIndex(selected);
+}
+
+int EventColumn::SelectedEntry() const {
+    return cmNames_->currentIndex();
+}
+
+int EventColumn::Resource() const {
+    return cmEvents_->currentIndex();
+}
+
+void EventColumn::Show(const EventForm& form) {
+    edName_->setText(form.name);
+    cmEvents_->setCurrentIndex(form.resource);
+    cmBigLit_->setCurrentIndex(form.biglit);
+    edValue_->setText(form.value);
+    cmMeasure_->setCurrentIndex(form.measure);
+    edHour_->setText(form.hour);
+    edMin_->setText(form.min);
+    edSec_->setText(form.sec);
+    cmAction_->setCurrentIndex(form.action);
+    cmExecute_->setCurrentIndex(form.execute);
+    cbActive_->setChecked(form.active);
+}
+
+void EventColumn::Read(EventForm& form) const {
+    form.name = edName_->text();
+    form.resource = cmEvents_->currentIndex();
+    form.biglit = cmBigLit_->currentIndex();
+    form.value = edValue_->text();
+    form.measure = cmMeasure_->currentIndex();
+    form.hour = edHour_->text();
+    form.min = edMin_->text();
+    form.sec = edSec_->text();
+    form.action = cmAction_->currentIndex();
+    form.execute = cmExecute_->currentIndex();
+    form.active = cbActive_->isChecked();
+}
+
+}  // namespace tarnwick::cfg
