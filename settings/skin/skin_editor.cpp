@@ -82,7 +82,7 @@ TfrSkin::TfrSkin(const SettingsServices& services, QWidget* parent)
     layout->addWidget(MakeStepColumn());
     layout->addWidget(notebook_, 1);
 
-    CollectDraft();
+    ShowDraft();  // the values a first showing starts with
     SelectPage(0);
 }
 
