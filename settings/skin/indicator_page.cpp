@@ -24,7 +24,7 @@ QSpinBox* Coordinate(const QString& name, int minimum, QWidget* parent) {
     spin->setObjectName(name);
     spin->setRange(minimum, kMaxCoordinateValue);
     spin->setValue(minimum);
-    spin->setFixedWidth(64);
+    spin->setFixedWidth(58);
     return spin;
 }
 
@@ -59,6 +59,7 @@ IndicatorPage::IndicatorPage(int number, Dialogs& dialogs, QWidget* parent)
     grid->addWidget(new QLabel(QStringLiteral("Y"), coordinates), 3, 2);
     grid->addWidget(udY2_, 3, 3);
     cmOrient_ = new QComboBox(coordinates);
+    cmOrient_->setFixedWidth(152);
     if (diagram) {
         cmOrient_->setObjectName(QStringLiteral("cmDirection"));
         cmOrient_->addItems(
