@@ -43,7 +43,8 @@ void SetBold(QLabel* label, bool bold) {
 }  // namespace
 
 TfrSkin::TfrSkin(const SettingsServices& services, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint),
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       services_(services) {
     setObjectName(QStringLiteral("frSkin"));
     setWindowTitle(EditorTitle());

@@ -10,6 +10,7 @@
 
 #include "common/errors.h"
 #include "common/skin/skin.h"
+#include "settings/skin/skin_preview.h"
 #include "skin_folder.h"
 
 namespace tarnwick::cfg {
@@ -163,6 +164,39 @@ TEST_F(SkinFile, AFailedWriteNamesTheFileAndWritesNothing) {
         FAIL() << "no error";
     } catch (const WriteError& error) {
         EXPECT_EQ(QString::fromStdString(error.path()), draft.file);
+    }
+}
+
+// The preview is only worth its place if it is what the monitor will show of the saved skin.
+TEST_F(SkinFile, ThePreviewPaintsWhatTheMonitorReadsFromTheSavedSkin) {
+    WriteBitmap(QStringLiteral("gauge.bmp"), 30, 24, Qt::darkCyan);
+    SkinDraft draft = Named(Path(QStringLiteral("preview.skin")));
+    draft.width = 48;
+    draft.height = 40;
+    draft.background = 0x00203040;
+    const int places[3][4] = {{1, 1, 46, 18}, {1, 20, 30, 31}, {2, 2, 45, 37}};
+    for (int i = 0; i < 3; ++i) {
+        IndicatorDraft& ind = draft.indicators[i];
+        ind.x1 = places[i][0];
+        ind.y1 = places[i][1];
+        ind.x2 = places[i][2];
+        ind.y2 = places[i][3];
+        ind.font.bold = i == 0;
+        ind.fontColor = 0x0000FFFF;
+        ind.ground = 0x00101010 * static_cast<ColorValue>(i + 3);
+        ind.progress = 0x000000C0;
+        ind.secondItem = i == 2;
+        ind.textAngle = 90 * i;
+    }
+    draft.indicators[1].graphic = true;
+    draft.indicators[1].picture = Path(QStringLiteral("gauge.bmp"));
+    SaveSkin(draft, QImage());
+
+    const std::optional<SkinLook> monitor = ReadSkin(draft.file);
+    ASSERT_TRUE(monitor.has_value());
+    for (const bool diagram : {false, true}) {
+        EXPECT_EQ(PaintPreview(DraftToLook(draft), diagram), PaintPreview(*monitor, diagram))
+            << (diagram ? "diagram" : "gauges");
     }
 }
 
