@@ -1,6 +1,8 @@
-// Opens the real skin editor, walks through its seven steps with a made-up skin and saves a
-// picture of each step: <folder>/skin-editor-step<k>.png. Run by
-// tools/screenshot-skin-editor.sh on a private display.
+// Opens the real skin editor, walks through its seven steps with a made-up skin, saves a
+// picture of each step, <folder>/skin-editor-step<k>.png, and finishes: the skin
+// "harbour.skin" and its built strip "icons.bmp" go to the skins folder when one is given.
+// Usage: skin_editor_shots [<picture folder> [<skins folder>]]. Run by
+// tools/screenshot-skin-editor.sh and by the end-to-end check skin_e2e.sh.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
@@ -71,6 +73,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QTemporaryDir temp;
+    // Where the skin and its strip are saved: a folder of the caller's, or the temporary one.
+    const QString skins = argc > 2 ? QString::fromLocal8Bit(argv[2]) : temp.path();
     tarnwick::QtDialogs dialogs;
     SettingsServices services;
     services.dialogs = &dialogs;
@@ -126,7 +130,8 @@ int main(int argc, char** argv) {
                 Find<QLineEdit>(&editor, "edAuthor")->setText(QStringLiteral("A. Painter"));
                 Find<QPlainTextEdit>(&editor, "reInfo")
                     ->setPlainText(QStringLiteral("Two gauges on white.\nMade in the wizard."));
-                Find<QLineEdit>(&editor, "edFile")->setText(temp.filePath("harbour.skin"));
+                Find<QLineEdit>(&editor, "edFile")
+                    ->setText(skins + QStringLiteral("/harbour.skin"));
                 break;
             default:
                 break;
@@ -141,7 +146,7 @@ int main(int argc, char** argv) {
     }
     // Finish, then show the built strip as the monitor reads it: cells 0 to 19 and 100, 3x.
     Find<QAbstractButton>(&editor, "BitBtn5")->click();
-    const QImage strip = tarnwick::LoadBitmap(temp.filePath(QStringLiteral("icons.bmp")));
+    const QImage strip = tarnwick::LoadBitmap(skins + QStringLiteral("/icons.bmp"));
     if (strip.isNull()) {
         std::fprintf(stderr, "no strip saved\n");
         return 1;
