@@ -159,32 +159,49 @@ QColor FromValue(std::uint32_t value, const QColor& fallback) {
 
 }  // namespace
 
-QColor ParseColor(const QString& text, const QColor& fallback) {
+std::optional<ColorValue> ParseColorValue(const QString& text) {
     const QString trimmed = text.trimmed();
     for (const NamedColor& named : kNamedColors) {
         if (trimmed.compare(QLatin1String(named.name), Qt::CaseInsensitive) == 0) {
-            return FromValue(named.value, fallback);
+            return named.value;
         }
     }
     for (int index = 0; index < kSystemCount; ++index) {
         if (kSystemNames[index] != nullptr &&
             trimmed.compare(QLatin1String(kSystemNames[index]), Qt::CaseInsensitive) == 0) {
-            return FromValue(kSystemColorBase + index, fallback);
+            return kSystemColorBase + index;
         }
     }
-    if (trimmed.compare(QLatin1String("clNone"), Qt::CaseInsensitive) == 0 ||
-        trimmed.compare(QLatin1String("clDefault"), Qt::CaseInsensitive) == 0) {
-        return fallback;
+    if (trimmed.compare(QLatin1String("clNone"), Qt::CaseInsensitive) == 0) {
+        return kNone;
     }
-    const std::optional<std::uint32_t> value = ParseColorInteger(trimmed);
+    if (trimmed.compare(QLatin1String("clDefault"), Qt::CaseInsensitive) == 0) {
+        return kDefault;
+    }
+    return ParseColorInteger(trimmed);
+}
+
+QColor ColorOfValue(ColorValue value, const QColor& fallback) {
+    return FromValue(value, fallback);
+}
+
+ColorValue ValueOfColor(const QColor& color) {
+    return static_cast<std::uint32_t>(color.red()) |
+           static_cast<std::uint32_t>(color.green()) << 8 |
+           static_cast<std::uint32_t>(color.blue()) << 16;
+}
+
+QString ColorToText(ColorValue value) {
+    return QStringLiteral("$%1").arg(value, 8, 16, QLatin1Char('0')).toUpper();
+}
+
+QColor ParseColor(const QString& text, const QColor& fallback) {
+    const std::optional<ColorValue> value = ParseColorValue(text);
     return value ? FromValue(*value, fallback) : fallback;
 }
 
 QString ColorToSkinText(const QColor& color) {
-    const std::uint32_t value = static_cast<std::uint32_t>(color.red()) |
-                                static_cast<std::uint32_t>(color.green()) << 8 |
-                                static_cast<std::uint32_t>(color.blue()) << 16;
-    return QStringLiteral("$%1").arg(value, 8, 16, QLatin1Char('0')).toUpper();
+    return ColorToText(ValueOfColor(color));
 }
 
 }  // namespace tarnwick

@@ -1,22 +1,349 @@
 #include "settings/skin/skin_editor.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QStackedWidget>
 #include <QVBoxLayout>
 
+#include "common/errors.h"
+#include "common/links.h"
+#include "common/profile_file.h"
+#include "common/ui/dialogs.h"
+#include "settings/skin/indicator_page.h"
+#include "settings/skin/skin_file.h"
+#include "settings/skin/skin_pages.h"
+#include "settings/skin/skin_preview.h"
+#include "settings/skin/step_checks.h"
+
 namespace tarnwick::cfg {
+namespace {
+
+constexpr int kSteps = 7;
+
+// The object names of the bottom bars' buttons, step by step: "Back", "Next", "Help".
+const char* const kButtonNames[kSteps][3] = {
+    {"BitBtn19", "BitBtn9", "BitBtn24"}, {"BitBtn15", "BitBtn11", "BitBtn25"},
+    {"BitBtn7", "BitBtn8", "BitBtn26"},  {"BitBtn4", "BitBtn6", "BitBtn27"},
+    {"BitBtn3", "BitBtn2", "BitBtn28"},  {"BitBtn17", "BitBtn18", "BitBtn29"},
+    {"BitBtn13", "BitBtn5", "BitBtn30"},
+};
+
+void SetBold(QLabel* label, bool bold) {
+    QFont font = label->font();
+    font.setBold(bold);
+    label->setFont(font);
+}
+
+}  // namespace
 
 TfrSkin::TfrSkin(const SettingsServices& services, QWidget* parent)
-    : QWidget(parent, Qt::Window), services_(services) {
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      services_(services) {
     setObjectName(QStringLiteral("frSkin"));
-    setWindowTitle(QStringLiteral("Skins editor"));
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("The skin editor is being built."), this));
+    setWindowTitle(EditorTitle());
+    setFixedSize(527, 432);
+    Dialogs& dialogs = *services_.dialogs;
+
+    notebook_ = new QStackedWidget(this);
+    notebook_->setObjectName(QStringLiteral("Notebook1"));
+    creation_ = new CreationPage(dialogs, this);
+    window_ = new WindowPage(dialogs, this);
+    for (int i = 0; i < 3; ++i) {
+        indicators_[i] = new IndicatorPage(i + 1, dialogs, this);
+    }
+    icons_ = new IconsPage(dialogs, this);
+    save_ = new SavePage(dialogs, this);
+    MakeStep(0, "create", QStringLiteral("Skin creation"), creation_);
+    MakeStep(1, "window", QStringLiteral("Program window"), window_);
+    MakeStep(2, "ind1", QStringLiteral("Indicator 1"), indicators_[0]);
+    MakeStep(3, "ind2", QStringLiteral("Indicator 2"), indicators_[1]);
+    MakeStep(4, "ind3", QStringLiteral("Diagram"), indicators_[2]);
+    MakeStep(5, "icons", QStringLiteral("Tray icons"), icons_);
+    MakeStep(6, "save", QStringLiteral("Save skin"), save_);
+    steps_[0].back->setEnabled(false);
+    steps_[6].next->setText(QStringLiteral("Finish"));
+
+    AddPreview(0, window_->previewPlace());
+    for (int i = 0; i < 3; ++i) {
+        AddPreview(i + 1, indicators_[i]->previewPlace());
+        connect(indicators_[i], &IndicatorPage::changed, this, &TfrSkin::RefreshPreview);
+    }
+    connect(window_, &WindowPage::changed, this, &TfrSkin::RefreshPreview);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(MakeStepColumn());
+    layout->addWidget(notebook_, 1);
+
+    ShowDraft();  // the values a first showing starts with
+    SelectPage(0);
+}
+
+TfrSkin::~TfrSkin() = default;
+
+QWidget* TfrSkin::MakeStepColumn() {
+    auto* column = new QWidget(this);
+    column->setFixedWidth(86);
+    column->setAutoFillBackground(true);
+    QPalette colours = column->palette();
+    colours.setColor(QPalette::Window, colours.color(QPalette::Mid));
+    column->setPalette(colours);
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(12, 40, 8, 12);
+    layout->setSpacing(10);
+    for (int i = 0; i < kSteps; ++i) {
+        stepLabels_[i] = new QLabel(QStringLiteral("Step %1").arg(i + 1), column);
+        stepLabels_[i]->setObjectName(QStringLiteral("lbStep%1").arg(i + 1));
+        layout->addWidget(stepLabels_[i]);
+    }
+    layout->addStretch();
+    lbPastefold_ =
+        new QLabel(QStringLiteral("<a href=\"%1%2\">Pastefold</a>")
+                       .arg(QLatin1String(kMakerSite), QLatin1String(kClipboardManagerPath)),
+                   column);
+    lbPastefold_->setObjectName(QStringLiteral("lbPastefold"));
+    lbPastefold_->setTextFormat(Qt::RichText);
+    lbPastefold_->setOpenExternalLinks(false);
+    lbPastefold_->setCursor(Qt::PointingHandCursor);
+    connect(lbPastefold_, &QLabel::linkActivated, this,
+            [this](const QString& url) { services_.dialogs->OpenUrl(url); });
+    layout->addWidget(lbPastefold_);
+    return column;
+}
+
+QWidget* TfrSkin::MakeStep(int index, const char* name, const QString& title, QWidget* content) {
+    auto* page = new QWidget(notebook_);
+    page->setObjectName(QLatin1String(name));
+
+    auto* titleBar = new QLabel(title, page);
+    titleBar->setAutoFillBackground(true);
+    QPalette white = titleBar->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    white.setColor(QPalette::WindowText, Qt::black);
+    titleBar->setPalette(white);
+    SetBold(titleBar, true);
+    titleBar->setContentsMargins(12, 0, 0, 0);
+    titleBar->setFixedHeight(36);
+
+    Step& step = steps_[index];
+    step.page = page;
+    step.back = new QPushButton(QStringLiteral("Back"), page);
+    step.next = new QPushButton(QStringLiteral("Next"), page);
+    step.help = new QPushButton(QStringLiteral("Help"), page);
+    step.back->setObjectName(QLatin1String(kButtonNames[index][0]));
+    step.next->setObjectName(QLatin1String(kButtonNames[index][1]));
+    step.help->setObjectName(QLatin1String(kButtonNames[index][2]));
+    connect(step.back, &QPushButton::clicked, this, &TfrSkin::BackClick);
+    connect(step.next, &QPushButton::clicked, this, &TfrSkin::NextClick);
+    connect(step.help, &QPushButton::clicked, this, &TfrSkin::HelpClick);
+
+    auto* bottom = new QHBoxLayout;
+    bottom->setContentsMargins(8, 6, 8, 8);
+    bottom->addStretch();
+    bottom->addWidget(step.back);
+    bottom->addWidget(step.next);
+    bottom->addSpacing(12);
+    bottom->addWidget(step.help);
+
+    auto* line = new QFrame(page);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+
+    content->setParent(page);
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(titleBar);
+    layout->addWidget(content, 1);
+    layout->addWidget(line);
+    layout->addLayout(bottom);
+    notebook_->addWidget(page);
+    return page;
+}
+
+void TfrSkin::AddPreview(int index, QWidget* place) {
+    previews_[index] = new SkinPreview(place);
+    previews_[index]->setObjectName(QStringLiteral("SkinPreview%1").arg(index + 2));
+    auto* layout = new QVBoxLayout(place);
+    layout->setContentsMargins(4, 8, 0, 0);
+    layout->addWidget(previews_[index]);
+}
+
+void TfrSkin::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    QApplication::setApplicationDisplayName(EditorTitle());
+    if (QScreen* screen = this->screen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
+    qApp->installEventFilter(this);
+    SelectPage(0);
 }
 
 void TfrSkin::closeEvent(QCloseEvent* event) {
+    qApp->removeEventFilter(this);
     event->accept();
     emit closed();
+}
+
+// F1 with any modifiers opens the help of the current step, whichever control has the focus.
+bool TfrSkin::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->window() == this &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
+        HelpClick();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TfrSkin::SelectPage(int index) {
+    notebook_->setCurrentIndex(index);
+    for (int i = 0; i < kSteps; ++i) {
+        SetBold(stepLabels_[i], i == index);
+    }
+    RefreshPreview();
+}
+
+void TfrSkin::BackClick() {
+    const int page = notebook_->currentIndex();
+    if (page > 0) {
+        SelectPage(page - 1);
+    }
+}
+
+void TfrSkin::NextClick() {
+    const int page = notebook_->currentIndex();
+    CollectDraft();
+    switch (page) {
+        case 0:
+            CreationNext();
+            break;
+        case 1:
+            SelectPage(2);
+            break;
+        case 2:
+        case 3:
+        case 4:
+            PictureNext(page - 2);
+            break;
+        case 5:
+            IconsNext();
+            break;
+        default:
+            FinishClick();
+            break;
+    }
+}
+
+void TfrSkin::HelpClick() {
+    services_.dialogs->OpenUrl(QStringLiteral("%1/tarnwick/skinseditor%2.php")
+                                   .arg(QLatin1String(kProductSite))
+                                   .arg(notebook_->currentIndex() + 1));
+}
+
+void TfrSkin::CreationNext() {
+    if (const std::optional<QString> refused = CheckCreation(draft_)) {
+        Message(*refused);
+        return;
+    }
+    if (draft_.modifyExisting) {
+        try {
+            LoadSkin(draft_.existing, draft_);
+        } catch (const ConvertError& error) {
+            ShowDraft();  // what was read before the bad colour stays
+            services_.dialogs->ShowError(QString::fromStdString(error.what()));
+            return;
+        }
+        ShowDraft();
+    }
+    SelectPage(1);
+}
+
+void TfrSkin::PictureNext(int indicator) {
+    if (const std::optional<QString> refused =
+            CheckPicture(draft_.indicators[indicator], draft_.loadedFolder)) {
+        Message(*refused);
+        return;
+    }
+    SelectPage(indicator + 3);
+}
+
+void TfrSkin::IconsNext() {
+    IconsCheck check = CheckIcons(draft_);
+    if (check.message) {
+        Message(*check.message);
+        return;
+    }
+    iconsBitmap_ = std::move(check.built);
+    SelectPage(6);
+}
+
+void TfrSkin::FinishClick() {
+    if (const std::optional<QString> refused = CheckSave(draft_)) {
+        Message(*refused);
+        return;
+    }
+    SkinDraft saved = draft_;
+    saved.file = ResolvePath(draft_.file, SkinsFolder());
+    try {
+        SaveSkin(saved, iconsBitmap_);
+    } catch (const WriteError& error) {
+        services_.dialogs->ShowError(QString::fromStdString(error.what()));
+        return;
+    }
+    iconsBitmap_ = QImage();
+    close();
+}
+
+void TfrSkin::CollectDraft() {
+    creation_->Collect(draft_);
+    window_->Collect(draft_);
+    for (int i = 0; i < 3; ++i) {
+        indicators_[i]->Collect(draft_.indicators[i]);
+    }
+    icons_->Collect(draft_);
+    save_->Collect(draft_);
+}
+
+void TfrSkin::ShowDraft() {
+    creation_->Show(draft_);
+    window_->Show(draft_);
+    for (int i = 0; i < 3; ++i) {
+        indicators_[i]->Show(draft_.indicators[i]);
+    }
+    icons_->Show(draft_);
+    save_->Show(draft_);
+}
+
+void TfrSkin::RefreshPreview() {
+    const int page = notebook_->currentIndex();
+    if (page < 1 || page > 4) {
+        return;
+    }
+    CollectDraft();
+    previews_[page - 1]->Show(DraftToLook(draft_), page == 4);
+}
+
+void TfrSkin::Message(const QString& text) {
+    services_.dialogs->ShowMessage(EditorTitle(), text);
+}
+
+// Where a skin saved under a bare name goes: the skins folder of the settings, so the new
+// skin shows in the settings window's list.
+QString TfrSkin::SkinsFolder() const {
+    const ProfileText settings = LoadProfile(services_.settingsFile);
+    const QString folder = QString::fromStdString(ReadString(settings, "skins", "skinpath", ""));
+    return folder.isEmpty()
+               ? QString::fromStdString(services_.programFolder) + QStringLiteral("skins")
+               : folder;
 }
 
 }  // namespace tarnwick::cfg

@@ -1,26 +1,87 @@
 #pragma once
 
+#include <QImage>
 #include <QWidget>
 
+#include <array>
+
 #include "settings/services.h"
+#include "settings/skin/skin_draft.h"
+
+class QLabel;
+class QPushButton;
+class QStackedWidget;
 
 namespace tarnwick::cfg {
 
-// The skin editor: a wizard of seven steps that makes and edits skin files.
+class CreationPage;
+class IconsPage;
+class IndicatorPage;
+class SavePage;
+class SkinPreview;
+class WindowPage;
+
+// The skin editor: a wizard of seven steps that makes and edits skin files. Each showing
+// starts at step 1 with the values of the last use.
 class TfrSkin : public QWidget {
     Q_OBJECT
 public:
     explicit TfrSkin(const SettingsServices& services, QWidget* parent = nullptr);
+    ~TfrSkin() override;
 
 signals:
     // The editor was closed ("Finish" or its close box); the settings window takes over.
     void closed();
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // One step's frame: the white title bar, the step's own controls and the bottom bar.
+    struct Step {
+        QWidget* page = nullptr;
+        QPushButton* back = nullptr;
+        QPushButton* next = nullptr;
+        QPushButton* help = nullptr;
+    };
+
+    QWidget* MakeStep(int index, const char* name, const QString& title, QWidget* content);
+    QWidget* MakeStepColumn();
+    void AddPreview(int index, QWidget* place);
+
+    void SelectPage(int index);
+    void BackClick();
+    void NextClick();
+    void HelpClick();
+    // The checks and moves of "Next" on each step; "Finish" on the last.
+    void CreationNext();
+    void PictureNext(int indicator);
+    void IconsNext();
+    void FinishClick();
+
+    void CollectDraft();
+    void ShowDraft();
+    void RefreshPreview();
+    void Message(const QString& text);
+    QString SkinsFolder() const;
+
     SettingsServices services_;
+    SkinDraft draft_;
+    QImage iconsBitmap_;  // built by a passed step-6 check, saved and released by "Finish"
+
+    std::array<QLabel*, 7> stepLabels_{};
+    QLabel* lbPastefold_ = nullptr;
+    QStackedWidget* notebook_ = nullptr;
+    std::array<Step, 7> steps_{};
+    CreationPage* creation_ = nullptr;
+    WindowPage* window_ = nullptr;
+    std::array<IndicatorPage*, 3> indicators_{};
+    IconsPage* icons_ = nullptr;
+    SavePage* save_ = nullptr;
+    // The previews of steps 2 to 5.
+    std::array<SkinPreview*, 4> previews_{};
 };
 
 }  // namespace tarnwick::cfg

@@ -46,5 +46,25 @@ TEST(SkinColorText, EightUpperCaseHexDigitsThatReadBack) {
     }
 }
 
+// The editor keeps what a file says: a system colour stays a system colour when written back,
+// and a text that is no colour at all is told apart from the colours that mean "none".
+TEST(SkinColorValue, StoredValuesWriteBackAsTheyWereRead) {
+    const struct {
+        const char* text;
+        const char* written;
+    } cases[] = {
+        {"clWindowText", "$FF000008"}, {"clwhite", "$00FFFFFF"}, {"clRed", "$000000FF"},
+        {"-16777201", "$FF00000F"},    {"clNone", "$1FFFFFFF"},  {"255", "$000000FF"},
+    };
+    for (const auto& c : cases) {
+        const std::optional<ColorValue> value = ParseColorValue(QString::fromUtf8(c.text));
+        ASSERT_TRUE(value.has_value()) << c.text;
+        EXPECT_EQ(ColorToText(*value), QString::fromUtf8(c.written)) << c.text;
+    }
+    for (const char* text : {"", "clPink", "$", "12a", "$100000000"}) {
+        EXPECT_FALSE(ParseColorValue(QString::fromUtf8(text)).has_value()) << text;
+    }
+}
+
 }  // namespace
 }  // namespace tarnwick

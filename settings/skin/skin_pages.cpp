@@ -1,0 +1,358 @@
+#include "settings/skin/skin_pages.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QStringList>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "common/ui/dialogs.h"
+#include "settings/skin/indicator_page.h"
+#include "settings/skin/panels.h"
+#include "settings/skin/step_checks.h"
+
+namespace tarnwick::cfg {
+namespace {
+
+const int kDepths[] = {24, 16, 8, 4};
+
+QToolButton* Button(const char* name, const QString& text, QWidget* parent) {
+    auto* button = new QToolButton(parent);
+    button->setObjectName(QLatin1String(name));
+    button->setText(text);
+    return button;
+}
+
+QToolButton* HelpButton(const char* name, QWidget* parent) {
+    QToolButton* button = Button(name, QStringLiteral("?"), parent);
+    button->setToolTip(QStringLiteral("Help"));
+    return button;
+}
+
+QLineEdit* Field(const char* name, bool readOnly, QWidget* parent) {
+    auto* field = new QLineEdit(parent);
+    field->setObjectName(QLatin1String(name));
+    field->setReadOnly(readOnly);
+    return field;
+}
+
+QVBoxLayout* PageLayout(QWidget* page) {
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(8, 6, 8, 6);
+    return layout;
+}
+
+// What "?" beside the digits folder tells; this platform breaks lines with a line feed.
+QString DigitsFolderHelp() {
+    return QStringList{
+        QStringLiteral("The folder with pictures of digits"),
+        QStringLiteral("should contain the following files:"),
+        QStringLiteral("    0.bmp"),
+        QStringLiteral("    1.bmp"),
+        QStringLiteral("    ..."),
+        QStringLiteral("    8.bmp"),
+        QStringLiteral("    9.bmp"),
+        QStringLiteral("Each of these files should be the correct"),
+        QStringLiteral("bitmap in the size 8 x 16 pixels."),
+        QStringLiteral("Files should contain picture of digit,"),
+        QStringLiteral("specified in a filename."),
+        QStringLiteral("Also in this folder should be a file"),
+        QStringLiteral("100.bmp with such parameters:"),
+        QStringLiteral("    sizes 16 x 16 pixels"),
+        QStringLiteral("    number represented on picture - 100"),
+    }
+        .join(u'\n');
+}
+
+}  // namespace
+
+QString EditorTitle() {
+    return QStringLiteral("Skins editor");
+}
+
+// Step 1 ----------------------------------------------------------------------------------
+
+CreationPage::CreationPage(Dialogs& dialogs, QWidget* parent) : QWidget(parent), dialogs_(dialogs) {
+    auto* method = new QGroupBox(QStringLiteral("Method of creation"), this);
+    auto* methodLayout = new QVBoxLayout(method);
+    cbNew_ = new QRadioButton(QStringLiteral("&Create a new skin"), method);
+    cbNew_->setObjectName(QStringLiteral("cbNew"));
+    cbNew_->setChecked(true);
+    cbExist_ = new QRadioButton(QStringLiteral("&Modify an existing skin"), method);
+    cbExist_->setObjectName(QStringLiteral("cbExist"));
+    edExist_ = Field("edExist", true, method);
+    btExist_ = Button("BitBtn14", QStringLiteral("..."), method);
+    auto* row = new QHBoxLayout;
+    row->addWidget(edExist_);
+    row->addWidget(btExist_);
+    methodLayout->addWidget(cbNew_);
+    methodLayout->addWidget(cbExist_);
+    methodLayout->addSpacing(8);
+    methodLayout->addWidget(new QLabel(QStringLiteral("Specify a skin file:"), method));
+    methodLayout->addLayout(row);
+    QVBoxLayout* layout = PageLayout(this);
+    layout->addWidget(method);
+    layout->addStretch();
+
+    connect(btExist_, &QToolButton::clicked, this, [this] {
+        const QString chosen = dialogs_.OpenFileName(QStringLiteral("Open"), QString(),
+                                                     QStringLiteral("Skins (*.skin)"));
+        if (!chosen.isEmpty()) {
+            edExist_->setText(chosen);
+        }
+    });
+}
+
+void CreationPage::Show(const SkinDraft& draft) {
+    (draft.modifyExisting ? cbExist_ : cbNew_)->setChecked(true);
+    edExist_->setText(draft.existing);
+}
+
+void CreationPage::Collect(SkinDraft& draft) const {
+    draft.modifyExisting = cbExist_->isChecked();
+    draft.existing = edExist_->text();
+}
+
+// Step 2 ----------------------------------------------------------------------------------
+
+WindowPage::WindowPage(Dialogs& dialogs, QWidget* parent) : QWidget(parent) {
+    auto* size = new QGroupBox(QStringLiteral("Window size"), this);
+    auto* sizeGrid = new QGridLayout(size);
+    udWidth_ = new QSpinBox(size);
+    udWidth_->setObjectName(QStringLiteral("udWidth"));
+    udHeight_ = new QSpinBox(size);
+    udHeight_->setObjectName(QStringLiteral("udHeight"));
+    int row = 0;
+    for (auto [spin, caption] : {std::pair{udWidth_, "Width"}, std::pair{udHeight_, "Height"}}) {
+        spin->setRange(1, 2000);
+        spin->setFixedWidth(64);
+        sizeGrid->addWidget(new QLabel(QLatin1String(caption), size), row, 0);
+        sizeGrid->addWidget(spin, row, 1);
+        sizeGrid->addWidget(new QLabel(QStringLiteral("pixels"), size), row, 2);
+        ++row;
+    }
+
+    auto* colours = new QGroupBox(QStringLiteral("Colors"), this);
+    auto* colourGrid = new QGridLayout(colours);
+    pnWindow_ = new ColorPanel(dialogs, colours);
+    pnWindow_->setObjectName(QStringLiteral("pnWindow"));
+    cbTransparent_ = new QCheckBox(QStringLiteral("&Transparent color"), colours);
+    cbTransparent_->setObjectName(QStringLiteral("cbTransparent"));
+    pnTransparent_ = new ColorPanel(dialogs, colours);
+    pnTransparent_->setObjectName(QStringLiteral("pnTransparent"));
+    colourGrid->addWidget(new QLabel(QStringLiteral("Background color"), colours), 0, 0);
+    colourGrid->addWidget(pnWindow_, 0, 1);
+    colourGrid->addWidget(cbTransparent_, 1, 0);
+    colourGrid->addWidget(pnTransparent_, 1, 1);
+    colourGrid->setColumnStretch(2, 1);
+
+    previewPlace_ = new QWidget(this);
+    previewPlace_->setObjectName(QStringLiteral("preview0"));
+
+    auto* top = new QHBoxLayout;
+    auto* groups = new QVBoxLayout;
+    groups->addWidget(size);
+    groups->addWidget(colours);
+    top->addLayout(groups);
+    QVBoxLayout* layout = PageLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(previewPlace_, 1);
+
+    connect(udWidth_, &QSpinBox::valueChanged, this, &WindowPage::changed);
+    connect(udHeight_, &QSpinBox::valueChanged, this, &WindowPage::changed);
+    connect(pnWindow_, &ColorPanel::changed, this, &WindowPage::changed);
+    connect(pnTransparent_, &ColorPanel::changed, this, &WindowPage::changed);
+    connect(cbTransparent_, &QCheckBox::toggled, this, &WindowPage::changed);
+}
+
+void WindowPage::Show(const SkinDraft& draft) {
+    const QSignalBlocker blockWidth(udWidth_);
+    const QSignalBlocker blockHeight(udHeight_);
+    udWidth_->setValue(draft.width);
+    udHeight_->setValue(draft.height);
+    pnWindow_->SetValue(draft.background);
+    cbTransparent_->setChecked(draft.transparent);
+    pnTransparent_->SetValue(draft.transparentColor);
+}
+
+void WindowPage::Collect(SkinDraft& draft) const {
+    draft.width = udWidth_->value();
+    draft.height = udHeight_->value();
+    draft.background = pnWindow_->value();
+    draft.transparent = cbTransparent_->isChecked();
+    draft.transparentColor = pnTransparent_->value();
+}
+
+// Step 6 ----------------------------------------------------------------------------------
+
+IconsPage::IconsPage(Dialogs& dialogs, QWidget* parent) : QWidget(parent), dialogs_(dialogs) {
+    auto* box = new QGroupBox(QStringLiteral("Icons settings"), this);
+    auto* grid = new QGridLayout(box);
+    rbIconsNew_ = new QRadioButton(QStringLiteral("&Create an icons file"), box);
+    rbIconsNew_->setObjectName(QStringLiteral("rbIconsNew"));
+    rbIconsNew_->setChecked(true);
+    edIconsDir_ = Field("edIconsDir", true, box);
+    btIconsDir_ = Button("BitBtn20", QStringLiteral("..."), box);
+    btDigitsHelp_ = HelpButton("BitBtn22", box);
+    pnIconsGround_ = new ColorPanel(dialogs, box);
+    pnIconsGround_->setObjectName(QStringLiteral("pnIconsGround"));
+    cmDepth_ = new QComboBox(box);
+    cmDepth_->setObjectName(QStringLiteral("cmDepth"));
+    cmDepth_->addItems({QStringLiteral("24 bit"), QStringLiteral("16 bit"),
+                        QStringLiteral("8 bit (256 colors)"), QStringLiteral("4 bit (16 colors)")});
+    edIconsName_ = Field("edIconsName", false, box);
+    edIconsName_->setText(QStringLiteral("icons"));
+    rbIconsOld_ = new QRadioButton(QStringLiteral("&Open the icons file"), box);
+    rbIconsOld_->setObjectName(QStringLiteral("rbIconsOld"));
+    edIcons_ = Field("edIcons", true, box);
+    btIcons_ = Button("BitBtn21", QStringLiteral("..."), box);
+    btIconsHelp_ = HelpButton("BitBtn23", box);
+    rbIconsBuilt_ = new QRadioButton(QStringLiteral("&Use standard icons"), box);
+    rbIconsBuilt_->setObjectName(QStringLiteral("rbIconsBuilt"));
+
+    constexpr int kIndent = 20;
+    auto* folderRow = new QHBoxLayout;
+    folderRow->addWidget(edIconsDir_);
+    folderRow->addWidget(btIconsDir_);
+    folderRow->addWidget(btDigitsHelp_);
+    auto* optionsRow = new QGridLayout;
+    optionsRow->addWidget(new QLabel(QStringLiteral("Background color:"), box), 0, 0);
+    optionsRow->addWidget(pnIconsGround_, 0, 1);
+    optionsRow->addWidget(new QLabel(QStringLiteral("Color depth:"), box), 1, 0);
+    optionsRow->addWidget(cmDepth_, 1, 1);
+    optionsRow->addWidget(new QLabel(QStringLiteral("File name:"), box), 2, 0);
+    optionsRow->addWidget(edIconsName_, 2, 1);
+    optionsRow->setColumnStretch(2, 1);
+    auto* iconsRow = new QHBoxLayout;
+    iconsRow->addWidget(edIcons_);
+    iconsRow->addWidget(btIcons_);
+    iconsRow->addWidget(btIconsHelp_);
+
+    grid->setColumnMinimumWidth(0, kIndent);
+    grid->addWidget(rbIconsNew_, 0, 0, 1, 2);
+    grid->addWidget(new QLabel(QStringLiteral("Folder with images of digits:"), box), 1, 1);
+    grid->addLayout(folderRow, 2, 1);
+    grid->addLayout(optionsRow, 3, 1);
+    grid->addWidget(rbIconsOld_, 4, 0, 1, 2);
+    grid->addWidget(new QLabel(QStringLiteral("Specify icons file"), box), 5, 1);
+    grid->addLayout(iconsRow, 6, 1);
+    grid->addWidget(rbIconsBuilt_, 7, 0, 1, 2);
+    QVBoxLayout* layout = PageLayout(this);
+    layout->addWidget(box);
+    layout->addStretch();
+
+    connect(btIconsDir_, &QToolButton::clicked, this, [this] {
+        const QString chosen =
+            dialogs_.ChooseFolder(QStringLiteral("Folder with images of digits"));
+        if (!chosen.isEmpty()) {
+            edIconsDir_->setText(chosen);
+        }
+    });
+    connect(btIcons_, &QToolButton::clicked, this, [this] {
+        const QString chosen =
+            dialogs_.OpenFileName(QStringLiteral("Open"), QString(), PictureFilter());
+        if (!chosen.isEmpty()) {
+            edIcons_->setText(chosen);
+        }
+    });
+    connect(btDigitsHelp_, &QToolButton::clicked, this,
+            [this] { dialogs_.ShowMessage(EditorTitle(), DigitsFolderHelp()); });
+    connect(btIconsHelp_, &QToolButton::clicked, this, [this] {
+        dialogs_.ShowMessage(
+            EditorTitle(),
+            QStringLiteral("The image of icons should have the sizes 1616 x 16 pixels"));
+    });
+}
+
+void IconsPage::Show(const SkinDraft& draft) {
+    switch (draft.iconsWay) {
+        case IconsWay::Create:
+            rbIconsNew_->setChecked(true);
+            break;
+        case IconsWay::Open:
+            rbIconsOld_->setChecked(true);
+            break;
+        case IconsWay::Standard:
+            rbIconsBuilt_->setChecked(true);
+            break;
+    }
+    edIconsDir_->setText(draft.iconsDir);
+    pnIconsGround_->SetValue(draft.iconsGround);
+    for (int i = 0; i < 4; ++i) {
+        if (kDepths[i] == draft.iconsDepth) {
+            cmDepth_->setCurrentIndex(i);
+        }
+    }
+    edIconsName_->setText(draft.iconsName);
+    edIcons_->setText(draft.iconsFile);
+}
+
+void IconsPage::Collect(SkinDraft& draft) const {
+    draft.iconsWay = rbIconsNew_->isChecked()   ? IconsWay::Create
+                     : rbIconsOld_->isChecked() ? IconsWay::Open
+                                                : IconsWay::Standard;
+    draft.iconsDir = edIconsDir_->text();
+    draft.iconsGround = pnIconsGround_->value();
+    draft.iconsDepth = kDepths[std::max(0, cmDepth_->currentIndex())];
+    draft.iconsName = edIconsName_->text();
+    draft.iconsFile = edIcons_->text();
+}
+
+// Step 7 ----------------------------------------------------------------------------------
+
+SavePage::SavePage(Dialogs& dialogs, QWidget* parent) : QWidget(parent), dialogs_(dialogs) {
+    edName_ = Field("edName", false, this);
+    edAuthor_ = Field("edAuthor", false, this);
+    reInfo_ = new QPlainTextEdit(this);
+    reInfo_->setObjectName(QStringLiteral("reInfo"));
+    reInfo_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    reInfo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    reInfo_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    edFile_ = Field("edFile", false, this);
+    btFile_ = Button("BitBtn12", QStringLiteral("..."), this);
+
+    auto* fileRow = new QHBoxLayout;
+    fileRow->addWidget(edFile_);
+    fileRow->addWidget(btFile_);
+    QVBoxLayout* layout = PageLayout(this);
+    layout->addWidget(new QLabel(QStringLiteral("Skin title"), this));
+    layout->addWidget(edName_);
+    layout->addWidget(new QLabel(QStringLiteral("Author name"), this));
+    layout->addWidget(edAuthor_);
+    layout->addWidget(new QLabel(QStringLiteral("Description"), this));
+    layout->addWidget(reInfo_, 1);
+    layout->addWidget(new QLabel(QStringLiteral("Save as"), this));
+    layout->addLayout(fileRow);
+
+    connect(btFile_, &QToolButton::clicked, this, [this] {
+        const QString chosen = dialogs_.SaveFileName(
+            QStringLiteral("Save as"), QString(), QStringLiteral("Skin (*.skin);;All files (*)"));
+        if (!chosen.isEmpty()) {
+            edFile_->setText(WithSkinExtension(chosen));
+        }
+    });
+}
+
+void SavePage::Show(const SkinDraft& draft) {
+    edName_->setText(draft.name);
+    edAuthor_->setText(draft.author);
+    reInfo_->setPlainText(draft.info);
+    edFile_->setText(draft.file);
+}
+
+void SavePage::Collect(SkinDraft& draft) const {
+    draft.name = edName_->text();
+    draft.author = edAuthor_->text();
+    draft.info = reInfo_->toPlainText();
+    draft.file = edFile_->text();
+}
+
+}  // namespace tarnwick::cfg
