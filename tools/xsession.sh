@@ -1,12 +1,13 @@
 # Sourced by scripts that need a private X display with a tray host:
-#   start_private_display   sets DISPLAY and starts Xvfb and trayer
+#   start_private_display   sets DISPLAY and starts Xvfb and trayer (screen XSESSION_SCREEN,
+#                           1024x768x24 unless set)
 #   stop_private_display    stops both
 # Both programs are Debian packages (xvfb, trayer) that tools/install-deps.sh installs.
 
 start_private_display() {
   local fdfile
   fdfile=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "${XSESSION_SCREEN:-1024x768x24}" -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 &
   XVFB_PID=$!
   for _ in $(seq 100); do
     [ -s "$fdfile" ] && break

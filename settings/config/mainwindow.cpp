@@ -1,0 +1,233 @@
+#include "settings/config/mainwindow.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QStackedWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "common/autorun.h"
+#include "common/errors.h"
+#include "common/links.h"
+#include "common/profile_file.h"
+#include "common/programs.h"
+#include "common/refresh.h"
+#include "common/settings.h"
+#include "common/ui/dialogs.h"
+#include "settings/config/events_page.h"
+#include "settings/config/link_label.h"
+#include "settings/config/option_pages.h"
+#include "settings/config/page_links.h"
+#include "settings/config/refresh_monitors.h"
+#include "settings/config/skins_page.h"
+
+namespace tarnwick::cfg {
+namespace {
+
+constexpr char kTitle[] = "Tarnwick Settings";
+constexpr int kPageButtonWidth = 152;
+constexpr int kPageButtonHeight = 49;
+
+QPushButton* NewButton(const char* name, const QString& caption, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    return button;
+}
+
+}  // namespace
+
+TfrMain::TfrMain(const SettingsServices& services, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
+      services_(services),
+      options_(std::make_unique<OptionPages>(services.dialogs, this)),
+      skins_(new SkinsPage(services, this)),
+      events_(new EventsPage(services, this)),
+      nbPages_(new QStackedWidget(this)),
+      pageButtons_(new QButtonGroup(this)),
+      btOk_(NewButton("btOk", QStringLiteral("Ok"), this)),
+      btCancel_(NewButton("btCancel", QStringLiteral("Cancel"), this)),
+      btApply_(NewButton("btApply", QStringLiteral("Apply"), this)),
+      btHelp_(NewButton("btHelp", QStringLiteral("Help"), this)) {
+    setObjectName(QStringLiteral("frMain"));
+    setWindowTitle(QLatin1String(kTitle));
+    setFixedSize(527, 432);
+
+    nbPages_->setObjectName(QStringLiteral("nbPages"));
+    QWidget* const pages[] = {options_->mainPage(),
+                              options_->indicatorsPage(),
+                              options_->iconsPage(),
+                              options_->advancedPage(),
+                              skins_,
+                              events_,
+                              options_->toolsPage(),
+                              options_->aboutPage()};
+    const QString captions[] = {QStringLiteral("Main settings"), QStringLiteral("Indicators"),
+                                QStringLiteral("Tray icons"),    QStringLiteral("Advanced"),
+                                QStringLiteral("Skins"),         QStringLiteral("Events"),
+                                QStringLiteral("Tools"),         QStringLiteral("About")};
+    auto* column = new QVBoxLayout;
+    column->setSpacing(0);
+    for (int i = 0; i < 8; ++i) {
+        nbPages_->addWidget(pages[i]);
+        auto* button = new QToolButton(this);
+        button->setObjectName(QStringLiteral("sbItem%1").arg(i + 1));
+        button->setText(captions[i]);
+        button->setCheckable(true);
+        button->setAutoRaise(true);
+        button->setFixedSize(kPageButtonWidth, kPageButtonHeight);
+        pageButtons_->addButton(button, i);
+        column->addWidget(button);
+        sbItems_[static_cast<std::size_t>(i)] = button;
+    }
+    column->addStretch(1);
+    connect(pageButtons_, &QButtonGroup::idClicked, nbPages_, &QStackedWidget::setCurrentIndex);
+
+    auto* bar = new QHBoxLayout;
+    bar->addWidget(new LinkLabel(QStringLiteral("lbPastefold"), QStringLiteral("Pastefold"),
+                                 MakerPage(kClipboardManagerPath), services_.dialogs, this));
+    bar->addStretch(1);
+    for (QPushButton* button : {btOk_, btCancel_, btApply_, btHelp_}) {
+        bar->addWidget(button);
+    }
+    btOk_->setDefault(true);
+
+    auto* body = new QHBoxLayout;
+    body->setSpacing(8);
+    body->addLayout(column);
+    body->addWidget(nbPages_, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 8, 6);
+    layout->addLayout(body, 1);
+    layout->addLayout(bar);
+
+    connect(btOk_, &QPushButton::clicked, this, &TfrMain::OkClick);
+    connect(btApply_, &QPushButton::clicked, this, &TfrMain::ApplyClick);
+    connect(btCancel_, &QPushButton::clicked, this, &QWidget::close);
+    connect(btHelp_, &QPushButton::clicked, this, &TfrMain::HelpClick);
+    for (QPushButton* button : {skins_->skinsEditorButton(), options_->toolsSkinsEditor()}) {
+        connect(button, &QPushButton::clicked, this,
+                [this] { HandOver(&TfrMain::skinEditorRequested); });
+    }
+    for (QPushButton* button : {events_->eventsEditorButton(), options_->toolsEventsEditor()}) {
+        connect(button, &QPushButton::clicked, this,
+                [this] { HandOver(&TfrMain::eventsEditorRequested); });
+    }
+    connect(events_, &EventsPage::eventDeleted, this,
+            [this] { BroadcastToMonitors(services_, kRefreshEventsMessage); });
+    // F1 with any modifiers, whichever control has the focus.
+    qApp->installEventFilter(this);
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
+}
+
+TfrMain::~TfrMain() = default;
+
+void TfrMain::FormCreate() {
+    LoadOptions();
+    LoadSkins();
+    LoadEventsNames();
+    options_->autorunBox()->setEnabled(CanWriteAutorun(services_.autostartFolder));
+    SelectPage(kMainPage);
+}
+
+void TfrMain::LoadOptions() {
+    const Settings settings = ReadSettingsProgramSettings(LoadProfile(services_.settingsFile));
+    options_->Show(settings);
+    skins_->edSkinPath()->setText(settings.skinpath.empty()
+                                      ? QString::fromStdString(services_.programFolder) +
+                                            QStringLiteral("skins/")
+                                      : QString::fromStdString(settings.skinpath));
+    skins_->cbRandomSkin()->setChecked(settings.random);
+}
+
+void TfrMain::LoadSkins() {
+    skins_->LoadSkins();
+}
+
+void TfrMain::LoadEventsNames() {
+    events_->LoadEventsNames();
+}
+
+void TfrMain::SelectPage(int page) {
+    sbItems_[static_cast<std::size_t>(page)]->setChecked(true);
+    nbPages_->setCurrentIndex(page);
+}
+
+int TfrMain::currentPage() const {
+    return nbPages_->currentIndex();
+}
+
+bool TfrMain::SaveOptions() {
+    Settings settings = options_->Take(Settings{});
+    const bool hasSkins = skins_->HasSkins();
+    if (hasSkins) {
+        settings.active = skins_->ActivePathForSaving().toStdString();
+    }
+    settings.skinpath = skins_->edSkinPath()->text().toStdString();
+    settings.random = skins_->cbRandomSkin()->isChecked();
+    try {
+        tarnwick::SaveOptions(services_.settingsFile, settings, hasSkins);
+    } catch (const UserError& error) {
+        services_.dialogs->ShowError(QString::fromStdString(error.what()));
+        return false;
+    }
+    SetAutorun(settings.autorun, services_.programFolder + kMonitorProgram,
+               services_.autostartFolder);
+    return true;
+}
+
+bool TfrMain::ApplyClick() {
+    if (!SaveOptions()) {
+        return false;
+    }
+    BroadcastToMonitors(services_, kRefreshOptionsMessage);
+    BroadcastToMonitors(services_, kRefreshEventsMessage);
+    return true;
+}
+
+void TfrMain::OkClick() {
+    if (ApplyClick()) {
+        close();
+    }
+}
+
+void TfrMain::HelpClick() {
+    services_.dialogs->OpenUrl(HelpPage(currentPage() + 1));
+}
+
+void TfrMain::HandOver(void (TfrMain::*request)()) {
+    hide();
+    emit(this->*request)();
+}
+
+void TfrMain::showEvent(QShowEvent* event) {
+    QGuiApplication::setApplicationDisplayName(QLatin1String(kTitle));
+    skins_->SelectFirstWhenNone();
+    QWidget::showEvent(event);
+}
+
+void TfrMain::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    emit finished();
+}
+
+bool TfrMain::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1 &&
+        watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this) {
+        HelpClick();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace tarnwick::cfg

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QObject>
+
+#include <array>
+
+class QAction;
+class QActionGroup;
+class QMenu;
+class QPushButton;
+class QWidget;
+
+namespace tarnwick::cfg {
+
+// The measure menu pmInd shared by the three measure buttons btInd1..btInd3: a submenu per
+// resource with its four measures as radio items. Each button holds a measure number 1..16
+// and shows it as "Processor | Usage, %".
+class MeasureMenu : public QObject {
+    Q_OBJECT
+public:
+    explicit MeasureMenu(QWidget* parent);
+    ~MeasureMenu() override;
+
+    // The button of indicator 0, 1 or 2, made here and placed by the page.
+    QPushButton* button(int indicator) const { return buttons_[indicator]; }
+
+    int measure(int indicator) const { return measures_[indicator]; }
+    // Out-of-range numbers are taken as the nearest end.
+    void SetMeasure(int indicator, int measure);
+
+private:
+    void btInd1Click(int indicator);  // pops the menu up under the button
+    void miInd1Click(QAction* item);  // gives the chosen measure to that button
+
+    QMenu* pmInd_;
+    QActionGroup* items_;
+    std::array<QAction*, 16> actions_{};
+    std::array<QPushButton*, 3> buttons_{};
+    std::array<int, 3> measures_{1, 1, 1};
+    int opener_ = 0;  // the indicator whose button opened the menu
+};
+
+}  // namespace tarnwick::cfg

@@ -1,0 +1,310 @@
+#include "settings/config/option_pages.h"
+
+#include <QCheckBox>
+#include <QFont>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "common/links.h"
+#include "settings/config/link_label.h"
+#include "settings/config/measure_menu.h"
+#include "settings/config/number_field.h"
+#include "settings/config/page_links.h"
+
+namespace tarnwick::cfg {
+namespace {
+
+QWidget* NewPage(const char* name, QWidget* owner, QVBoxLayout*& layout) {
+    auto* page = new QWidget(owner);
+    page->setObjectName(QLatin1String(name));
+    layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    return page;
+}
+
+QGroupBox* NewGroup(const QString& title, QWidget* page, QVBoxLayout*& layout) {
+    auto* group = new QGroupBox(title, page);
+    layout = new QVBoxLayout(group);
+    return group;
+}
+
+QCheckBox* NewCheckBox(const char* name, const QString& caption, QWidget* parent) {
+    auto* box = new QCheckBox(caption, parent);
+    box->setObjectName(QLatin1String(name));
+    return box;
+}
+
+// "Dock within [ 8 ] pixels": a caption, the number field and its unit on one row.
+QHBoxLayout* NumberRow(const QString& caption, QSpinBox* field, const QString& unit,
+                       QWidget* parent, const QString& unitHint = QString()) {
+    auto* row = new QHBoxLayout;
+    row->addWidget(new QLabel(caption, parent));
+    row->addWidget(field);
+    auto* unitLabel = new QLabel(unit, parent);
+    unitLabel->setToolTip(unitHint);
+    row->addWidget(unitLabel);
+    row->addStretch(1);
+    return row;
+}
+
+QLabel* NewLabel(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setWordWrap(true);
+    return label;
+}
+
+}  // namespace
+
+OptionPages::OptionPages(Dialogs* dialogs, QWidget* owner)
+    : dialogs_(dialogs),
+      pgMain_(BuildMainPage(owner)),
+      pgIndicators_(BuildIndicatorsPage(owner)),
+      pgIcons_(BuildIconsPage(owner)),
+      pgAdvanced_(BuildAdvancedPage(owner)),
+      pgTools_(BuildToolsPage(owner)),
+      pgAbout_(BuildAboutPage(owner)) {}
+
+QWidget* OptionPages::BuildMainPage(QWidget* owner) {
+    QVBoxLayout* layout;
+    QWidget* page = NewPage("pgMain", owner, layout);
+    QVBoxLayout* inner;
+    QGroupBox* view = NewGroup(QStringLiteral("View mode"), page, inner);
+    rbMode2_ = new QRadioButton(QStringLiteral("&Two indicators"), view);
+    rbMode2_->setObjectName(QStringLiteral("rbMode2"));
+    rbMode1_ = new QRadioButton(QStringLiteral("&One diagram"), view);
+    rbMode1_->setObjectName(QStringLiteral("rbMode1"));
+    inner->addWidget(rbMode2_);
+    inner->addWidget(rbMode1_);
+    layout->addWidget(view);
+
+    QGroupBox* window = NewGroup(QStringLiteral("Main window settings"), page, inner);
+    cbPopup_ = NewCheckBox("cbPopup", QStringLiteral("&Always on top"), window);
+    cbBolt_ = NewCheckBox("cbBolt", QStringLiteral("&Fix a window"), window);
+    cbSnap_ = NewCheckBox("cbSnap", QStringLiteral("&Dock to screen edges"), window);
+    udSnap_ = MakeNumberField(QStringLiteral("udSnap"), QStringLiteral("edSnap"), 1, 50, 1, window);
+    udTransparent_ = MakeNumberField(QStringLiteral("udTransparent"),
+                                     QStringLiteral("edTransparent"), 0, 90, 1, window);
+    inner->addWidget(cbPopup_);
+    inner->addWidget(cbBolt_);
+    inner->addWidget(cbSnap_);
+    inner->addLayout(
+        NumberRow(QStringLiteral("Dock within"), udSnap_, QStringLiteral("pixels"), window));
+    inner->addLayout(NumberRow(QStringLiteral("Window transparency"), udTransparent_,
+                               QStringLiteral("%"), window));
+    layout->addWidget(window);
+    layout->addStretch(1);
+    return page;
+}
+
+QWidget* OptionPages::BuildIndicatorsPage(QWidget* owner) {
+    QVBoxLayout* layout;
+    QWidget* page = NewPage("pgIndicators", owner, layout);
+    measures_ = new MeasureMenu(page);
+    const QString titles[] = {QStringLiteral("Indicator 1"), QStringLiteral("Indicator 2"),
+                              QStringLiteral("Diagram")};
+    const QString textCaptions[] = {QStringLiteral("&Text showing"),
+                                    QStringLiteral("T&ext showing"),
+                                    QStringLiteral("Te&xt showing")};
+    for (std::size_t i = 0; i < 3; ++i) {
+        QVBoxLayout* inner;
+        QGroupBox* group = NewGroup(titles[i], page, inner);
+        QPushButton* button = measures_->button(static_cast<int>(i));
+        button->setParent(group);
+        inner->addWidget(button);
+        const QString n = QString::number(i + 1);
+        udTime_[i] = MakeNumberField(QStringLiteral("udTime") + n, QStringLiteral("edTime") + n,
+                                     100, 30000, 50, group);
+        cbVisible_[i] = new QCheckBox(textCaptions[i], group);
+        cbVisible_[i]->setObjectName(QStringLiteral("cbVisible") + n);
+        inner->addLayout(NumberRow(QStringLiteral("Speed of updating:"), udTime_[i],
+                                   QStringLiteral("milliseconds"), group,
+                                   QStringLiteral("миллисекунд")));
+        inner->addWidget(cbVisible_[i]);
+        layout->addWidget(group);
+    }
+    layout->addStretch(1);
+    return page;
+}
+
+QWidget* OptionPages::BuildIconsPage(QWidget* owner) {
+    QVBoxLayout* layout;
+    QWidget* page = NewPage("pgIcons", owner, layout);
+    QVBoxLayout* inner;
+    QGroupBox* icons = NewGroup(QStringLiteral("Icons in the system tray"), page, inner);
+    const QString captions[] = {QStringLiteral("&Processor"), QStringLiteral("&Operative memory"),
+                                QStringLiteral("&Swap file"), QStringLiteral("&Virtual memory")};
+    for (std::size_t i = 0; i < cbIcon_.size(); ++i) {
+        cbIcon_[i] = new QCheckBox(captions[i], icons);
+        cbIcon_[i]->setObjectName(QStringLiteral("cbIcon%1").arg(i + 1));
+        QCheckBox* box = cbIcon_[i];
+        QObject::connect(box, &QCheckBox::clicked, box, [this, box] { cbIcon1Click(box); });
+        inner->addWidget(box);
+    }
+    layout->addWidget(icons);
+    QGroupBox* updating = NewGroup(QStringLiteral("Updating of icons"), page, inner);
+    udIconsTime_ = MakeNumberField(QStringLiteral("udIconsTime"), QStringLiteral("edIconsTime"),
+                                   100, 30000, 50, updating);
+    inner->addLayout(NumberRow(QStringLiteral("Speed of updating"), udIconsTime_,
+                               QStringLiteral("milliseconds"), updating));
+    layout->addWidget(updating);
+    layout->addStretch(1);
+    return page;
+}
+
+QWidget* OptionPages::BuildAdvancedPage(QWidget* owner) {
+    QVBoxLayout* layout;
+    QWidget* page = NewPage("pgAdvanced", owner, layout);
+    QVBoxLayout* inner;
+    QGroupBox* system = NewGroup(QStringLiteral("System parameters"), page, inner);
+    cbAutorun_ = NewCheckBox("cbAutorun", QStringLiteral("&Automatic loading"), system);
+    cbOneCopy_ = NewCheckBox("cbOneCopy", QStringLiteral("&Only one copy"), system);
+    cbPriority_ = NewCheckBox("cbPriority", QStringLiteral("&Low priority"), system);
+    inner->addWidget(cbAutorun_);
+    inner->addWidget(cbOneCopy_);
+    inner->addWidget(cbPriority_);
+    layout->addWidget(system);
+    QGroupBox* hint = NewGroup(QStringLiteral("Information hint"), page, inner);
+    cbInfo_ = NewCheckBox("cbInfo", QStringLiteral("&Show information hint"), hint);
+    udHintShow_ = MakeNumberField(QStringLiteral("udHintShow"), QStringLiteral("edHintShow"), 100,
+                                  30000, 50, hint);
+    udHintHide_ = MakeNumberField(QStringLiteral("udHintHide"), QStringLiteral("edHintHide"), 100,
+                                  30000, 50, hint);
+    inner->addWidget(cbInfo_);
+    inner->addLayout(NumberRow(QStringLiteral("Pause before showing"), udHintShow_,
+                               QStringLiteral("milliseconds"), hint));
+    inner->addLayout(NumberRow(QStringLiteral("Pause before hiding"), udHintHide_,
+                               QStringLiteral("milliseconds"), hint));
+    layout->addWidget(hint);
+    layout->addStretch(1);
+    return page;
+}
+
+QWidget* OptionPages::BuildToolsPage(QWidget* owner) {
+    QVBoxLayout* layout;
+    QWidget* page = NewPage("pgTools", owner, layout);
+    QVBoxLayout* inner;
+    QGroupBox* tools = NewGroup(QStringLiteral("Tools"), page, inner);
+    btToolsEvents_ = new QPushButton(QStringLiteral("Events editor"), tools);
+    btToolsEvents_->setObjectName(QStringLiteral("BitBtn9"));
+    btToolsSkins_ = new QPushButton(QStringLiteral("Skins editor"), tools);
+    btToolsSkins_->setObjectName(QStringLiteral("BitBtn8"));
+    inner->addWidget(new QLabel(QStringLiteral("Creating and editing of events:"), tools));
+    inner->addWidget(btToolsEvents_, 0, Qt::AlignLeft);
+    inner->addWidget(new QLabel(QStringLiteral("Creating and editing of skins:"), tools));
+    inner->addWidget(btToolsSkins_, 0, Qt::AlignLeft);
+    layout->addWidget(tools);
+    QGroupBox* clipboard = NewGroup(QStringLiteral("Clipboard manager"), page, inner);
+    inner->addWidget(
+        NewLabel(QStringLiteral("Pastefold - multifunctional clipboard manager"), clipboard));
+    inner->addWidget(new LinkLabel(QStringLiteral("lbClipSite"),
+                                   QStringLiteral("Visit the program website"),
+                                   MakerPage(kClipboardManagerPath), dialogs_, clipboard));
+    inner->addWidget(new LinkLabel(QStringLiteral("lbClipDownload"),
+                                   QStringLiteral("Download the new version"),
+                                   MakerPage("/pastefold.zip"), dialogs_, clipboard));
+    inner->addWidget(NewLabel(QStringLiteral("Simplify your work!"), clipboard));
+    layout->addWidget(clipboard);
+    layout->addStretch(1);
+    return page;
+}
+
+QWidget* OptionPages::BuildAboutPage(QWidget* owner) {
+    QVBoxLayout* layout;
+    QWidget* page = NewPage("pgAbout", owner, layout);
+    QVBoxLayout* inner;
+    QGroupBox* information = NewGroup(QStringLiteral("Information"), page, inner);
+    auto* product = new QLabel(QStringLiteral("Tarnwick"), information);
+    QFont large = product->font();
+    large.setPointSizeF(large.pointSizeF() * 1.8);
+    large.setBold(true);
+    product->setFont(large);
+    inner->addWidget(product);
+    inner->addWidget(new QLabel(QStringLiteral("Version 3.5"), information));
+    inner->addWidget(
+        NewLabel(QStringLiteral("Multifunctional manager of system resources"), information));
+    layout->addWidget(information);
+    QGroupBox* links = NewGroup(QStringLiteral("Links"), page, inner);
+    inner->addWidget(new LinkLabel(QStringLiteral("lbSite"), QStringLiteral("Program website"),
+                                   ProductPage(kProductPagePath), dialogs_, links));
+    inner->addWidget(new LinkLabel(QStringLiteral("lbMail"), QStringLiteral("Technical support"),
+                                   QLatin1String(kSupportMail), dialogs_, links));
+    inner->addWidget(new LinkLabel(QStringLiteral("lbDownload"),
+                                   QStringLiteral("Download the new version"),
+                                   ProductPage("/tarnwick/download.php"), dialogs_, links));
+    layout->addWidget(links);
+    QGroupBox* makers = NewGroup(QStringLiteral("Developers"), page, inner);
+    inner->addWidget(NewLabel(QStringLiteral("Made by the Tarnwick developers, "
+                                             "free software for Linux desktops."),
+                              makers));
+    layout->addWidget(makers);
+    layout->addStretch(1);
+    return page;
+}
+
+// At most one tray icon: a ticked box clears the other three; clearing it leaves none.
+void OptionPages::cbIcon1Click(QCheckBox* clicked) {
+    for (QCheckBox* box : cbIcon_) {
+        if (box != clicked) {
+            box->setChecked(false);
+        }
+    }
+}
+
+void OptionPages::Show(const Settings& s) {
+    (s.mode == 1 ? rbMode1_ : rbMode2_)->setChecked(true);
+    cbPopup_->setChecked(s.popup);
+    cbBolt_->setChecked(s.bolt);
+    cbSnap_->setChecked(s.snap);
+    udSnap_->setValue(s.snapvalue);
+    udTransparent_->setValue(s.transparent);
+    for (std::size_t i = 0; i < 3; ++i) {
+        measures_->SetMeasure(static_cast<int>(i), s.indicators[i].type);
+        udTime_[i]->setValue(s.indicators[i].time);
+        cbVisible_[i]->setChecked(s.indicators[i].visible);
+    }
+    for (std::size_t i = 0; i < cbIcon_.size(); ++i) {
+        cbIcon_[i]->setChecked(s.icons == i + 1);
+    }
+    udIconsTime_->setValue(s.iconstime);
+    cbAutorun_->setChecked(s.autorun);
+    cbOneCopy_->setChecked(s.onecopy);
+    cbPriority_->setChecked(s.lowprior);
+    cbInfo_->setChecked(s.info);
+    udHintShow_->setValue(s.infoshow);
+    udHintHide_->setValue(s.infohide);
+}
+
+Settings OptionPages::Take(Settings s) const {
+    s.mode = rbMode1_->isChecked() ? 1 : 2;
+    s.popup = cbPopup_->isChecked();
+    s.bolt = cbBolt_->isChecked();
+    s.snap = cbSnap_->isChecked();
+    s.snapvalue = udSnap_->value();
+    s.transparent = udTransparent_->value();
+    for (std::size_t i = 0; i < 3; ++i) {
+        s.indicators[i].type = static_cast<std::uint8_t>(measures_->measure(static_cast<int>(i)));
+        s.indicators[i].time = udTime_[i]->value();
+        s.indicators[i].visible = cbVisible_[i]->isChecked();
+    }
+    s.icons = 0;
+    for (std::size_t i = cbIcon_.size(); i-- > 0;) {
+        if (cbIcon_[i]->isChecked()) {
+            s.icons = static_cast<std::uint8_t>(i + 1);  // the first ticked box counts
+        }
+    }
+    s.iconstime = udIconsTime_->value();
+    s.autorun = cbAutorun_->isChecked();
+    s.onecopy = cbOneCopy_->isChecked();
+    s.lowprior = cbPriority_->isChecked();
+    s.info = cbInfo_->isChecked();
+    s.infoshow = udHintShow_->value();
+    s.infohide = udHintHide_->value();
+    return s;
+}
+
+}  // namespace tarnwick::cfg

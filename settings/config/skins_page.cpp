@@ -1,0 +1,138 @@
+#include "settings/config/skins_page.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "common/profile_file.h"
+#include "common/ui/dialogs.h"
+#include "settings/config/descriptions.h"
+#include "settings/config/link_label.h"
+#include "settings/config/page_links.h"
+
+namespace tarnwick::cfg {
+
+SkinsPage::SkinsPage(const SettingsServices& services, QWidget* parent)
+    : QWidget(parent),
+      services_(services),
+      lbSkins_(new QListWidget(this)),
+      reInfo_(new QPlainTextEdit(this)),
+      edSkinPath_(new QLineEdit(this)),
+      cbRandomSkin_(new QCheckBox(QStringLiteral("&Random skin"), this)),
+      btSkinsEditor_(new QPushButton(QStringLiteral("Skins editor"), this)) {
+    setObjectName(QStringLiteral("pgSkins"));
+    lbSkins_->setObjectName(QStringLiteral("lbSkins"));
+    reInfo_->setObjectName(QStringLiteral("reInfo"));
+    reInfo_->setReadOnly(true);
+    edSkinPath_->setObjectName(QStringLiteral("edSkinPath"));
+    edSkinPath_->setReadOnly(true);
+    cbRandomSkin_->setObjectName(QStringLiteral("cbRandomSkin"));
+    btSkinsEditor_->setObjectName(QStringLiteral("BitBtn2"));
+
+    auto* active = new QGroupBox(QStringLiteral("Active skin"), this);
+    auto* activeLayout = new QVBoxLayout(active);
+    activeLayout->addWidget(lbSkins_);
+    auto* info = new QGroupBox(QStringLiteral("Information of skin"), this);
+    auto* infoLayout = new QVBoxLayout(info);
+    infoLayout->addWidget(reInfo_);
+    auto* top = new QHBoxLayout;
+    top->addWidget(active, 1);
+    top->addWidget(info, 1);
+
+    auto* parameters = new QGroupBox(QStringLiteral("Parameters"), this);
+    auto* grid = new QGridLayout(parameters);
+    grid->addWidget(new QLabel(QStringLiteral("Folder with skins:"), parameters), 0, 0, 1, 2);
+    auto* browse = new QPushButton(QStringLiteral("..."), parameters);
+    browse->setObjectName(QStringLiteral("BitBtn1"));
+    browse->setToolTip(QStringLiteral("Browse..."));
+    browse->setFixedWidth(browse->fontMetrics().horizontalAdvance(QStringLiteral("...")) + 20);
+    auto* folderRow = new QHBoxLayout;
+    folderRow->addWidget(edSkinPath_, 1);
+    folderRow->addWidget(browse);
+    grid->addLayout(folderRow, 1, 0, 1, 2);
+    grid->addWidget(cbRandomSkin_, 2, 0);
+    grid->addWidget(btSkinsEditor_, 2, 1, Qt::AlignRight);
+    grid->addWidget(
+        new LinkLabel(QStringLiteral("lbLoad"), QStringLiteral("Download new skins"),
+                      ProductPage("/tarnwick/skins.php"), services_.dialogs, parameters),
+        3, 0);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addLayout(top, 1);
+    layout->addWidget(parameters);
+
+    connect(lbSkins_, &QListWidget::currentRowChanged, this, [this] { lbSkinsClick(); });
+    connect(browse, &QPushButton::clicked, this, &SkinsPage::ChooseSkinsFolder);
+}
+
+void SkinsPage::LoadSkins() {
+    QString folder = edSkinPath_->text();
+    if (folder.isEmpty()) {
+        return;
+    }
+    if (!folder.endsWith(QLatin1Char('/'))) {
+        folder += QLatin1Char('/');
+    }
+    const QString active = QString::fromStdString(
+        ReadString(LoadProfile(services_.settingsFile), "skins", "active", ""));
+    skinFiles_ = SkinList(folder);
+    const QSignalBlocker quiet(lbSkins_);
+    lbSkins_->clear();
+    reInfo_->clear();
+    int selected = -1;
+    for (std::size_t i = 0; i < skinFiles_.size(); ++i) {
+        lbSkins_->addItem(skinFiles_[i].name);
+        if (skinFiles_[i].path == active) {
+            selected = static_cast<int>(i);
+        }
+    }
+    lbSkins_->setCurrentRow(selected);
+    if (!skinFiles_.empty()) {
+        lbSkinsClick();
+    }
+}
+
+void SkinsPage::SelectFirstWhenNone() {
+    if (!skinFiles_.empty() && lbSkins_->currentRow() < 0) {
+        const QSignalBlocker quiet(lbSkins_);
+        lbSkins_->setCurrentRow(0);
+    }
+}
+
+QString SkinsPage::ActivePathForSaving() {
+    SelectFirstWhenNone();
+    const int row = lbSkins_->currentRow();
+    return row >= 0 && row < static_cast<int>(skinFiles_.size())
+               ? skinFiles_[static_cast<std::size_t>(row)].path
+               : QString();
+}
+
+void SkinsPage::lbSkinsClick() {
+    const int row = lbSkins_->currentRow();
+    if (row < 0 || row >= static_cast<int>(skinFiles_.size())) {
+        return;
+    }
+    const std::string path =
+        QFile::encodeName(skinFiles_[static_cast<std::size_t>(row)].path).toStdString();
+    reInfo_->setPlainText(SkinDescription(LoadProfile(path)));
+}
+
+void SkinsPage::ChooseSkinsFolder() {
+    const QString folder = services_.dialogs->ChooseFolder(QStringLiteral("Choose a folder:"));
+    if (folder.isEmpty()) {
+        return;
+    }
+    edSkinPath_->setText(folder);
+    LoadSkins();
+}
+
+}  // namespace tarnwick::cfg
