@@ -32,12 +32,7 @@ shoot() {  # scale
   local scale=$1 window=""
   QT_SCALE_FACTOR=$scale build/bin/TarnwickCfg &
   pid=$!
-  for _ in $(seq 100); do
-    window=$(xdotool search --onlyvisible --name '^Tarnwick Settings$' 2>/dev/null | head -n1 || true)
-    [ -n "$window" ] && break
-    sleep 0.1
-  done
-  [ -n "$window" ] || { echo "no settings window appeared" >&2; exit 1; }
+  window=$(find_visible_window "Tarnwick Settings") || { echo "no settings window appeared" >&2; exit 1; }
   sleep 0.5
   for page in 1 2 3 4 5 6 7 8; do
     # The page buttons are a column of 152 x 49 at the window's left, 4 pixels in.

@@ -32,3 +32,15 @@ stop_private_display() {
   [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null
   wait 2>/dev/null || true
 }
+
+# find_visible_window TITLE [SECONDS]: prints the id of the first visible window whose title
+# is exactly TITLE once one appears (default 10 s); prints nothing and fails when none does.
+find_visible_window() {
+  local title=$1 tries=$(( ${2:-10} * 10 )) window=""
+  for _ in $(seq "$tries"); do
+    window=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -n1 || true)
+    [ -n "$window" ] && { echo "$window"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}

@@ -10,6 +10,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "common/texts.h"
+
 #include "common/links.h"
 #include "settings/config/link_label.h"
 #include "settings/config/measure_menu.h"
@@ -136,10 +138,9 @@ QWidget* OptionPages::BuildIconsPage(QWidget* owner) {
     QWidget* page = NewPage("pgIcons", owner, layout);
     QVBoxLayout* inner;
     QGroupBox* icons = NewGroup(QStringLiteral("Icons in the system tray"), page, inner);
-    const QString captions[] = {QStringLiteral("&Processor"), QStringLiteral("&Operative memory"),
-                                QStringLiteral("&Swap file"), QStringLiteral("&Virtual memory")};
+    // The boxes carry the resources' captions, as the monitor's tray icon items do.
     for (std::size_t i = 0; i < cbIcon_.size(); ++i) {
-        cbIcon_[i] = new QCheckBox(captions[i], icons);
+        cbIcon_[i] = new QCheckBox(ResourceCaption(static_cast<int>(i)), icons);
         cbIcon_[i]->setObjectName(QStringLiteral("cbIcon%1").arg(i + 1));
         QCheckBox* box = cbIcon_[i];
         QObject::connect(box, &QCheckBox::clicked, box, [this, box] { cbIcon1Click(box); });

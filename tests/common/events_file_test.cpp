@@ -6,7 +6,7 @@
 #include <unistd.h>
 
 #include "common/profile_file.h"
-#include "tests/common/child_process.h"
+#include "tests/support/child_process.h"
 #include "tests/support/temp_folder.h"
 
 namespace tarnwick {

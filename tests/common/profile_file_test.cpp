@@ -11,7 +11,7 @@
 #include <functional>
 
 #include "common/errors.h"
-#include "tests/common/child_process.h"
+#include "tests/support/child_process.h"
 #include "tests/support/temp_folder.h"
 
 namespace tarnwick {

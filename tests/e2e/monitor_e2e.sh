@@ -33,13 +33,7 @@ printf '[skins]\nskinpath=%s/noskins/\n' "$work" >"$cfg"
 
 "$monitor" &
 pid=$!
-window=""
-for _ in $(seq 100); do
-  window=$(xdotool search --onlyvisible --name '^Tarnwick$' 2>/dev/null | head -n1 || true)
-  [ -n "$window" ] && break
-  sleep 0.1
-done
-[ -n "$window" ] || fail "no monitor window appeared"
+window=$(find_visible_window Tarnwick) || fail "no monitor window appeared"
 sleep 0.5
 read_geometry() {
   geometry=$(xwininfo -id "$window")

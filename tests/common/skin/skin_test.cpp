@@ -1,6 +1,6 @@
 #include "common/skin/skin.h"
 
-#include "tests/common/skin/skin_fixture.h"
+#include "tests/support/skin_folder_test.h"
 
 namespace tarnwick {
 namespace {

@@ -32,13 +32,7 @@ printf '[main]\nicons=2\n[skins]\nskinpath=%s/skins/\nactive=%s/skins/harbour.sk
 start_private_display
 "$monitor" &
 pid=$!
-window=""
-for _ in $(seq 300); do
-  window=$(xdotool search --onlyvisible --name '^Tarnwick$' 2>/dev/null | head -n1 || true)
-  [ -n "$window" ] && break
-  sleep 0.1
-done
-[ -n "$window" ] || fail "no monitor window appeared"
+window=$(find_visible_window Tarnwick 30) || fail "no monitor window appeared"
 sleep 1.5
 geometry=$(xwininfo -id "$window")
 w=$(awk '/Width:/ {print $2}' <<<"$geometry")

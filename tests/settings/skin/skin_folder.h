@@ -10,25 +10,14 @@
 
 #include "common/profile.h"
 #include "common/profile_file.h"
+#include "tests/support/skin_folder_test.h"
 
 namespace tarnwick::testing {
 
-// A folder of its own for each test, with helpers for skin files and pictures.
-class SkinEditorFolder : public ::testing::Test {
+// The shared skins folder, with one-colour pictures and readers of what the editor saved.
+class SkinEditorFolder : public SkinFolderTest {
 protected:
-    QTemporaryDir temp;
-
-    QString Path(const QString& name) const { return temp.filePath(name); }
-
-    QString WriteFile(const QString& name, const QByteArray& bytes) const {
-        const QString path = Path(name);
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
-        file.write(bytes);
-        return path;
-    }
-
+    // A bitmap of one colour (hides the shared fixture's two-colour one).
     QString WriteBitmap(const QString& name, int width, int height, const QColor& color) const {
         QImage image(width, height, QImage::Format_RGB32);
         image.fill(color);
