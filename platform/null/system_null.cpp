@@ -84,6 +84,12 @@ std::string ProgramFolder() {
 std::string ConfigHome() {
     return "";
 }
+std::vector<std::string> ConfigHomes() {
+    return {};
+}
+std::string PrivateFallbackFolder() {
+    return "";
+}
 std::string RuntimeFolder() {
     return "";
 }
