@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
-targets=(profile_fuzz events_fuzz)
+targets=(profile_fuzz events_fuzz skin_fuzz)
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DTARNWICK_FUZZ=ON -DBUILD_TESTING=OFF \
   -DTARNWICK_BENCH=OFF -DTARNWICK_WERROR=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build-fuzz --target "${targets[@]}"
