@@ -78,6 +78,7 @@ Ownership PrivateFolderOwnership(const std::string& path) {
 
 FolderLock::FolderLock(const std::string&) {}
 FolderLock::~FolderLock() = default;
+void FolderLock::RemoveLeftovers() const {}
 
 bool IsDirectory(const std::string& path) {
     std::error_code error;
