@@ -4,6 +4,7 @@
 #include <QObject>
 
 #include <chrono>
+#include <cstdio>
 #include <thread>
 
 #include "platform/figures.h"
@@ -86,6 +87,9 @@ std::string ConfigHome() {
 }
 std::vector<std::string> ConfigHomes() {
     return {};
+}
+void LogError(const std::string& message) {
+    std::fprintf(stderr, "Tarnwick: %s\n", message.c_str());
 }
 std::string PrivateFallbackFolder() {
     return "";
