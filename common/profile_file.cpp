@@ -56,6 +56,7 @@ void UpdateProfile(const std::string& path, const std::function<void(ProfileText
         return;
     }
     const platform::FolderLock lock(path);
+    lock.RemoveLeftovers();
     std::string bytes;
     if (!CanRewrite(ReadProfileBytes(path, bytes))) {
         throw WriteError(path);  // rewriting a file we cannot read would lose its contents
@@ -85,6 +86,7 @@ void ReplaceInFile(const std::string& path, std::string_view from, std::string_v
         return;
     }
     const platform::FolderLock lock(path);
+    lock.RemoveLeftovers();
     std::string text;
     const platform::ReadResult read = ReadProfileBytes(path, text);
     if (!CanRewrite(read)) {

@@ -2,6 +2,8 @@
 #include <QApplication>
 #include <QSessionManager>
 
+#include <string>
+
 #include "common/autorun.h"
 #include "common/datafolder.h"
 #include "common/profile_file.h"
@@ -40,7 +42,9 @@ int main(int argc, char* argv[]) {
     services.tray = &tray;
     services.dialogs = &dialogs;
     // The data folder is chosen and made before the window reads its settings from it.
-    tarnwick::EnsureDataFolder();
+    if (const std::string problem = tarnwick::EnsureDataFolder(); !problem.empty()) {
+        tarnwick::platform::LogError(problem + ".");  // said once; the monitor goes on
+    }
     services.settingsFile = tarnwick::SettingsFilePath();
     services.eventsFile = tarnwick::EventsFilePath();
     services.programFolder = tarnwick::platform::ProgramFolder();
@@ -50,10 +54,16 @@ int main(int argc, char* argv[]) {
     tarnwick::TfrMain window(services);
     // The end of the desktop session and Ctrl+C close the window as "E&xit" does, so the
     // settings are saved the same way.
-    tarnwick::platform::WatchTermination(&window, [&window] { window.close(); });
+    tarnwick::platform::WatchTermination(&window, [&window] {
+        window.SessionEnding();
+        window.close();
+    });
     // A desktop that logs out through session management asks first: save as "E&xit" does.
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
-                     [&window](QSessionManager&) { window.SaveOpt(); });
+                     [&window](QSessionManager&) {
+                         window.SessionEnding();
+                         window.SaveOpt();
+                     });
     window.FormCreate();
     if (window.ShowMainWindow()) {
         window.show();

@@ -47,7 +47,7 @@ bool ReadWholeFile(const std::string& path, std::string& out);
 bool ReplaceFileAtomically(const std::string& path, std::string_view bytes);
 
 // Removes the temporaries of ReplaceFileAtomically for fileName (".<fileName>.XXXXXX") in
-// folder that are older than maxAgeSeconds and belong to this user: what a crash in the
+// folder that are at least maxAgeSeconds old and belong to this user: what a crash in the
 // instant between naming and renaming, or on a file system without unnamed files, left
 // behind. Returns how many were removed.
 int RemoveStaleTemporaries(const std::string& folder, std::string_view fileName, int maxAgeSeconds);
@@ -63,8 +63,14 @@ public:
     FolderLock(const FolderLock&) = delete;
     FolderLock& operator=(const FolderLock&) = delete;
 
+    // While the lock is held no writer of the programs is between naming and renaming a
+    // temporary of the file, so every temporary of it is what a crashed writer left: they
+    // are removed, whatever their age. Nothing happens when the lock could not be taken.
+    void RemoveLeftovers() const;
+
 private:
     int fd_ = -1;
+    std::string target_;  // the file, links resolved
 };
 
 // Whether a folder may hold this user's files.

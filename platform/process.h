@@ -25,6 +25,10 @@ std::vector<std::string> ConfigHomes();
 // user (PrivateFolderOwnership); nothing is made here.
 std::string PrivateFallbackFolder();
 
+// A message for the user when no window can show it: standard error, and the system log
+// where there is one.
+void LogError(const std::string& message);
+
 // A folder only the current user may enter (mode 0700), ending with "/", for the single-copy
 // locks and the refresh endpoints: $XDG_RUNTIME_DIR/tarnwick/, or, in a session without a
 // runtime folder, the "run/" folder inside the data folder. Made when missing. Empty when it

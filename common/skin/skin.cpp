@@ -3,7 +3,9 @@
 #include "common/profile.h"
 #include "common/profile_file.h"
 #include "common/skin/colors.h"
+#include "platform/files.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -56,8 +58,8 @@ std::uint32_t Little(const QByteArray& bytes, int at, int size) {
 // The decoder fills the rows a cut-off file lacks with whatever memory held, so a file too
 // short for the pixels its header announces is refused before it is decoded. Compressed
 // files are left to the decoder.
-bool HoldsAllRows(QFile& file) {
-    const QByteArray header = file.read(54);
+bool HoldsAllRows(const QByteArray& file) {
+    const QByteArray header = file.left(54);
     if (header.size() < 26 || !header.startsWith("BM")) {
         return false;
     }
@@ -146,15 +148,23 @@ SkinLook BuiltInLook() {
 }
 
 QImage LoadBitmap(const QString& path) {
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly) || !HoldsAllRows(file) ||
-        !file.seek(0)) {
+    std::string read;
+    if (platform::ReadFileBounded(QFile::encodeName(path).toStdString(), kMaxPictureFileBytes,
+                                  read) != platform::ReadResult::Read) {
         return QImage();
     }
+    QByteArray bytes = QByteArray::fromStdString(read);
+    read = std::string();
+    if (!HoldsAllRows(bytes)) {
+        return QImage();
+    }
+    QBuffer file(&bytes);
+    file.open(QIODevice::ReadOnly);
     QImageReader reader(&file, "bmp");
     const QSize size = reader.size();
     if (!size.isValid() || size.isEmpty() || size.width() > kMaxPictureSide ||
-        size.height() > kMaxPictureSide) {
+        size.height() > kMaxPictureSide ||
+        qint64{size.width()} * size.height() > kMaxPicturePixels) {
         return QImage();
     }
     QImage image = reader.read();

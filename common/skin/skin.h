@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QString>
 
+#include <cstddef>
 #include <optional>
 
 namespace tarnwick {
@@ -12,6 +13,12 @@ namespace tarnwick {
 // The largest picture side we accept: anything bigger is not a picture for a window of a few
 // dozen pixels, and decoding it could take most of the memory.
 constexpr int kMaxPictureSide = 4096;
+// And the most pixels a picture may decode to: a compressed file of a kilobyte can announce
+// 4096 x 4096 pixels, 64 MB once decoded. The skin editor's sizes end at 2000, so the
+// largest picture it needs is 2000 x 4000 (the ground above the progress).
+constexpr qint64 kMaxPicturePixels = qint64{2000} * 4000;
+// A picture file is never larger than those pixels uncompressed at 32 bits, plus a header.
+constexpr std::size_t kMaxPictureFileBytes = std::size_t{kMaxPicturePixels} * 4 + 65536;
 
 // The size of a tray strip: 101 cells of 16 x 16, cell i at x = 16 i.
 constexpr int kTrayStripWidth = 1616;
@@ -26,9 +33,10 @@ QString FontStyleToSkinText(const FontSpec& font);
 // The look of the monitor when no skin can be used: 50 x 39, two gauges and the diagram.
 SkinLook BuiltInLook();
 
-// A picture or strip file as a bitmap: null when the file is missing, is not a readable BMP,
-// or is wider or higher than kMaxPictureSide. The size is checked before the pixels are
-// decoded. The result is opaque (the window draws bitmaps without an alpha channel).
+// A picture or strip file as a bitmap: null when the file is missing, is not a regular file
+// of at most kMaxPictureFileBytes, is not a readable BMP, is wider or higher than
+// kMaxPictureSide or has more than kMaxPicturePixels. The size is checked before the pixels
+// are decoded. The result is opaque (the window draws bitmaps without an alpha channel).
 QImage LoadBitmap(const QString& path);
 
 // True when the skin file exists and every indicator with `graphic` names a picture that

@@ -66,6 +66,8 @@ public:
     void StartSettingsProgram(const QString& word = QString());
     // The close-time batch; the error box when it cannot be written.
     void SaveOpt();
+    // The session ends the program: a failed close batch is logged instead of shown.
+    void SessionEnding() { writer_.ReportWithoutBox(); }
 
     // For tests and the events engine: what the window holds.
     const Settings& Options() const { return options_; }

@@ -6,6 +6,7 @@
 #include "common/errors.h"
 #include "common/settings.h"
 #include "common/ui/dialogs.h"
+#include "platform/process.h"
 
 namespace tarnwick {
 
@@ -29,7 +30,11 @@ void OptionWriter::WriteOrReport(const std::function<void()>& write) {
     try {
         write();
     } catch (const UserError& error) {
-        dialogs_.ShowError(QString::fromStdString(error.what()));
+        if (withoutBox_) {
+            platform::LogError(std::string(error.what()) + ".");
+        } else {
+            dialogs_.ShowError(QString::fromStdString(error.what()));
+        }
     }
 }
 

@@ -22,12 +22,16 @@ public:
     void Integer(std::string_view section, std::string_view key, std::int32_t value);
     void Bool(std::string_view section, std::string_view key, bool value);
     void SaveOpt(const Settings& settings);
+    // From now on a failed write goes to standard error and the system log, not into a box:
+    // when the session ends the program, nobody is left to answer one.
+    void ReportWithoutBox() { withoutBox_ = true; }
 
 private:
     void WriteOrReport(const std::function<void()>& write);
 
     std::string file_;
     Dialogs& dialogs_;
+    bool withoutBox_ = false;
 };
 
 }  // namespace tarnwick

@@ -273,7 +273,7 @@ int RemoveStaleTemporaries(const std::string& folder, std::string_view fileName,
         }
         struct stat st {};
         if (fstatat(dirfd(dir), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 &&
-            S_ISREG(st.st_mode) && st.st_uid == geteuid() && now - st.st_mtime > maxAgeSeconds &&
+            S_ISREG(st.st_mode) && st.st_uid == geteuid() && now - st.st_mtime >= maxAgeSeconds &&
             unlinkat(dirfd(dir), entry->d_name, 0) == 0) {
             ++removed;
         }
@@ -282,8 +282,8 @@ int RemoveStaleTemporaries(const std::string& folder, std::string_view fileName,
     return removed;
 }
 
-FolderLock::FolderLock(const std::string& filePath) {
-    fd_ = open(FolderOf(ResolveTarget(filePath)).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+FolderLock::FolderLock(const std::string& filePath) : target_(ResolveTarget(filePath)) {
+    fd_ = open(FolderOf(target_).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd_ >= 0) {
         while (flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
         }
@@ -294,6 +294,15 @@ FolderLock::~FolderLock() {
     if (fd_ >= 0) {
         close(fd_);  // closing releases the lock
     }
+}
+
+void FolderLock::RemoveLeftovers() const {
+    if (fd_ < 0) {
+        return;
+    }
+    const std::size_t slash = target_.rfind('/');
+    RemoveStaleTemporaries(FolderOf(target_),
+                           slash == std::string::npos ? target_ : target_.substr(slash + 1), 0);
 }
 
 Ownership FolderOwnership(const std::string& path) {

@@ -3,11 +3,13 @@
 #include <fcntl.h>
 #include <pwd.h>
 #include <sys/stat.h>
+#include <syslog.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <thread>
 #include <vector>
@@ -89,6 +91,13 @@ std::vector<std::string> ConfigHomes() {
         }
     }
     return homes;
+}
+
+void LogError(const std::string& message) {
+    std::fprintf(stderr, "Tarnwick: %s\n", message.c_str());
+    openlog("Tarnwick", LOG_PID, LOG_USER);
+    syslog(LOG_ERR, "%s", message.c_str());
+    closelog();
 }
 
 std::string PrivateFallbackFolder() {

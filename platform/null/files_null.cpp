@@ -9,14 +9,34 @@ namespace tarnwick::platform {
 
 namespace fs = std::filesystem;
 
-bool ReadWholeFile(const std::string& path, std::string& out) {
+// Without a descriptor to look at, the path is checked before it is opened.
+ReadResult ReadFileBounded(const std::string& path, std::size_t maxBytes, std::string& out,
+                           FileOwners) {
     out.clear();
+    std::error_code error;
+    if (!fs::exists(path, error)) {
+        return ReadResult::Missing;
+    }
+    if (!IsRegularFile(path)) {
+        return ReadResult::NotRegular;
+    }
+    if (fs::file_size(path, error) > maxBytes) {
+        return ReadResult::TooLarge;
+    }
     std::ifstream in(path, std::ios::binary);
-    if (!in || !IsRegularFile(path)) {
-        return false;
+    if (!in) {
+        return ReadResult::Failed;
     }
     out.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return true;
+    if (out.size() > maxBytes) {
+        out.clear();
+        return ReadResult::TooLarge;
+    }
+    return ReadResult::Read;
+}
+
+bool ReadWholeFile(const std::string& path, std::string& out) {
+    return ReadFileBounded(path, kMaxWholeFileBytes, out) == ReadResult::Read;
 }
 
 bool ReplaceFileAtomically(const std::string& path, std::string_view bytes) {
@@ -36,8 +56,29 @@ bool ReplaceFileAtomically(const std::string& path, std::string_view bytes) {
     return true;
 }
 
+int RemoveStaleTemporaries(const std::string&, std::string_view, int) {
+    return 0;  // the temporary of ReplaceFileAtomically is path + ".new", replaced each time
+}
+
+// Owners are unknown here: every folder counts as the user's.
+Ownership FolderOwnership(const std::string& path) {
+    std::error_code error;
+    if (!fs::exists(path, error)) {
+        return Ownership::Missing;
+    }
+    return IsDirectory(path)     ? Ownership::Own
+           : IsRegularFile(path) ? Ownership::File
+                                 : Ownership::NotOwn;
+}
+
+Ownership PrivateFolderOwnership(const std::string& path) {
+    const Ownership ownership = FolderOwnership(path);
+    return ownership == Ownership::File ? Ownership::NotOwn : ownership;
+}
+
 FolderLock::FolderLock(const std::string&) {}
 FolderLock::~FolderLock() = default;
+void FolderLock::RemoveLeftovers() const {}
 
 bool IsDirectory(const std::string& path) {
     std::error_code error;

@@ -4,6 +4,7 @@
 #include <QObject>
 
 #include <chrono>
+#include <cstdio>
 #include <thread>
 
 #include "platform/figures.h"
@@ -82,6 +83,15 @@ std::string ProgramFolder() {
     return "";
 }
 std::string ConfigHome() {
+    return "";
+}
+std::vector<std::string> ConfigHomes() {
+    return {};
+}
+void LogError(const std::string& message) {
+    std::fprintf(stderr, "Tarnwick: %s\n", message.c_str());
+}
+std::string PrivateFallbackFolder() {
     return "";
 }
 std::string RuntimeFolder() {

@@ -2,6 +2,8 @@
 
 #include "tests/support/skin_folder_test.h"
 
+#include <cstdint>
+
 namespace tarnwick {
 namespace {
 
@@ -100,6 +102,45 @@ TEST_F(ReadSkinTest, PicturesSplitIntoHalvesAndStripsNeedTheirExactSize) {
     look = ReadSkin(Path("pictures.skin"));
     ASSERT_TRUE(look);
     EXPECT_TRUE(look->trayStrip.isNull());
+}
+
+// An 8-bit run-length coded bitmap of the given size whose data is only the end mark: a few
+// hundred bytes on disk whatever pixels the header announces.
+QByteArray RunLengthBitmap(std::int32_t width, std::int32_t height) {
+    QByteArray bytes;
+    const auto put = [&](std::uint32_t value, int size) {
+        for (int i = 0; i < size; ++i) {
+            bytes.append(static_cast<char>(value >> (8 * i) & 0xFF));
+        }
+    };
+    const std::uint32_t offset = 14 + 40 + 256 * 4;
+    bytes.append("BM");
+    put(offset + 2, 4);
+    put(0, 4);
+    put(offset, 4);
+    put(40, 4);
+    put(static_cast<std::uint32_t>(width), 4);
+    put(static_cast<std::uint32_t>(height), 4);
+    put(1, 2);
+    put(8, 2);
+    put(1, 4);  // BI_RLE8
+    put(2, 4);
+    put(2835, 4);
+    put(2835, 4);
+    put(256, 4);
+    put(0, 4);
+    for (int i = 0; i < 256; ++i) {
+        put(0x00FF00u, 4);
+    }
+    bytes.append("\x00\x01", 2);  // end of bitmap
+    return bytes;
+}
+
+TEST_F(ReadSkinTest, PicturesAreBoundedByTheirDecodedPixels) {
+    // Within the side bound, but 64 MB of pixels from a file of 1 KB.
+    EXPECT_TRUE(LoadBitmap(WriteFile("bomb.bmp", RunLengthBitmap(4096, 4096))).isNull());
+    const QImage largest = LoadBitmap(WriteFile("largest.bmp", RunLengthBitmap(2000, 4000)));
+    EXPECT_EQ(largest.size(), QSize(2000, 4000));
 }
 
 using SkinUsableTest = testing::SkinFolderTest;
