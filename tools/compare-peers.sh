@@ -3,8 +3,9 @@
 # memory and a swap bar and a cpu graph) and GKrellM at its defaults. All three start at once
 # on one private Xvfb with a tray host; after a settling time the same window of SECS seconds
 # is measured for each, the processor time from /proc/PID/task/*/schedstat (run time in
-# nanoseconds, exact even for a program that wakes only briefly) and the peak resident memory
-# from VmHWM. One line per program, with its ratio to conky.
+# nanoseconds, exact even for a program that wakes only briefly), how often its threads were
+# scheduled in (the wake-ups, whose every one costs a switch of context) and the peak resident
+# memory from VmHWM. One line per program, with its ratios to conky.
 #
 # A benchmark, not a test: it installs the two peers from Debian when they are missing and
 # does not run in CI.
@@ -98,16 +99,16 @@ start_programs() {
   tarnwick_pid=$!
 }
 
-# Run time of all threads of a process in nanoseconds.
+# Run time of all threads of a process in nanoseconds, and how often they were scheduled in.
 run_time() {
-  cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{sum += $1} END {printf "%d\n", sum}'
+  cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{sum += $1; n += $3} END {printf "%d %d\n", sum, n}'
 }
 
 peak_kb() {
   awk '/^VmHWM:/ {print $2}' /proc/"$1"/status
 }
 
-# One run: prints "name cpu_percent peak_kb" for conky, GKrellM and Tarnwick.
+# One run: prints "name cpu_percent peak_kb wakeups_per_s" for conky, GKrellM and Tarnwick.
 one_run() {
   pids=()
   start_private_display
@@ -119,14 +120,15 @@ one_run() {
     kill -0 "${ids[$i]}" 2>/dev/null || { echo "${names[$i]} did not keep running" >&2; exit 1; }
   done
   start=$(date +%s%N)
-  for i in 0 1 2; do before[$i]=$(run_time "${ids[$i]}"); done
+  for i in 0 1 2; do before[$i]=$(run_time "${ids[$i]}"); done  # "ns switches"
   sleep "$seconds"
   if [ -n "${SHOT:-}" ]; then import -window root "$SHOT"; fi
   for i in 0 1 2; do after[$i]=$(run_time "${ids[$i]}"); done
   end=$(date +%s%N)
   for i in 0 1 2; do
-    awk -v n="${names[$i]}" -v d=$((after[i] - before[i])) -v w=$((end - start)) \
-      -v k="$(peak_kb "${ids[$i]}")" 'BEGIN {printf "%s %.4f %d\n", n, 100 * d / w, k}'
+    awk -v n="${names[$i]}" -v b="${before[$i]}" -v a="${after[$i]}" -v w=$((end - start)) \
+      -v k="$(peak_kb "${ids[$i]}")" 'BEGIN {split(b, x, " "); split(a, y, " ");
+        printf "%s %.4f %d %.1f\n", n, 100 * (y[1] - x[1]) / w, k, (y[2] - x[2]) / (w / 1e9)}'
   done
   for p in "${pids[@]}"; do kill -TERM "$p" 2>/dev/null || true; done
   for p in "${pids[@]}"; do wait "$p" 2>/dev/null || true; done
@@ -134,12 +136,12 @@ one_run() {
   stop_private_display
 }
 
-# Lines "name cpu peak" of one run (or of the medians), with the ratios to conky.
+# Lines "name cpu peak wakeups" of one run (or of the medians), with the ratios to conky.
 print_table() {
-  awk '{name[NR] = $1; cpu[NR] = $2; kb[NR] = $3; if ($1 == "conky") {c = $2; m = $3}}
+  awk '{name[NR] = $1; cpu[NR] = $2; kb[NR] = $3; wk[NR] = $4; if ($1 == "conky") {c = $2; m = $3}}
        END {for (i = 1; i <= NR; i++)
-              printf "%-9s cpu %6.3f %% of a core (%5.2f x conky)   peak RSS %5.1f MB (%5.2f x conky)\n",
-                     name[i], cpu[i], (c > 0 ? cpu[i] / c : 0), kb[i] / 1024, (m > 0 ? kb[i] / m : 0)}'
+              printf "%-9s cpu %6.3f %% of a core (%5.2f x conky)   peak RSS %5.1f MB (%5.2f x conky)   %5.1f wake-ups/s\n",
+                     name[i], cpu[i], (c > 0 ? cpu[i] / c : 0), kb[i] / 1024, (m > 0 ? kb[i] / m : 0), wk[i]}'
 }
 
 median() {
@@ -158,9 +160,10 @@ done
 if [ "$runs" -gt 1 ]; then
   echo "median of $runs runs:"
   for name in conky gkrellm Tarnwick; do
-    printf '%s %s %s\n' "$name" \
+    printf '%s %s %s %s\n' "$name" \
       "$(awk -v n="$name" '$1 == n {print $2}' "$all" | median)" \
-      "$(awk -v n="$name" '$1 == n {print $3}' "$all" | median)"
+      "$(awk -v n="$name" '$1 == n {print $3}' "$all" | median)" \
+      "$(awk -v n="$name" '$1 == n {print $4}' "$all" | median)"
   done | print_table
   # Tarnwick's ratio in each run, since a noisy machine moves all programs of one run together.
   awk '$1 == "conky" {c = $2} $1 == "Tarnwick" {printf "%.3f\n", $2 / c}' "$all" | median |
