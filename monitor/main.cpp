@@ -24,7 +24,17 @@ int main(int argc, char* argv[]) {
         tarnwick::ReadBool(tarnwick::LoadProfile(settingsFile), "main", "onecopy", false)) {
         return 0;
     }
+    // The window is tiny: a plain upload of its picture costs less than shared memory, for
+    // which Qt waits on the X server before every paint. Only for this process, so the
+    // programs it starts get the environment it was given.
+    const bool ownShm = !qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM");
+    if (ownShm) {
+        qputenv("QT_XCB_NO_MITSHM", "1");
+    }
     QApplication app(argc, argv);
+    if (ownShm) {
+        qunsetenv("QT_XCB_NO_MITSHM");
+    }
     QApplication::setApplicationName(QStringLiteral("Tarnwick"));
     QApplication::setApplicationDisplayName(QStringLiteral("Tarnwick"));
     QApplication::setQuitOnLastWindowClosed(false);  // the window may hide behind the tray icon

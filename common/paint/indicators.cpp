@@ -87,10 +87,15 @@ void PictureGauge(QPainter& painter, const IndicatorLook& l, int v) {
     }
 }
 
-void WriteText(QPainter& painter, const IndicatorLook& l, const QString& text) {
+void WriteText(QPainter& painter, const IndicatorLook& l, const QString& text, TextFont* font) {
+    painter.setBrush(Qt::NoBrush);
+    if (font != nullptr) {
+        font->Prepare(l.Font, *painter.device());  // nothing to do after the first paint
+        DrawRotatedText(painter, *font, l.X1, l.Y1, l.X2 + 1, l.Y2 + 1, text, l.TextAngle);
+        return;
+    }
     painter.setFont(MakeFont(l.Font, painter.device()->logicalDpiY()));
     painter.setPen(l.Font.color);
-    painter.setBrush(Qt::NoBrush);
     DrawRotatedText(painter, l.X1, l.Y1, l.X2 + 1, l.Y2 + 1, text, l.TextAngle);
 }
 
@@ -159,7 +164,7 @@ void PictureDiagram(QPainter& painter, const IndicatorLook& l, const std::uint8_
 }  // namespace
 
 void PaintGauge(QPainter& painter, const IndicatorLook& look, int value, const QString& text,
-                bool showText) {
+                bool showText, TextFont* font) {
     if (!painter.isActive() || !Drawable(look)) {
         return;
     }
@@ -172,13 +177,13 @@ void PaintGauge(QPainter& painter, const IndicatorLook& look, int value, const Q
         ColourGauge(painter, look, v);
     }
     if (showText) {
-        WriteText(painter, look, text);
+        WriteText(painter, look, text, font);
     }
     painter.restore();
 }
 
 void PaintDiagram(QPainter& painter, const IndicatorLook& look, const std::uint8_t history[],
-                  int count, const QString& text, bool showText) {
+                  int count, const QString& text, bool showText, TextFont* font) {
     if (!painter.isActive() || !Drawable(look)) {
         return;
     }
@@ -191,7 +196,7 @@ void PaintDiagram(QPainter& painter, const IndicatorLook& look, const std::uint8
         ColourDiagram(painter, look, history, columns);
     }
     if (showText) {
-        WriteText(painter, look, text);
+        WriteText(painter, look, text, font);
     }
     painter.restore();
 }

@@ -51,22 +51,88 @@ QPoint TextStartPoint(int left, int top, int right, int bottom, int w, int h, in
     }
 }
 
-void DrawRotatedText(QPainter& painter, int left, int top, int right, int bottom,
-                     const QString& text, int angle) {
-    if (!painter.isActive() || text.isEmpty() || right <= left || bottom <= top) {
-        return;
-    }
-    const QFontMetrics metrics = painter.fontMetrics();  // for the painter's device
-    const QPoint start = TextStartPoint(left, top, right, bottom, metrics.horizontalAdvance(text),
-                                        metrics.height(), angle);
+namespace {
+
+bool Writable(const QPainter& painter, int left, int top, int right, int bottom,
+              const QString& text) {
+    return painter.isActive() && !text.isEmpty() && right > left && bottom > top;
+}
+
+// The text of w x h pixels with the painter's font, its top at the start point.
+void WriteAt(QPainter& painter, int left, int top, int right, int bottom, const QString& text,
+             int angle, int w, int h, int ascent) {
+    const QPoint start = TextStartPoint(left, top, right, bottom, w, h, angle);
     painter.save();
     painter.setClipRect(QRect(left, top, right - left, bottom - top), Qt::IntersectClip);
     painter.setBackgroundMode(Qt::TransparentMode);
     painter.translate(start);
     // Qt turns clockwise on the screen for positive angles; the skins count counter-clockwise.
     painter.rotate(-KnownAngle(angle));
-    painter.drawText(0, metrics.ascent(), text);  // top of the text at the start point
+    painter.drawText(0, ascent, text);  // top of the text at the start point
     painter.restore();
+}
+
+bool SameSpec(const FontSpec& a, const FontSpec& b) {
+    return a.name == b.name && a.pointSize == b.pointSize && a.color == b.color &&
+           a.bold == b.bold && a.italic == b.italic && a.underline == b.underline &&
+           a.strikeout == b.strikeout;
+}
+
+}  // namespace
+
+void DrawRotatedText(QPainter& painter, int left, int top, int right, int bottom,
+                     const QString& text, int angle) {
+    if (!Writable(painter, left, top, right, bottom, text)) {
+        return;
+    }
+    const QFontMetrics metrics = painter.fontMetrics();  // for the painter's device
+    WriteAt(painter, left, top, right, bottom, text, angle, metrics.horizontalAdvance(text),
+            metrics.height(), metrics.ascent());
+}
+
+void DrawRotatedText(QPainter& painter, TextFont& font, int left, int top, int right, int bottom,
+                     const QString& text, int angle) {
+    if (!Writable(painter, left, top, right, bottom, text)) {
+        return;
+    }
+    painter.setFont(font.Font());
+    painter.setPen(font.Color());
+    WriteAt(painter, left, top, right, bottom, text, angle, font.Width(text), font.Height(),
+            font.Ascent());
+}
+
+void TextFont::Prepare(const FontSpec& skinFont, const QPaintDevice& device) {
+    const int dotsPerInch = device.logicalDpiY();
+    if (dotsPerInch == dotsPerInch_ && SameSpec(skinFont, spec_)) {
+        return;
+    }
+    spec_ = skinFont;
+    dotsPerInch_ = dotsPerInch;
+    font_ = MakeFont(skinFont, dotsPerInch);
+    metrics_ = QFontMetrics(font_, &device);
+    widths_ = {};
+    used_ = 0;
+    next_ = 0;
+}
+
+int TextFont::Width(const QString& text) {
+    for (std::size_t i = 0; i < used_; ++i) {
+        if (widths_[i].text == text) {
+            return widths_[i].width;
+        }
+    }
+    // Replaced in turn when all are taken: the texts of a steady reading come back.
+    std::size_t index = used_;
+    if (used_ < kRemembered) {
+        ++used_;
+    } else {
+        index = next_;
+        next_ = (next_ + 1) % kRemembered;
+    }
+    Measured& slot = widths_[index];
+    slot.text = text;  // shares the characters, nothing is copied
+    slot.width = metrics_.horizontalAdvance(text);
+    return slot.width;
 }
 
 void ClearWindow(QPainter& painter, const QRect& area, const QColor& color) {

@@ -2,13 +2,17 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFontMetrics>
 #include <QPoint>
 #include <QRect>
 #include <QString>
 
 #include "common/skin/look.h"
 
+#include <array>
+
 class QPainter;
+class QPaintDevice;
 
 namespace tarnwick {
 
@@ -34,6 +38,48 @@ QPoint TextStartPoint(int left, int top, int right, int bottom, int w, int h, in
 // exclusive for the clipping, so the indicators pass X2 + 1 and Y2 + 1 and the text stays on
 // the indicator. The painter's state is left as it was.
 void DrawRotatedText(QPainter& painter, int left, int top, int right, int bottom,
+                     const QString& text, int angle);
+
+// A skin font made once per skin load, with the widths of the texts it wrote lately, so a paint
+// neither builds a font nor shapes its text a second time only to measure it. It writes exactly
+// what MakeFont and DrawRotatedText write.
+class TextFont {
+public:
+    TextFont() = default;
+    TextFont(const FontSpec& skinFont, const QPaintDevice& device) { Prepare(skinFont, device); }
+
+    // Makes the font for the device's resolution. Again with the same font and resolution it
+    // keeps what it has, widths included.
+    void Prepare(const FontSpec& skinFont, const QPaintDevice& device);
+
+    // The text's width in pixels on the device of the last Prepare, as QFontMetrics gives it;
+    // the last kRemembered texts are measured once.
+    int Width(const QString& text);
+    int Height() const { return metrics_.height(); }
+    int Ascent() const { return metrics_.ascent(); }
+    const QFont& Font() const { return font_; }
+    const QColor& Color() const { return spec_.color; }
+
+    static constexpr std::size_t kRemembered = 16;
+
+private:
+    struct Measured {
+        QString text;
+        int width = 0;
+    };
+
+    FontSpec spec_;
+    int dotsPerInch_ = 0;  // 0: not prepared
+    QFont font_;
+    QFontMetrics metrics_{QFont()};
+    std::array<Measured, kRemembered> widths_;
+    std::size_t used_ = 0;  // widths_ filled so far, then the next one to replace
+    std::size_t next_ = 0;
+};
+
+// The same as DrawRotatedText, with the font, its colour and the metrics of the TextFont, which
+// must have been prepared for the painter's device. The painter keeps that font and pen.
+void DrawRotatedText(QPainter& painter, TextFont& font, int left, int top, int right, int bottom,
                      const QString& text, int angle);
 
 // Fills the area (the whole window) with its colour, before a new display mode is painted.

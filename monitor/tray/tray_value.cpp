@@ -4,8 +4,15 @@
 
 namespace tarnwick {
 
-QString TrayTip(int trayMeasure) {
-    return QString::fromLatin1(ResourceUsageName(trayMeasure - 1));
+const QString& TrayTip(int trayMeasure) {
+    // Made once: the icon's timer asks for the tip at every tick.
+    static const QString kTips[] = {QString(), QString::fromLatin1(ResourceUsageName(0)),
+                                    QString::fromLatin1(ResourceUsageName(1)),
+                                    QString::fromLatin1(ResourceUsageName(2)),
+                                    QString::fromLatin1(ResourceUsageName(3))};
+    const bool known =
+        trayMeasure >= kTrayMeasureProcessor && trayMeasure <= kTrayMeasureVirtualMemory;
+    return kTips[known ? trayMeasure : 0];
 }
 
 int TrayValue(int trayMeasure, Measures& measures) {

@@ -17,7 +17,7 @@ constexpr int kTrayMeasureSwapFile = 3;
 constexpr int kTrayMeasureVirtualMemory = 4;
 
 // The tip of the icon for a measure; empty outside 1..4.
-QString TrayTip(int trayMeasure);
+const QString& TrayTip(int trayMeasure);
 
 // The number the icon shows for a measure: the processor load for 1, the usage percentage of
 // operative memory, swap file or virtual memory for 2 to 4, the memory figures read afresh.

@@ -45,19 +45,31 @@ void MonitorDisplay::Measure(int indicator, int& value, QString& text) {
     text = QString::fromStdString(measureText_);
 }
 
-void MonitorDisplay::PaintOpt(int i) {
+void MonitorDisplay::PaintOpt(int i, bool byTimer) {
+    const IndicatorLook& look = look_.indicators[i];
+    const bool showText = options_.indicators[i].visible;
+    GaugeMemo& memo = gaugeMemos_[static_cast<std::size_t>(i)];
     int value = 0;
     QString text;
     if (indicators_[i].suspended) {
         value = indicators_[i].frozenValue;
         text = indicators_[i].frozenText;
+        memo.Forget();
     } else {
-        Measure(i, value, text);
+        value = measures_->GetMeasure(options_.indicators[i].type, measureText_);
+        if (memo.Unchanged(value, measureText_, showText) && byTimer) {
+            return;  // a steady reading: nothing to paint, nothing to send to the screen
+        }
+        text = QString::fromStdString(measureText_);
     }
-    const IndicatorLook& look = look_.indicators[i];
     QPainter painter(&canvas_);
-    PaintGauge(painter, look, value, text, options_.indicators[i].visible);
+    PaintGauge(painter, look, value, text, showText, &fonts_[static_cast<std::size_t>(i)]);
     window_.update(Area(look));
+    // A skin may lay the gauges over each other: the other one's picture is not what it was.
+    const int other = 1 - i;
+    if (Area(look).intersects(Area(look_.indicators[other]))) {
+        gaugeMemos_[static_cast<std::size_t>(other)].Forget();
+    }
 }
 
 void MonitorDisplay::PaintOpt3() {
@@ -71,23 +83,29 @@ void MonitorDisplay::PaintOpt3Time() {
 // Every paint of the diagram takes a sample, in both modes. Its timer leaves a suspended
 // diagram as it stands; other paints (a repaint, a mode switch) draw the frozen copy.
 void MonitorDisplay::SampleDiagram(bool byTimer) {
-    int value = 0;
-    QString text;
-    Measure(2, value, text);
+    const int value = measures_->GetMeasure(options_.indicators[2].type, measureText_);
     history_.PushSample(value);
     const bool frozen = indicators_[2].suspended;
     if (!frozen) {
-        history_.SetFrozenText(text);  // the text a suspension holds is the one last shown
+        diagramText_ = measureText_;  // the text a suspension holds is the one last shown
     }
     if (options_.mode != 1 || (frozen && byTimer)) {
         return;
     }
-    const IndicatorLook& look = look_.indicators[2];
-    QPainter painter(&canvas_);
     const std::vector<std::uint8_t>& history =
         frozen ? history_.FrozenHistory() : history_.LiveHistory();
-    PaintDiagram(painter, look, history.data(), static_cast<int>(history.size()),
-                 frozen ? history_.FrozenText() : text, options_.indicators[2].visible);
+    const int count = static_cast<int>(history.size());
+    const bool showText = options_.indicators[2].visible;
+    if (frozen) {
+        diagramMemo_.Forget();
+    } else if (diagramMemo_.Unchanged(history.data(), count, diagramText_, showText) && byTimer) {
+        return;  // the same columns and text as on the canvas
+    }
+    const IndicatorLook& look = look_.indicators[2];
+    QPainter painter(&canvas_);
+    PaintDiagram(painter, look, history.data(), count,
+                 frozen ? history_.FrozenText() : QString::fromStdString(diagramText_), showText,
+                 &fonts_[2]);
     window_.update(Area(look));
 }
 
@@ -101,6 +119,10 @@ void MonitorDisplay::FormPaint() {
 }
 
 void MonitorDisplay::ClearCanvas() {
+    for (GaugeMemo& memo : gaugeMemos_) {
+        memo.Forget();
+    }
+    diagramMemo_.Forget();
     QPainter painter(&canvas_);
     ClearWindow(painter, canvas_.rect(), look_.background);
     window_.update();
@@ -116,6 +138,7 @@ bool MonitorDisplay::ToggleSuspension(int indicator) {
             Measure(indicator, state.frozenValue, state.frozenText);
         } else {
             history_.Freeze();
+            history_.SetFrozenText(QString::fromStdString(diagramText_));
         }
     }
     return state.suspended;

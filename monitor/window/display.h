@@ -7,6 +7,8 @@
 #include <string>
 
 #include "common/paint/history.h"
+#include "common/paint/last_paint.h"
+#include "common/paint/text.h"
 #include "common/settings.h"
 #include "common/skin/look.h"
 
@@ -37,8 +39,10 @@ public:
     const QImage& Canvas() const { return canvas_; }
     const DiagramHistory& History() const { return history_; }
 
-    // Painting into the canvas: a gauge (0 or 1), the diagram, both by their mode.
-    void PaintOpt(int indicator);
+    // Painting into the canvas: a gauge (0 or 1), the diagram, both by their mode. A timer's
+    // tick (byTimer) paints only a picture that differs from the one on the canvas; every
+    // other paint draws in full.
+    void PaintOpt(int indicator, bool byTimer = false);
     void PaintOpt3();      // a repaint of the diagram, which takes a sample too
     void PaintOpt3Time();  // the diagram's timer: a suspended diagram stays as it stands
     void FormPaint();
@@ -70,6 +74,11 @@ private:
     DiagramHistory history_;
     std::array<Indicator, 3> indicators_;
     std::string measureText_;  // reused by every measure, so ticks do not allocate it anew
+    std::string diagramText_;  // the diagram's text of its last sample
+    // What each indicator shows now, and the skin fonts, made once per skin load.
+    std::array<GaugeMemo, 2> gaugeMemos_;
+    DiagramMemo diagramMemo_;
+    std::array<TextFont, 3> fonts_;
 };
 
 }  // namespace tarnwick

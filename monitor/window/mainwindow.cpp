@@ -1,5 +1,6 @@
 #include "monitor/window/mainwindow.h"
 
+#include <QAbstractEventDispatcher>
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
@@ -24,6 +25,13 @@
 namespace tarnwick {
 
 namespace {
+
+// The timers as readers of the memory figures (the tray icon's is the tray controller's).
+constexpr int kTimer1Reader = 0;
+constexpr int kTimer2Reader = 1;
+constexpr int kTimer3Reader = 2;
+constexpr int kEventsReader = 4;
+static_assert(TrayController::kTrayReader == 3);
 
 // Ticks exactly the item of a group whose data() is value; none when no item has it.
 template <std::size_t N>
@@ -65,22 +73,38 @@ TfrMain::TfrMain(const MonitorServices& services, QWidget* parent)
     HintTimer_.setSingleShot(true);
     connect(&HintTimer_, &QTimer::timeout, this, &TfrMain::ShowInfoHint);
     connect(&TaktTimer_, &QTimer::timeout, this, [this] { cpu_->Takt(); });
+    // Each tick names itself to the memory figures, so the timers that expire in one wake-up
+    // share one reading of them.
     connect(&Timer1_, &QTimer::timeout, this, [this] {
         if (options_.mode == 2 && !display_.Suspended(0)) {
-            display_.PaintOpt(0);
+            auto reading = tickMemory_->ReadingFor(kTimer1Reader);
+            display_.PaintOpt(0, true);
         }
     });
     connect(&Timer2_, &QTimer::timeout, this, [this] {
         if (options_.mode == 2 && !display_.Suspended(1)) {
-            display_.PaintOpt(1);
+            auto reading = tickMemory_->ReadingFor(kTimer2Reader);
+            display_.PaintOpt(1, true);
         }
     });
-    connect(&Timer3_, &QTimer::timeout, this, [this] { display_.PaintOpt3Time(); });
+    connect(&Timer3_, &QTimer::timeout, this, [this] {
+        auto reading = tickMemory_->ReadingFor(kTimer3Reader);
+        display_.PaintOpt3Time();
+    });
     connect(&EventsTimer_, &QTimer::timeout, this, [this] {
         if (events_) {
+            auto reading = tickMemory_->ReadingFor(kEventsReader);
             events_->CheckEvents();
         }
     });
+    // Before the loop sleeps: the next wake-up's ticks read the figures anew.
+    if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance()) {
+        connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, [this] {
+            if (tickMemory_) {
+                tickMemory_->NewWakeUp();
+            }
+        });
+    }
     connect(&tray_, &TrayController::DoubleClicked, this, &TfrMain::pmMinClick);
 }
 
@@ -117,9 +141,10 @@ void TfrMain::FormCreate() {
         }
     }
     cpu_ = std::make_unique<UseCpu>(*services_.processor, *services_.priority, GetPlatform());
-    measures_ = std::make_unique<Measures>(*services_.memory, cpu_->Figures());
+    tickMemory_ = std::make_unique<TickMemoryFigures>(*services_.memory);
+    measures_ = std::make_unique<Measures>(*tickMemory_, cpu_->Figures());
     display_.SetMeasures(measures_.get());
-    tray_.SetMeasures(measures_.get());
+    tray_.SetMeasures(measures_.get(), tickMemory_.get());
     EventActions* actions = services_.eventActions;
     if (actions == nullptr) {
         ownActions_ = MakeSystemEventActions(this);
@@ -320,9 +345,10 @@ void TfrMain::ApplyLook(const SkinLook& look) {
     display_.FormPaint();
 }
 
-void TfrMain::paintEvent(QPaintEvent*) {
+void TfrMain::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    painter.drawImage(0, 0, display_.Canvas());
+    const QRect area = event->rect();  // what changed: one gauge, or the diagram
+    painter.drawImage(area.topLeft(), display_.Canvas(), area);
 }
 
 // Tray ---------------------------------------------------------------------------------------

@@ -16,6 +16,7 @@
 #include "monitor/events/events_controller.h"
 #include "monitor/events/system_actions.h"
 #include "monitor/measures.h"
+#include "monitor/tick_memory.h"
 #include "monitor/tray/tray_icon.h"
 #include "monitor/usecpu.h"
 #include "monitor/window/display.h"
@@ -148,6 +149,7 @@ private:
     TrayController tray_;
     SkinMenu skinMenu_;
     std::unique_ptr<UseCpu> cpu_;
+    std::unique_ptr<TickMemoryFigures> tickMemory_;  // what the measures read
     std::unique_ptr<Measures> measures_;
     // After measures_, so the events go first when the window is destroyed.
     std::unique_ptr<EventActions> ownActions_;

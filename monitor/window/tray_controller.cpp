@@ -1,5 +1,7 @@
 #include "monitor/window/tray_controller.h"
 
+#include "monitor/tick_memory.h"
+
 #include <QCursor>
 #include <QMenu>
 #include <QWidget>
@@ -57,6 +59,11 @@ void TrayController::ShowMeasure(int measure) {
 void TrayController::IconsTimerTimer() {
     const int measure = options_.icons;
     if (measure < 1 || measure > 4) {
+        return;
+    }
+    if (tickMemory_ != nullptr) {
+        auto reading = tickMemory_->ReadingFor(kTrayReader);
+        ShowTrayValue(icon_, pictures_, TrayValue(measure, *measures_), TrayTip(measure));
         return;
     }
     ShowTrayValue(icon_, pictures_, TrayValue(measure, *measures_), TrayTip(measure));

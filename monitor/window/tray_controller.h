@@ -12,6 +12,7 @@ class QWidget;
 namespace tarnwick {
 
 class Measures;
+class TickMemoryFigures;
 class TrayIcon;
 
 // The window's tray icon: which measure the icon shows (0 while there is none), its 101
@@ -26,7 +27,13 @@ public:
                    QMenu& mainMenu);
 
     // Set once the sampler exists, before the timer starts.
-    void SetMeasures(Measures* measures) { measures_ = measures; }
+    // The measures, and the memory figures they read, which the icon's ticks share with the
+    // other timers of the same wake-up (as reader kTrayReader).
+    void SetMeasures(Measures* measures, TickMemoryFigures* tickMemory = nullptr) {
+        measures_ = measures;
+        tickMemory_ = tickMemory;
+    }
+    static constexpr int kTrayReader = 3;
     // The pictures of a new skin; the icon takes them at its next tick.
     void SetPictures(const QImage& strip);
 
@@ -49,6 +56,7 @@ private:
     const Settings& options_;
     QWidget& window_;
     Measures* measures_ = nullptr;
+    TickMemoryFigures* tickMemory_ = nullptr;
     TrayPictures pictures_;
     int shown_ = 0;
     QTimer IconsTimer_;

@@ -1,0 +1,161 @@
+// One tick of each of the monitor's timers as the window runs it, on this machine's /proc: the
+// processor sample, an indicator (measure, then paint unless the picture stays the same), the
+// diagram (measure, sample, paint) and the tray icon. "allocs/iter" counts every heap
+// allocation of a tick, Qt's included (see allocation_count.h).
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <string>
+
+#include "bench/allocation_count.h"
+#include "common/paint/history.h"
+#include "common/paint/indicators.h"
+#include "common/paint/last_paint.h"
+#include "common/paint/text.h"
+#include "monitor/measures.h"
+#include "monitor/tray/tray_pictures.h"
+#include "monitor/tray/tray_value.h"
+#include "monitor/usecpu.h"
+#include "platform/figures.h"
+
+namespace {
+
+using tarnwick::bench::AllocationCount;
+
+tarnwick::IndicatorLook BuiltInLook(int y2) {
+    tarnwick::IndicatorLook look;
+    look.X1 = 1;
+    look.Y1 = 1;
+    look.X2 = 48;
+    look.Y2 = y2;
+    look.GroundColor = QColor(255, 128, 192);
+    look.ProgressColor = QColor(121, 121, 255);
+    look.Font = tarnwick::FontSpec{QStringLiteral("DejaVu Sans"), 8, Qt::white};
+    return look;
+}
+
+QImage Canvas() {
+    QImage image(50, 39, QImage::Format_RGB32);
+    image.setDotsPerMeterX(tarnwick::kDotsPerMetre96Dpi);
+    image.setDotsPerMeterY(tarnwick::kDotsPerMetre96Dpi);
+    image.fill(Qt::black);
+    return image;
+}
+
+// The processor figures a tick reads, steady or moving by one percent a tick.
+struct Reading {
+    std::unique_ptr<tarnwick::platform::MemoryFigures> memory =
+        tarnwick::platform::MakeSystemMemoryFigures();
+    tarnwick::CpuFigures cpu{37, 2096};
+    tarnwick::Measures measures{*memory, cpu, "."};
+    void Next(bool moving) {
+        if (moving) {
+            cpu.CPUUsage = (cpu.CPUUsage + 1) % 101;
+        }
+    }
+};
+
+void BM_TaktTick(benchmark::State& state) {
+    auto processor = tarnwick::platform::MakeSystemProcessorFigures();
+    auto priority = tarnwick::platform::MakeSystemProcessPriority();
+    tarnwick::UseCpu sampler(*processor, *priority, tarnwick::kPlatformNt);
+    sampler.InitCPUUsage();
+    AllocationCount count(state);
+    for (auto _ : state) {
+        sampler.Takt();
+    }
+}
+BENCHMARK(BM_TaktTick);
+
+// Timer1 or Timer2: measure 1 (the processor load), painted only when the picture changes.
+void BM_IndicatorTick(benchmark::State& state, bool moving) {
+    Reading reading;
+    const tarnwick::IndicatorLook look = BuiltInLook(18);
+    QImage canvas = Canvas();
+    tarnwick::TextFont font;
+    tarnwick::GaugeMemo memo;
+    std::string text;
+    text.reserve(64);
+    AllocationCount count(state);
+    for (auto _ : state) {
+        reading.Next(moving);
+        const int value = reading.measures.GetMeasure(1, text);
+        if (!memo.Unchanged(value, text, true)) {
+            QPainter painter(&canvas);
+            tarnwick::PaintGauge(painter, look, value, QString::fromStdString(text), true, &font);
+        }
+    }
+}
+BENCHMARK_CAPTURE(BM_IndicatorTick, steady, false);
+BENCHMARK_CAPTURE(BM_IndicatorTick, moving, true);
+
+// Timer3 in diagram mode: measure, append, paint when the columns or the text changed.
+void BM_DiagramTick(benchmark::State& state, bool moving) {
+    Reading reading;
+    const tarnwick::IndicatorLook look = BuiltInLook(37);
+    QImage canvas = Canvas();
+    tarnwick::TextFont font;
+    tarnwick::DiagramMemo memo;
+    tarnwick::DiagramHistory history;
+    history.ResetHistory(tarnwick::HistoryLength(look));
+    std::string text;
+    text.reserve(64);
+    AllocationCount count(state);
+    for (auto _ : state) {
+        reading.Next(moving);
+        const int value = reading.measures.GetMeasure(1, text);
+        history.PushSample(value);
+        const auto& columns = history.LiveHistory();
+        const int n = static_cast<int>(columns.size());
+        if (!memo.Unchanged(columns.data(), n, text, true)) {
+            QPainter painter(&canvas);
+            tarnwick::PaintDiagram(painter, look, columns.data(), n, QString::fromStdString(text),
+                                   true, &font);
+        }
+    }
+}
+BENCHMARK_CAPTURE(BM_DiagramTick, steady, false);
+BENCHMARK_CAPTURE(BM_DiagramTick, moving, true);
+
+// IconsTimer: the value and its picture handed to the icon, which passes a picture on only
+// when it is another one.
+class LatestPicture : public tarnwick::TrayIcon {
+public:
+    void TrayIconAdd(const QIcon& picture, const QString& tip) override {
+        TrayIconModify(picture, tip);
+    }
+    void TrayIconModify(const QIcon& picture, const QString&) override {
+        benchmark::DoNotOptimize(picture.cacheKey());
+    }
+    void TrayIconDelete() override {}
+};
+
+void BM_TrayTick(benchmark::State& state, int trayMeasure) {
+    Reading reading;
+    const tarnwick::TrayPictures pictures =
+        tarnwick::BuildTrayPictures(tarnwick::BuiltInTrayStrip());
+    LatestPicture icon;
+    AllocationCount count(state);
+    for (auto _ : state) {
+        reading.Next(true);
+        tarnwick::ShowTrayValue(icon, pictures, tarnwick::TrayValue(trayMeasure, reading.measures),
+                                tarnwick::TrayTip(trayMeasure));
+    }
+}
+BENCHMARK_CAPTURE(BM_TrayTick, processor, tarnwick::kTrayMeasureProcessor);
+BENCHMARK_CAPTURE(BM_TrayTick, memory, tarnwick::kTrayMeasureOperativeMemory);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");  // text needs the font database, not a display
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
