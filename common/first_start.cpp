@@ -77,10 +77,9 @@ bool CopySystemSettings(const std::string& systemFile, const std::string& dataFo
     if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
         return false;
     }
-    const bool written =
-        file.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
-            static_cast<qint64>(bytes.size()) &&
-        file.flush();
+    const bool written = file.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
+                             static_cast<qint64>(bytes.size()) &&
+                         file.flush();
     file.close();
     if (!written) {
         file.remove();  // half a copy would read as a broken settings file
@@ -90,8 +89,7 @@ bool CopySystemSettings(const std::string& systemFile, const std::string& dataFo
 
 bool CopySystemSettingsOnFirstStart() {
     const char* dirs = std::getenv("XDG_CONFIG_DIRS");
-    return CopySystemSettings(FindSystemSettingsFile(dirs != nullptr ? dirs : ""),
-                              GetDataFolder());
+    return CopySystemSettings(FindSystemSettingsFile(dirs != nullptr ? dirs : ""), GetDataFolder());
 }
 
 }  // namespace tarnwick

@@ -74,7 +74,9 @@ TEST_F(FirstStartTest, SystemFilesThatAreNoSettingsAreNotCopied) {
     } cases[] = {
         {"empty", ""},
         {"no known section", "[desktop]\nwallpaper=blue\n"},
-        {"binary", std::string("[main]\ninfo=1\n\0\x7f" "ELF", 19)},
+        {"binary", std::string("[main]\ninfo=1\n\0\x7f"
+                               "ELF",
+                               19)},
         {"plain text", "this is not a settings file\n"},
         {"too big", "[main]\n" + std::string(kMaxSystemSettingsBytes, ';')},
     };
@@ -129,8 +131,8 @@ TEST(ShippedFolderTest, BuildFolderFirstThenTheInstalledLayout) {
     const std::string build = temp.file("build") + "/";
     const std::string prefix = temp.file("usr") + "/";
     for (const std::string& folder :
-         {build, build + "skins", prefix, prefix + "bin", prefix + "share", prefix + "share/tarnwick",
-          prefix + "share/tarnwick/skins"}) {
+         {build, build + "skins", prefix, prefix + "bin", prefix + "share",
+          prefix + "share/tarnwick", prefix + "share/tarnwick/skins"}) {
         ASSERT_TRUE(platform::MakeDirectory(folder));
     }
     EXPECT_EQ(platform::ShippedFolderOf(build), build);
@@ -151,7 +153,8 @@ protected:
         }
     }
     QString Page(const std::string& name) const {
-        return QStringLiteral("file://") + QString::fromStdString(temp_.file("manual/tarnwick/") + name);
+        return QStringLiteral("file://") +
+               QString::fromStdString(temp_.file("manual/tarnwick/") + name);
     }
     std::string shipped() const { return temp_.path() + "/"; }
 
