@@ -9,7 +9,7 @@
 #include "common/links.h"
 #include "platform/files.h"
 #include "platform/process.h"
-#include "temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 namespace tarnwick {
 namespace {
