@@ -6,10 +6,13 @@
 #   - the unpacked monitor answers --version and, under Xvfb, starts on a fresh account: the
 #     system-wide settings are copied once and its window shows;
 #   - it finds the package's skins from its own folder (a random skin, not the built-in look).
-# Usage: tools/check-package.sh [build folder]   (default build)
+# With a second argument it also saves a picture of the first start there (the README's
+# docs/first-start.png), the mouse resting on the window so the information hint shows.
+# Usage: tools/check-package.sh [build folder [screenshot.png]]   (default build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
+shot=${2:-}
 source tools/xsession.sh
 
 (cd "$build" && rm -f tarnwick_*.deb && cpack -G DEB >/dev/null)
@@ -40,6 +43,14 @@ echo "ok: --version"
 
 export HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run
 export XDG_CONFIG_DIRS=$root/etc/xdg
+if [ -n "$shot" ]; then
+  # The system file names the skins where the package puts them; point it into the unpacked
+  # root, so the picture shows what an installed package shows.
+  mkdir -p "$work/xdg/tarnwick"
+  sed "s|=/usr/share/tarnwick/|=$root/usr/share/tarnwick/|" "$root/etc/xdg/tarnwick/tarnwick.cfg" \
+    >"$work/xdg/tarnwick/tarnwick.cfg"
+  export XDG_CONFIG_DIRS=$work/xdg
+fi
 mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 cfg=$XDG_CONFIG_HOME/tarnwick/tarnwick.cfg
@@ -69,9 +80,18 @@ stop_monitor() {
 }
 
 start_monitor
-cmp -s "$cfg" "$root/etc/xdg/tarnwick/tarnwick.cfg" || fail "the first start did not copy the system settings"
+cmp -s "$cfg" "$XDG_CONFIG_DIRS/tarnwick/tarnwick.cfg" || fail "the first start did not copy the system settings"
 echo "ok: first start copied the system-wide settings and showed a ${w}x$h window"
+if [ -n "$shot" ]; then
+  # Some load for the gauges, the mouse on the window until the hint shows.
+  ( end=$((SECONDS + 4)); while [ $SECONDS -lt $end ]; do :; done ) &
+  xdotool mousemove 140 120
+  sleep 3
+  import -window root -crop 420x200+60+80 "$shot"
+  echo "screenshot saved to $shot"
+fi
 stop_monitor
+export XDG_CONFIG_DIRS=$root/etc/xdg
 
 # The system file names the skin where the package puts it (/usr/share); unpacked elsewhere,
 # the monitor must still find the package's skins beside its own folder: a random one shows.
