@@ -85,6 +85,7 @@ std::string AutostartEntry(const std::string& monitorPath) {
            "TryExec=" +
            EscapeValue(monitorPath) +
            "\n"
+           "Icon=example.tarnwick.Tarnwick\n"
            "Terminal=false\n";
 }
 

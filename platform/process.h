@@ -7,9 +7,17 @@
 // that runs it.
 namespace tarnwick::platform {
 
-// The folder of the running program file, links resolved, ending with "/". Both programs and
-// the shipped skins lie in it. Empty when the system cannot tell.
+// The folder of the running program file, links resolved, ending with "/". Both programs lie
+// in it. Empty when the system cannot tell.
 std::string ProgramFolder();
+
+// The folder of the files shipped with the programs (skins/, manual/), ending with "/". In a
+// build they lie beside the programs, so a program folder with a skins/ folder is the answer;
+// installed they lie in <program folder>/../share/tarnwick/. A program folder with neither
+// answers itself, as before.
+std::string ShippedFolderOf(const std::string& programFolder);
+std::string ShippedFolder();  // of ProgramFolder()
+std::string SkinsFolder();    // ShippedFolder() + "skins/"
 
 // The user's configuration folder, $XDG_CONFIG_HOME or else ~/.config, without a trailing
 // "/". Empty when no home folder can be found.

@@ -27,6 +27,10 @@ void QtTrayIcon::TrayIconModify(const QIcon& picture, const QString& tip) {
     SetPictureAndTip(picture, tip);
 }
 
+bool QtTrayIcon::Available() const {
+    return QSystemTrayIcon::isSystemTrayAvailable();
+}
+
 void QtTrayIcon::TrayIconDelete() {
     clickTimer_.stop();
     icon_.hide();

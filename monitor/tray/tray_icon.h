@@ -23,6 +23,8 @@ public:
     virtual void TrayIconModify(const QIcon& picture, const QString& tip) = 0;
     // Takes the icon out of the notification area.
     virtual void TrayIconDelete() = 0;
+    // Whether a tray host shows icons now. Many desktops have none, and one can come later.
+    virtual bool Available() const { return true; }
 
 signals:
     // The mouse on the icon: a click (opens the short menu), a double click (hides or shows
@@ -49,6 +51,7 @@ public:
     void TrayIconAdd(const QIcon& picture, const QString& tip) override;
     void TrayIconModify(const QIcon& picture, const QString& tip) override;
     void TrayIconDelete() override;
+    bool Available() const override;
 
     // The icon underneath, for tests that play the tray host.
     QSystemTrayIcon& SystemTrayIcon() { return icon_; }

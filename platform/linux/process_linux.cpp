@@ -1,5 +1,7 @@
 #include "platform/process.h"
 
+#include "platform/files.h"
+
 #include <fcntl.h>
 #include <pwd.h>
 #include <sys/stat.h>
@@ -74,6 +76,25 @@ std::string ProgramFolder() {
         }
         buffer.resize(buffer.size() * 2);
     }
+}
+
+std::string ShippedFolderOf(const std::string& programFolder) {
+    if (programFolder.empty() || IsDirectory(programFolder + "skins")) {
+        return programFolder;
+    }
+    // The parent of the program folder, written out, so paths shown to the user have no "..".
+    const std::string withoutSlash = programFolder.substr(0, programFolder.size() - 1);
+    const std::string installed =
+        withoutSlash.substr(0, withoutSlash.rfind('/') + 1) + "share/tarnwick/";
+    return IsDirectory(installed + "skins") ? installed : programFolder;
+}
+
+std::string ShippedFolder() {
+    return ShippedFolderOf(ProgramFolder());
+}
+
+std::string SkinsFolder() {
+    return ShippedFolder() + "skins/";
 }
 
 std::string ConfigHome() {

@@ -40,6 +40,9 @@ public:
         tip_.clear();
     }
 
+    bool Available() const override { return available; }
+    bool available = true;  // a test takes the tray host away or brings it back
+
     bool Shown() const { return shown_; }
     const QString& Tip() const { return tip_; }
     const QIcon& Picture() const { return picture_; }

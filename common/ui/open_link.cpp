@@ -1,0 +1,36 @@
+#include "common/ui/open_link.h"
+
+#include <QGuiApplication>
+
+#include "common/links.h"
+#include "common/ui/dialogs.h"
+
+namespace tarnwick {
+
+QString CannotOpenText(const QString& url) {
+    return QStringLiteral("Unable to open %1\nNo program on this desktop opens it.").arg(url);
+}
+
+QString NoManualText(std::string_view path) {
+    return QStringLiteral("The help page %1 is not installed with this copy of the program.")
+        .arg(QString::fromUtf8(path.data(), static_cast<int>(path.size())));
+}
+
+bool OpenLink(Dialogs& dialogs, const QString& url) {
+    if (dialogs.OpenUrl(url)) {
+        return true;
+    }
+    dialogs.ShowMessage(QGuiApplication::applicationDisplayName(), CannotOpenText(url));
+    return false;
+}
+
+bool OpenSiteLink(Dialogs& dialogs, std::string_view path) {
+    const QString url = SiteLink(path);
+    if (url.isEmpty()) {
+        dialogs.ShowMessage(QGuiApplication::applicationDisplayName(), NoManualText(path));
+        return false;
+    }
+    return OpenLink(dialogs, url);
+}
+
+}  // namespace tarnwick
