@@ -1,5 +1,6 @@
 // Cost of one tick of the events check with 100 active events on this machine's real memory
-// figures, and how often the memory status is read per tick.
+// figures, and how often the memory status is read per tick; and the cost of loading a damaged
+// events file whose every event claims 2147483647 message lines.
 #include "common/profile_file.h"
 #include "monitor/events/events_controller.h"
 #include "platform/linux/figures_linux.h"
@@ -62,6 +63,34 @@ void BM_CheckEvents100(benchmark::State& state) {
         static_cast<double>(memory.reads - before) / static_cast<double>(state.iterations()));
 }
 BENCHMARK(BM_CheckEvents100)->Unit(benchmark::kMicrosecond);
+
+// n message events that each claim the largest line count: the lines of all events together
+// are bounded by the file's own lines, so this loads in time and memory linear in the file.
+void BM_LoadEventsClaimingHugeLineCounts(benchmark::State& state) {
+    const auto n = static_cast<int>(state.range(0));
+    std::string text = "[main]\ncount=" + std::to_string(n) + "\n";
+    for (int i = 1; i <= n; ++i) {
+        const std::string number = std::to_string(i);
+        text += "[event" + number + "]\nname=E" + number + "\naction=1\nactive=0\n[action" +
+                number + "]\nlinescount=2147483647\n";
+    }
+    QTemporaryDir folder;
+    const std::string path = folder.path().toStdString() + "/events.cfg";
+    tarnwick::UpdateProfile(
+        path, [&text](tarnwick::ProfileText& file) { file = tarnwick::ProfileText::Parse(text); });
+    CountingMemory memory;
+    tarnwick::CpuFigures cpu{55, 2400};
+    tarnwick::Measures measures(memory, cpu, ".");
+    tarnwick::EventActions actions(tarnwick::ActionServices{});
+    tarnwick::EventsController engine(nullptr, measures, cpu, actions, nullptr, path);
+    for (auto _ : state) {
+        engine.miRefEventsClick();
+    }
+    if (engine.Table().size() != static_cast<std::size_t>(n)) {
+        state.SkipWithError("events not loaded");
+    }
+}
+BENCHMARK(BM_LoadEventsClaimingHugeLineCounts)->Arg(1000)->Arg(2000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -45,6 +45,17 @@ TEST_F(ProfileFile, AWriteLeavesNoTemporaryFilesAndKeepsPermissions) {
               QStringList{"tarnwick.cfg"});
 }
 
+TEST_F(ProfileFile, AWriteRemovesWhatACrashedWriterLeftAndNothingElse) {
+    // A writer killed between naming and renaming its temporary leaves ".<file>.XXXXXX".
+    const std::string leftover = dir.file(".tarnwick.cfg.Ab12Cd");
+    TempFolder::Write(leftover, "[main]\nmode=2\n");
+    TempFolder::Write(dir.file(".events.cfg.Ab12Cd"), "another file's temporary");
+    TempFolder::Write(dir.file(".tarnwick.cfg.notes"), "not our naming pattern");
+    WriteProfileInteger(path, "main", "mode", 1);
+    EXPECT_EQ(QDir(QString::fromStdString(dir.path())).entryList(QDir::Files | QDir::Hidden),
+              (QStringList{".events.cfg.Ab12Cd", ".tarnwick.cfg.notes", "tarnwick.cfg"}));
+}
+
 TEST_F(ProfileFile, AWriteThroughALinkReplacesTheFileItNames) {
     const std::string real = dir.file("real.cfg");
     const std::string link = dir.file("link.cfg");

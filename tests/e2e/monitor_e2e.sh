@@ -5,7 +5,9 @@
 #   - a refresh broadcast after changing mode in the file switches the display mode;
 #   - a drag with the left button moves the window (Xvfb has no window manager, so the monitor
 #     moves itself) and docks it to the screen's left edge;
-#   - closing the program (the session's SIGTERM) writes x, y and [main] visible.
+#   - closing the program (the session's SIGTERM) writes x, y and [main] visible;
+#   - with a folder in place of tarnwick.cfg, SIGTERM still ends the program at once: the close
+#     batch's write error goes to standard error, not into a box nobody answers.
 # Usage: monitor_e2e.sh <Tarnwick> <refresh_tool> <source folder>
 set -euo pipefail
 monitor=$1
@@ -91,3 +93,24 @@ main_keys=$(awk '/^\[/ {section=$0} section=="[main]"' "$cfg")
 grep -qx 'x=0' <<<"$main_keys" && grep -qx 'y=100' <<<"$main_keys" &&
   grep -qx 'visible=1' <<<"$main_keys" || fail "close did not write x, y and visible: $(cat "$cfg")"
 echo "ok: closing wrote x, y and visible"
+
+# A folder where the settings file should be: the close batch cannot be written. At the end of
+# a session nobody answers a box, so the error is logged and the program ends.
+rm -f "$cfg"
+mkdir "$cfg"
+"$monitor" 2>"$work/stderr" &
+pid=$!
+find_visible_window Tarnwick >/dev/null || fail "no monitor window appeared with a folder as settings file"
+started=$(date +%s%N)
+kill -TERM "$pid"
+# A box would wait forever; allow a slow machine 5 s before calling it a hang.
+for _ in $(seq 50); do
+  kill -0 "$pid" 2>/dev/null || break
+  sleep 0.1
+done
+kill -0 "$pid" 2>/dev/null && fail "still running 5 s after SIGTERM with an unwritable settings file"
+wait "$pid" || true
+pid=""
+elapsed_ms=$((($(date +%s%N) - started) / 1000000))
+grep -q "tarnwick.cfg" "$work/stderr" || fail "the write error was not logged: $(cat "$work/stderr")"
+echo "ok: SIGTERM with an unwritable settings file ended the program in $elapsed_ms ms and logged the error"
