@@ -44,3 +44,25 @@ find_visible_window() {
   done
   return 1
 }
+
+# window_pixel WINDOW X Y: prints "r,g,b" (0..255) of the pixel at X, Y of the window's picture
+# as it is on the screen now.
+window_pixel() {
+  local shot
+  shot=$(mktemp --suffix=.png)
+  import -window "$1" "$shot" 2>/dev/null
+  convert "$shot" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:
+  rm -f "$shot"
+}
+
+# wait_until SECONDS COMMAND...: runs COMMAND every 0.1 s until it succeeds (0) or SECONDS have
+# passed (1).
+wait_until() {
+  local tries=$(( $1 * 10 ))
+  shift
+  for _ in $(seq "$tries"); do
+    "$@" && return 0
+    sleep 0.1
+  done
+  return 1
+}

@@ -221,6 +221,18 @@ void TfrMain::closeEvent(QCloseEvent* event) {
     emit finished();
 }
 
+// "Ok" is the default button: Enter that no control of the page used presses it, as in a
+// dialog, where Enter on a focused push button ("Cancel", "Delete event") presses that one.
+void TfrMain::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        auto* focused = qobject_cast<QPushButton*>(focusWidget());
+        (focused != nullptr ? focused : btOk_)->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
 bool TfrMain::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1 &&
         watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this) {
