@@ -21,6 +21,7 @@
 #include "common/refresh.h"
 #include "common/settings.h"
 #include "common/ui/dialogs.h"
+#include "platform/process.h"
 #include "settings/config/events_page.h"
 #include "settings/config/link_label.h"
 #include "settings/config/option_pages.h"
@@ -143,10 +144,10 @@ void TfrMain::FormCreate() {
 void TfrMain::LoadOptions() {
     const Settings settings = ReadSettingsProgramSettings(LoadProfile(services_.settingsFile));
     options_->Show(settings);
-    skins_->edSkinPath()->setText(settings.skinpath.empty()
-                                      ? QString::fromStdString(services_.programFolder) +
-                                            QStringLiteral("skins/")
-                                      : QString::fromStdString(settings.skinpath));
+    // The shipped skins lie beside the program in a build and under share/ when installed.
+    const std::string shippedSkins = platform::ShippedFolderOf(services_.programFolder) + "skins/";
+    skins_->edSkinPath()->setText(
+        QString::fromStdString(settings.skinpath.empty() ? shippedSkins : settings.skinpath));
     skins_->cbRandomSkin()->setChecked(settings.random);
 }
 

@@ -108,6 +108,21 @@ TEST_F(CfgTest, SkinsOfTheFolderComeFirstAndHiddenFoldersAreNotSearched) {
               "Title: Bee\nAuthor: Ann\n\nOne\n\n\nFor Tarnwick version: 3.0");
 }
 
+// Installed, the program lies in <prefix>/bin/ and the shipped skins in
+// <prefix>/share/tarnwick/skins/: with no folder in the settings file those are listed and
+// saved, not a skins folder beside the program that does not exist.
+TEST_F(CfgTest, InstalledProgramFindsTheShippedSkins) {
+    services_.programFolder = Path("prefix/bin/");
+    WriteFile("prefix/bin/TarnwickCfg", "");
+    WriteFile("prefix/share/tarnwick/skins/ember/ember.skin", "[skin]\nname=Ember\n");
+    TfrMain& window = Open();
+    EXPECT_EQ(Rows("lbSkins"), QStringList{"Ember"});
+    window.show();
+    Click("btOk");
+    EXPECT_EQ(Stored("skins", "skinpath"), Path("prefix/share/tarnwick/skins/"));
+    EXPECT_EQ(Stored("skins", "active"), Path("prefix/share/tarnwick/skins/ember/ember.skin"));
+}
+
 TEST_F(CfgTest, ActiveSkinThatIsNotFoundSavesTheFirstSkinOnOk) {
     WriteFile("program/skins/a.skin", "[skin]\nname=Ay\n");
     WriteFile("program/skins/b.skin", "[skin]\nname=Bee\n");
