@@ -27,9 +27,11 @@ start_private_display() {
   done
 }
 
+# The tray host may have ended already (it ends when an embedded icon's program is killed), so
+# a failed kill is no error: callers run this from an EXIT trap under set -e.
 stop_private_display() {
-  [ -n "${TRAYER_PID:-}" ] && kill "$TRAYER_PID" 2>/dev/null
-  [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null
+  if [ -n "${TRAYER_PID:-}" ]; then kill "$TRAYER_PID" 2>/dev/null || true; fi
+  if [ -n "${XVFB_PID:-}" ]; then kill "$XVFB_PID" 2>/dev/null || true; fi
   wait 2>/dev/null || true
 }
 

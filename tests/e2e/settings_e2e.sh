@@ -36,7 +36,8 @@ start_private_display
 # one row of background, black; the diagram covers it.
 printf '[main]\nmode=2\n[skins]\nskinpath=%s/noskins/\n' "$work" >"$cfg"
 "$monitor" &
-pids+=($!)
+monitor_pid=$!
+pids+=("$monitor_pid")
 window=$(find_visible_window Tarnwick) || fail "no monitor window appeared"
 black() { [ "$(window_pixel "$window" 25 19)" = "0,0,0" ]; }
 diagram() { ! black; }
@@ -48,6 +49,8 @@ cfgpid=$!
 pids+=("$cfgpid")
 settings_window=$(find_visible_window "Tarnwick Settings") || fail "no settings window appeared"
 xdotool windowfocus --sync "$settings_window"
+focused() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$settings_window" ]; }
+wait_until 5 focused || fail "the settings window did not get the keyboard"
 # Page 1 is shown first; Alt+O chooses "&One diagram", Enter presses the default button "Ok".
 xdotool key --clearmodifiers alt+o
 sleep 0.2
@@ -60,11 +63,13 @@ grep -qx 'mode=1' "$cfg" || fail "Ok did not write mode=1: $(cat "$cfg")"
 echo "ok: Ok in the settings window switched the running monitor to the diagram"
 
 # Case 2: the monitor's menu item starts the settings program on its events editor.
+# Each menu is a window of the monitor's own; a key goes to a menu only once it shows.
+menus_shown() { [ "$(xdotool search --onlyvisible --pid "$monitor_pid" 2>/dev/null | wc -l)" -gt "$1" ]; }
 xdotool mousemove 125 119 click 3
-sleep 0.3
+wait_until 5 menus_shown 1 || fail "no popup menu on the right button"
 # "&Events" opens the submenu, "&Events editor" in it starts the program.
 xdotool key e
-sleep 0.2
+wait_until 5 menus_shown 2 || fail "\"&Events\" opened no submenu"
 xdotool key e
 editor=$(find_visible_window "Events editor") ||
   fail "no events editor appeared after the menu item"
