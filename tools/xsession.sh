@@ -27,9 +27,11 @@ start_private_display() {
   done
 }
 
+# The tray host may have ended already (it ends when an embedded icon's program is killed), so
+# a failed kill is no error: callers run this from an EXIT trap under set -e.
 stop_private_display() {
-  [ -n "${TRAYER_PID:-}" ] && kill "$TRAYER_PID" 2>/dev/null
-  [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null
+  if [ -n "${TRAYER_PID:-}" ]; then kill "$TRAYER_PID" 2>/dev/null || true; fi
+  if [ -n "${XVFB_PID:-}" ]; then kill "$XVFB_PID" 2>/dev/null || true; fi
   wait 2>/dev/null || true
 }
 
@@ -40,6 +42,28 @@ find_visible_window() {
   for _ in $(seq "$tries"); do
     window=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -n1 || true)
     [ -n "$window" ] && { echo "$window"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+
+# window_pixel WINDOW X Y: prints "r,g,b" (0..255) of the pixel at X, Y of the window's picture
+# as it is on the screen now.
+window_pixel() {
+  local shot
+  shot=$(mktemp --suffix=.png)
+  import -window "$1" "$shot" 2>/dev/null
+  convert "$shot" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:
+  rm -f "$shot"
+}
+
+# wait_until SECONDS COMMAND...: runs COMMAND every 0.1 s until it succeeds (0) or SECONDS have
+# passed (1).
+wait_until() {
+  local tries=$(( $1 * 10 ))
+  shift
+  for _ in $(seq "$tries"); do
+    "$@" && return 0
     sleep 0.1
   done
   return 1

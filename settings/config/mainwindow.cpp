@@ -21,6 +21,7 @@
 #include "common/refresh.h"
 #include "common/settings.h"
 #include "common/ui/dialogs.h"
+#include "platform/process.h"
 #include "settings/config/events_page.h"
 #include "settings/config/link_label.h"
 #include "settings/config/option_pages.h"
@@ -143,10 +144,10 @@ void TfrMain::FormCreate() {
 void TfrMain::LoadOptions() {
     const Settings settings = ReadSettingsProgramSettings(LoadProfile(services_.settingsFile));
     options_->Show(settings);
-    skins_->edSkinPath()->setText(settings.skinpath.empty()
-                                      ? QString::fromStdString(services_.programFolder) +
-                                            QStringLiteral("skins/")
-                                      : QString::fromStdString(settings.skinpath));
+    // The shipped skins lie beside the program in a build and under share/ when installed.
+    const std::string shippedSkins = platform::ShippedFolderOf(services_.programFolder) + "skins/";
+    skins_->edSkinPath()->setText(
+        QString::fromStdString(settings.skinpath.empty() ? shippedSkins : settings.skinpath));
     skins_->cbRandomSkin()->setChecked(settings.random);
 }
 
@@ -219,6 +220,18 @@ void TfrMain::showEvent(QShowEvent* event) {
 void TfrMain::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
     emit finished();
+}
+
+// "Ok" is the default button: Enter that no control of the page used presses it, as in a
+// dialog, where Enter on a focused push button ("Cancel", "Delete event") presses that one.
+void TfrMain::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        auto* focused = qobject_cast<QPushButton*>(focusWidget());
+        (focused != nullptr ? focused : btOk_)->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 bool TfrMain::eventFilter(QObject* watched, QEvent* event) {

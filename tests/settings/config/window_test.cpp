@@ -1,8 +1,11 @@
 // The settings window against real files: what it shows of odd settings files, what "Ok" and
 // "Apply" write and broadcast, and how a failed write stops them.
 #include <QAbstractButton>
+#include <QApplication>
 #include <QPlainTextEdit>
+#include <QRadioButton>
 #include <QSpinBox>
+#include <QTest>
 
 #include <map>
 
@@ -105,6 +108,21 @@ TEST_F(CfgTest, SkinsOfTheFolderComeFirstAndHiddenFoldersAreNotSearched) {
               "Title: Bee\nAuthor: Ann\n\nOne\n\n\nFor Tarnwick version: 3.0");
 }
 
+// Installed, the program lies in <prefix>/bin/ and the shipped skins in
+// <prefix>/share/tarnwick/skins/: with no folder in the settings file those are listed and
+// saved, not a skins folder beside the program that does not exist.
+TEST_F(CfgTest, InstalledProgramFindsTheShippedSkins) {
+    services_.programFolder = Path("prefix/bin/");
+    WriteFile("prefix/bin/TarnwickCfg", "");
+    WriteFile("prefix/share/tarnwick/skins/ember/ember.skin", "[skin]\nname=Ember\n");
+    TfrMain& window = Open();
+    EXPECT_EQ(Rows("lbSkins"), QStringList{"Ember"});
+    window.show();
+    Click("btOk");
+    EXPECT_EQ(Stored("skins", "skinpath"), Path("prefix/share/tarnwick/skins/"));
+    EXPECT_EQ(Stored("skins", "active"), Path("prefix/share/tarnwick/skins/ember/ember.skin"));
+}
+
 TEST_F(CfgTest, ActiveSkinThatIsNotFoundSavesTheFirstSkinOnOk) {
     WriteFile("program/skins/a.skin", "[skin]\nname=Ay\n");
     WriteFile("program/skins/b.skin", "[skin]\nname=Bee\n");
@@ -132,6 +150,30 @@ TEST_F(CfgTest, EveryApplyBroadcastsBothMessagesAndCancelNothing) {
     Click("btCancel");
     EXPECT_EQ(Heard(), pair + pair);
     EXPECT_FALSE(window.isVisible());
+}
+
+// Enter presses "Ok" wherever the focus is on a page, but a focused push button is pressed
+// itself: Enter on "Cancel" must not save.
+TEST_F(CfgTest, EnterPressesOkUnlessAButtonHasTheFocus) {
+    struct Case {
+        const char* focused;
+        Qt::Key key;
+        std::optional<std::string> mode;  // written by the key; nothing when not saved
+    };
+    for (const Case& c : {Case{"rbMode1", Qt::Key_Return, "1"}, Case{"udSnap", Qt::Key_Enter, "1"},
+                          Case{"btCancel", Qt::Key_Return, std::nullopt}}) {
+        SCOPED_TRACE(c.focused);
+        QFile::remove(QString::fromStdString(services_.settingsFile));
+        TfrMain& window = Open();
+        window.show();
+        QApplication::setActiveWindow(&window);
+        Find<QRadioButton>("rbMode1")->setChecked(true);
+        auto* target = Find<QWidget>(c.focused);
+        target->setFocus();
+        QTest::keyClick(target, c.key);
+        EXPECT_EQ(Stored("main", "mode"), c.mode);
+        EXPECT_FALSE(window.isVisible());
+    }
 }
 
 TEST_F(CfgTest, FailedWriteStopsOkWithTheMessageAndBroadcastsNothing) {
