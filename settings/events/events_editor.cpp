@@ -105,7 +105,11 @@ void TfrEvents::showEvent(QShowEvent* event) {
 }
 
 void TfrEvents::FormShow() {
-    QGuiApplication::setApplicationDisplayName(QStringLiteral("Events editor"));
+    const QString title = QStringLiteral("Events editor");
+    if (QGuiApplication::applicationDisplayName() != title) {
+        titleBefore_ = QGuiApplication::applicationDisplayName();
+    }
+    QGuiApplication::setApplicationDisplayName(title);
     if (const QScreen* screen = this->screen()) {
         move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
     }
@@ -239,6 +243,8 @@ void TfrEvents::closeEvent(QCloseEvent* event) {
     // A signal still playing ends with the window; the close is never refused.
     signal_->Stop();
     event->accept();
+    // The settings window that comes back takes its title from the program's name again.
+    QGuiApplication::setApplicationDisplayName(titleBefore_);
     emit closed();
 }
 

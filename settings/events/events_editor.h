@@ -66,6 +66,7 @@ private:
     EventColumn* column_ = nullptr;
     ActionPanel* panel_ = nullptr;
     SignalCheck* signal_ = nullptr;
+    QString titleBefore_;  // the program's display name, given back at closing
 };
 
 }  // namespace tarnwick::cfg

@@ -68,11 +68,14 @@ IndicatorPage::IndicatorPage(int number, Dialogs& dialogs, QWidget* parent)
         cmOrient_->setObjectName(QStringLiteral("cmOrient_") + n);
         cmOrient_->addItems({QStringLiteral("Horizontal"), QStringLiteral("Vertical")});
     }
-    grid->addWidget(
-        new QLabel(diagram ? QStringLiteral("Direction:") : QStringLiteral("Orientation:"),
-                   coordinates),
-        4, 0, 1, 2);
-    grid->addWidget(cmOrient_, 4, 2, 1, 2);
+    // The list has a row of its own, so each "Y" stays beside its field.
+    grid->setColumnStretch(4, 1);
+    auto* orientRow = new QHBoxLayout;
+    orientRow->addWidget(new QLabel(
+        diagram ? QStringLiteral("Direction:") : QStringLiteral("Orientation:"), coordinates));
+    orientRow->addWidget(cmOrient_);
+    orientRow->addStretch();
+    grid->addLayout(orientRow, 4, 0, 1, 5);
 
     previewPlace_ = new QWidget(this);
     previewPlace_->setObjectName(QStringLiteral("preview") + n);

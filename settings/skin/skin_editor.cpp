@@ -179,6 +179,9 @@ void TfrSkin::AddPreview(int index, QWidget* place) {
 
 void TfrSkin::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    if (QApplication::applicationDisplayName() != EditorTitle()) {
+        titleBefore_ = QApplication::applicationDisplayName();
+    }
     QApplication::setApplicationDisplayName(EditorTitle());
     if (QScreen* screen = this->screen()) {
         move(screen->availableGeometry().center() - rect().center());
@@ -190,6 +193,8 @@ void TfrSkin::showEvent(QShowEvent* event) {
 void TfrSkin::closeEvent(QCloseEvent* event) {
     qApp->removeEventFilter(this);
     event->accept();
+    // The settings window that comes back takes its title from the program's name again.
+    QApplication::setApplicationDisplayName(titleBefore_);
     emit closed();
 }
 

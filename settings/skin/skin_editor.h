@@ -69,7 +69,8 @@ private:
 
     SettingsServices services_;
     SkinDraft draft_;
-    QImage iconsBitmap_;  // built by a passed step-6 check, saved and released by "Finish"
+    QString titleBefore_;  // the program's display name, given back at closing
+    QImage iconsBitmap_;   // built by a passed step-6 check, saved and released by "Finish"
 
     std::array<QLabel*, 7> stepLabels_{};
     QLabel* lbPastefold_ = nullptr;

@@ -3,6 +3,7 @@
 #include "settings/events/events_editor.h"
 
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -199,6 +200,17 @@ TEST_F(EventsEditor, OpeningAgainListsTheFileAndKeepsTheControls) {
     editor->show();
     EXPECT_EQ(ListedNames(), (QStringList{"New event", "Only"}));
     EXPECT_EQ(Find<QLineEdit>("edName")->text(), QStringLiteral("Two"));
+}
+
+// The settings window that comes back must not carry the editor's name in its title.
+TEST_F(EventsEditor, ClosingGivesTheProgramItsDisplayNameBack) {
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Tarnwick Settings"));
+    Open();
+    editor->hide();
+    editor->show();
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QStringLiteral("Events editor"));
+    editor->close();
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QStringLiteral("Tarnwick Settings"));
 }
 
 TEST_F(EventsEditor, F1OpensTheHelpPage) {

@@ -189,6 +189,19 @@ TEST_F(SkinEditor, EachShowingStartsAtStepOneWithTheValuesKept) {
     EXPECT_EQ(Find<QSpinBox>("udWidth")->value(), 33);
 }
 
+// The settings window that comes back must not carry the editor's name in its title, also
+// after the editor was shown twice in a row.
+TEST_F(SkinEditor, ClosingGivesTheProgramItsDisplayNameBack) {
+    editor->hide();
+    QApplication::setApplicationDisplayName(QStringLiteral("Tarnwick Settings"));
+    editor->show();
+    editor->hide();
+    editor->show();
+    EXPECT_EQ(QApplication::applicationDisplayName(), QStringLiteral("Skins editor"));
+    editor->close();
+    EXPECT_EQ(QApplication::applicationDisplayName(), QStringLiteral("Tarnwick Settings"));
+}
+
 TEST_F(SkinEditor, PanelsPresetTheirDialogsAndThePreviewShowsTheChoice) {
     Click("BitBtn9");
     Find<QSpinBox>("udWidth")->setValue(40);
