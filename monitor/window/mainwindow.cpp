@@ -4,7 +4,6 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
-#include <QBitmap>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QMenu>
@@ -335,13 +334,7 @@ void TfrMain::FormClose() {
 void TfrMain::ApplyLook(const SkinLook& look) {
     tray_.SetPictures(look.trayStrip);  // the icon takes them at its next tick
     setFixedSize(std::max(1, look.width), std::max(1, look.height));
-    display_.ApplyLook(look);
-    if (look.seeThrough) {
-        setMask(QBitmap::fromImage(
-            display_.Canvas().createMaskFromColor(look.seeThroughColor.rgb(), Qt::MaskOutColor)));
-    } else {
-        clearMask();
-    }
+    display_.ApplyLook(look);  // the shape of a see-through colour comes with the paint
     display_.FormPaint();
 }
 
