@@ -1,4 +1,5 @@
-// The window as a skin makes it look: its shape under a see-through colour.
+// The window as a skin makes it look: its shape under a see-through colour and the skin a
+// click on the "&Skins" menu shows.
 #include "window_fixture.h"
 
 namespace tarnwick {
@@ -59,6 +60,25 @@ TEST_F(WindowLookTest, SeeThroughWithoutAColourMakesBlackSeeThrough) {
     TfrMain& window = Start();
     ExpectShapeWithout(window, qRgb(0, 0, 0));
     EXPECT_FALSE(window.mask().contains(QPoint(0, 0)));
+}
+
+TEST_F(WindowLookTest, TheClickedSkinShowsEvenWithTheRandomSkinOn) {
+    const char* files[] = {"a.skin", "b.skin", "c.skin", "d.skin"};
+    for (int i = 0; i < 4; ++i) {
+        WriteFile(std::string("program/skins/") + files[i],
+                  "[skin]\nname=" + std::to_string(i) +
+                      "\n[window]\nwidth=" + std::to_string(61 + i) + "\nheight=30\n");
+    }
+    WriteSettings("[skins]\nrandom=1\n");
+    TfrMain& window = Start();
+    for (int i : {2, 0, 3, 1}) {
+        Click(("pmSkin" + std::to_string(i)).c_str());
+        EXPECT_EQ(window.width(), 61 + i);
+        EXPECT_TRUE(Item(("pmSkin" + std::to_string(i)).c_str())->isChecked());
+        EXPECT_EQ(Stored("skins", "active"), Path(std::string("program/skins/") + files[i]));
+    }
+    EXPECT_TRUE(Item("pmRandomSkin")->isChecked());  // the next start picks again
+    EXPECT_EQ(Stored("skins", "random"), "1");
 }
 
 }  // namespace
