@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QScreen>
+#include <QWindow>
 
 #include <algorithm>
 #include <cstring>
@@ -20,6 +21,7 @@
 #include "common/programs.h"
 #include "common/refresh.h"
 #include "common/ui/dialogs.h"
+#include "platform/window_hints.h"
 
 namespace tarnwick {
 
@@ -336,6 +338,15 @@ void TfrMain::ApplyLook(const SkinLook& look) {
     setFixedSize(std::max(1, look.width), std::max(1, look.height));
     display_.ApplyLook(look);  // the shape of a see-through colour comes with the paint
     display_.FormPaint();
+}
+
+// FormShow: no taskbar button. The window manager forgets the request when the window hides,
+// so every show asks again, before the window is mapped.
+void TfrMain::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (QWindow* window = windowHandle()) {
+        platform::KeepOutOfTaskbar(*window);
+    }
 }
 
 void TfrMain::paintEvent(QPaintEvent* event) {

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The monitor's window as the desktop shows it, on a private X server:
 #   - the shipped skin Tidepool: its magenta frame is see-through, so the root window's colour
-#     shows there and no magenta pixel is left on the screen, while the gauges stay.
+#     shows there and no magenta pixel is left on the screen, while the gauges stay;
+#   - the window asks to be left out of taskbars and pagers (_NET_WM_STATE).
 # Usage: look_e2e.sh <Tarnwick> <source folder> [folder for the screenshots]
 set -euo pipefail
 monitor=$1
@@ -57,6 +58,11 @@ pixel() { convert "$work/tidepool.png" -format "%[pixel:p{$1,$2}]" info:; }
   fail "the frame's corner or the gap between the gauges is not see-through"
 [ "$(pixel 10 10)" != "srgb(0,255,0)" ] || fail "a gauge is see-through"
 echo "ok: Tidepool's frame shows the root window ($green pixels), its gauges stay"
+
+states=$(xprop -id "$window" _NET_WM_STATE)
+grep -q '_NET_WM_STATE_SKIP_TASKBAR' <<<"$states" && grep -q '_NET_WM_STATE_SKIP_PAGER' <<<"$states" ||
+  fail "the window does not skip the taskbar and the pager: $states"
+echo "ok: $states"
 
 kill -TERM "$pid"
 wait "$pid" || fail "monitor ended with $?"
