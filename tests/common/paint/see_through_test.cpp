@@ -56,6 +56,7 @@ QRegion ShapeOf(const QImage& image) {
 }
 
 TEST(SeeThroughShape, KeepsEveryPaintedPixelThatIsNotTheSeeThroughColour) {
+    test::EnsureGuiApplication();  // the gauge writes its text
     // A picture gauge with holes of the see-through colour in both halves.
     IndicatorLook picture = Gauge(22, 3, 37, 26);
     picture.Graphic = true;
