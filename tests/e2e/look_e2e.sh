@@ -3,11 +3,12 @@
 #   - the shipped skin Tidepool: its magenta frame is see-through, so the root window's colour
 #     shows there and no magenta pixel is left on the screen, while the gauges stay;
 #   - the window asks to be left out of taskbars and pagers (_NET_WM_STATE).
-# Usage: look_e2e.sh <Tarnwick> <source folder> [folder for the screenshots]
+# Usage: look_e2e.sh <Tarnwick> <root_colour> <source folder> [folder for the screenshots]
 set -euo pipefail
 monitor=$1
-source_dir=$2
-shots=${3:-}
+root_colour_tool=$2
+source_dir=$3
+shots=${4:-}
 source "$source_dir/tools/xsession.sh"
 
 work=$(mktemp -d)
@@ -31,10 +32,15 @@ count_colour() {
 start_private_display
 # A root window of pure green, a colour no part of Tidepool has.
 root_colour='#00FF00'
-convert -size 16x16 "xc:$root_colour" "$work/root.png"
-display -window root "$work/root.png" >/dev/null 2>&1 || true  # sets the background, then ends
-import -window root -crop 8x8+0+0 "$work/root-probe.png"
-[ "$(count_colour "$work/root-probe.png" "$root_colour")" = 64 ] || fail "the root window is not green"
+# A server that has just started may not take the colour at once: try for two seconds.
+for _ in $(seq 20); do
+  "$root_colour_tool" 00FF00
+  import -window root -crop 8x8+0+0 "$work/root-probe.png"
+  [ "$(count_colour "$work/root-probe.png" "$root_colour")" = 64 ] && break
+  sleep 0.1
+done
+[ "$(count_colour "$work/root-probe.png" "$root_colour")" = 64 ] ||
+  fail "the root window is not green: $(convert "$work/root-probe.png" -format %c histogram:info:)"
 
 # Tidepool, 96 x 80 at (100, 100): two gauges, 44 x 76 each at (2, 2) and (50, 2), in a frame
 # of the see-through magenta.
