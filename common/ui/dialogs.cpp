@@ -7,10 +7,14 @@
 #include <QFontDialog>
 #include <QMessageBox>
 #include <QProcess>
+#include <QScreen>
 #include <QUrl>
 #include <QWidget>
 
+#include <algorithm>
 #include <utility>
+
+#include "common/ui/box_place.h"
 
 namespace tarnwick {
 
@@ -44,7 +48,40 @@ void QtDialogs::ShowEventBox(const QString& text, std::function<void()> closed) 
             closed();
         }
     });
+    PlaceEventBox(*box);
     box->show();
+    eventBoxes_.emplace_back(box);
+}
+
+// Boxes of an event that fires again and again lie in a cascade beside the monitor's window,
+// so each one can be seen and none hides the readings.
+void QtDialogs::PlaceEventBox(QMessageBox& box) {
+    eventBoxes_.erase(std::remove_if(eventBoxes_.begin(), eventBoxes_.end(),
+                                     [](const QPointer<QMessageBox>& open) {
+                                         // closed: hidden at once, deleted later
+                                         return open.isNull() || !open->isVisible();
+                                     }),
+                      eventBoxes_.end());
+    const auto boxRect = [](const QRect& rect) {
+        return BoxRect{rect.x(), rect.y(), rect.width(), rect.height()};
+    };
+    const QWidget* owner = Owner();
+    const QScreen* screen = owner != nullptr ? owner->screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return;
+    }
+    std::optional<BoxRect> lastOpen;
+    if (!eventBoxes_.empty()) {
+        lastOpen = boxRect(eventBoxes_.back()->frameGeometry());
+    }
+    std::optional<BoxRect> monitorWindow;
+    if (owner != nullptr) {
+        monitorWindow = boxRect(owner->frameGeometry());
+    }
+    const QSize size = box.sizeHint();
+    const BoxPoint at = tarnwick::PlaceEventBox(
+        size.width(), size.height(), boxRect(screen->availableGeometry()), lastOpen, monitorWindow);
+    box.move(at.x, at.y);  // a moved dialog is not centred on its owner again
 }
 
 void QtDialogs::ShowExitError(const QString& caption) {

@@ -9,6 +9,9 @@
 
 #include <functional>
 #include <optional>
+#include <vector>
+
+class QMessageBox;
 
 namespace tarnwick {
 
@@ -75,8 +78,10 @@ public:
 
 private:
     QWidget* Owner() const;
+    void PlaceEventBox(QMessageBox& box);
 
     QPointer<QWidget> owner_;
+    std::vector<QPointer<QMessageBox>> eventBoxes_;  // in the order they opened; closed ones null
 };
 
 // The caption of every event box.

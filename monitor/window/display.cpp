@@ -64,7 +64,8 @@ void MonitorDisplay::PaintOpt(int i, bool byTimer) {
     }
     QPainter painter(&canvas_);
     PaintGauge(painter, look, value, text, showText, &fonts_[static_cast<std::size_t>(i)]);
-    window_.update(Area(look));
+    painter.end();
+    Painted(Area(look));
     // A skin may lay the gauges over each other: the other one's picture is not what it was.
     const int other = 1 - i;
     if (Area(look).intersects(Area(look_.indicators[other]))) {
@@ -106,7 +107,8 @@ void MonitorDisplay::SampleDiagram(bool byTimer) {
     PaintDiagram(painter, look, history.data(), count,
                  frozen ? history_.FrozenText() : QString::fromStdString(diagramText_), showText,
                  &fonts_[2]);
-    window_.update(Area(look));
+    painter.end();
+    Painted(Area(look));
 }
 
 void MonitorDisplay::FormPaint() {
@@ -125,7 +127,31 @@ void MonitorDisplay::ClearCanvas() {
     diagramMemo_.Forget();
     QPainter painter(&canvas_);
     ClearWindow(painter, canvas_.rect(), look_.background);
+    painter.end();
+    // Every clear is followed by a paint of the indicators: the window takes the shape then,
+    // so it never shows the bare background's shape in between.
+    shape_.Reset(canvas_, look_.seeThrough, look_.seeThroughColor.rgb());
+    shapeStale_ = true;
     window_.update();
+}
+
+void MonitorDisplay::Painted(const QRect& area) {
+    window_.update(area);
+    if (shape_.Update(canvas_, area) || shapeStale_) {
+        ApplyShape();
+    }
+}
+
+void MonitorDisplay::ApplyShape() {
+    shapeStale_ = false;
+    if (!shape_.On()) {
+        window_.clearMask();
+        return;
+    }
+    const QRegion region = shape_.Region();
+    // An empty region would take the shape away and show the whole window; a window with
+    // nothing left to show keeps one pixel's region beyond its corner instead.
+    window_.setMask(region.isEmpty() ? QRegion(-1, -1, 1, 1) : region);
 }
 
 bool MonitorDisplay::ToggleSuspension(int indicator) {

@@ -8,6 +8,7 @@
 
 #include "common/paint/history.h"
 #include "common/paint/last_paint.h"
+#include "common/paint/see_through.h"
 #include "common/paint/text.h"
 #include "common/settings.h"
 #include "common/skin/look.h"
@@ -34,6 +35,8 @@ public:
     void SetMeasures(Measures* measures) { measures_ = measures; }
 
     // Takes a new look: the canvas gets its size and background, the history its length.
+    // With a see-through colour the window's shape follows the painted canvas from the next
+    // paint on: every pixel not of that colour stays (see SeeThroughShape).
     void ApplyLook(const SkinLook& look);
     const SkinLook& Look() const { return look_; }
     const QImage& Canvas() const { return canvas_; }
@@ -64,6 +67,9 @@ private:
     };
 
     void Measure(int indicator, int& value, QString& text);
+    // After a paint into area: a new window shape when the paint changed it.
+    void Painted(const QRect& area);
+    void ApplyShape();
     void SampleDiagram(bool byTimer);
 
     QWidget& window_;
@@ -79,6 +85,8 @@ private:
     std::array<GaugeMemo, 2> gaugeMemos_;
     DiagramMemo diagramMemo_;
     std::array<TextFont, 3> fonts_;
+    SeeThroughShape shape_;
+    bool shapeStale_ = false;  // a cleared canvas: the shape goes to the window with the next paint
 };
 
 }  // namespace tarnwick

@@ -4,12 +4,12 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
-#include <QBitmap>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QMenu>
 #include <QPainter>
 #include <QScreen>
+#include <QWindow>
 
 #include <algorithm>
 #include <cstring>
@@ -21,6 +21,7 @@
 #include "common/programs.h"
 #include "common/refresh.h"
 #include "common/ui/dialogs.h"
+#include "platform/window_hints.h"
 
 namespace tarnwick {
 
@@ -335,14 +336,17 @@ void TfrMain::FormClose() {
 void TfrMain::ApplyLook(const SkinLook& look) {
     tray_.SetPictures(look.trayStrip);  // the icon takes them at its next tick
     setFixedSize(std::max(1, look.width), std::max(1, look.height));
-    display_.ApplyLook(look);
-    if (look.seeThrough) {
-        setMask(QBitmap::fromImage(
-            display_.Canvas().createMaskFromColor(look.seeThroughColor.rgb(), Qt::MaskOutColor)));
-    } else {
-        clearMask();
-    }
+    display_.ApplyLook(look);  // the shape of a see-through colour comes with the paint
     display_.FormPaint();
+}
+
+// FormShow: no taskbar button. The window manager forgets the request when the window hides,
+// so every show asks again, before the window is mapped.
+void TfrMain::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (QWindow* window = windowHandle()) {
+        platform::KeepOutOfTaskbar(*window);
+    }
 }
 
 void TfrMain::paintEvent(QPaintEvent* event) {

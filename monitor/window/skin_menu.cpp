@@ -48,8 +48,12 @@ void SkinMenu::SkinList() {
 }
 
 void SkinMenu::LoadSkin() {
+    Show(options_.random);
+}
+
+void SkinMenu::Show(bool randomPick) {
     const SkinChoice choice = tarnwick::LoadSkin(QString::fromStdString(options_.active),
-                                                 options_.random, skins_, SystemRandom());
+                                                 randomPick, skins_, SystemRandom());
     if (choice.pickedIndex >= 0) {
         // A random pick is stored with the other settings at close, not at once.
         options_.active = choice.activePath.toStdString();
@@ -58,9 +62,11 @@ void SkinMenu::LoadSkin() {
     applyLook_(choice.look);
 }
 
+// The skin the user clicks is the one that shows, also with "&Random skin" on: the random
+// pick waits for the next start or reload.
 void SkinMenu::SkinMenuClick(int index) {
     options_.active = skins_.at(static_cast<std::size_t>(index)).path.toStdString();
-    LoadSkin();
+    Show(false);
     items_.at(static_cast<std::size_t>(index))->setChecked(true);
     writer_.String("skins", "active", options_.active);
 }

@@ -29,7 +29,8 @@ public:
 
     // Rebuilds the items from the skin folder of the settings.
     void SkinList();
-    // Chooses the skin to show and hands its look to the window.
+    // Chooses the skin to show (the active one, or a random pick when the option is on) and
+    // hands its look to the window.
     void LoadSkin();
     void pmRandomSkinClick();
     // The record's random option on the item.
@@ -39,6 +40,8 @@ public:
 
 private:
     void SkinMenuClick(int index);
+    // Shows the active skin, or first picks one at random.
+    void Show(bool randomPick);
 
     MonitorMenus& menus_;
     Settings& options_;

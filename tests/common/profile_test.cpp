@@ -119,6 +119,9 @@ TEST(ProfileWrite, CreatesTheSectionAtTheEndInTheFilesLineEnds) {
     EXPECT_EQ(
         Edited("; settings\r\n[a]\r\nx=1", [](ProfileText& f) { WriteBool(f, "b", "y", false); }),
         "; settings\r\n[a]\r\nx=1\r\n[b]\r\ny=0\r\n");
+    // Mixed ends: the first line's wins, the lines already there keep theirs.
+    EXPECT_EQ(Edited("[a]\r\nx=1\n", [](ProfileText& f) { WriteString(f, "a", "z", "3"); }),
+              "[a]\r\nx=1\nz=3\r\n");
     EXPECT_EQ(
         Edited("\xEF\xBB\xBF[a]\rx=1\r", [](ProfileText& f) { WriteString(f, "a", "y", ""); }),
         "\xEF\xBB\xBF[a]\rx=1\ry=\r");

@@ -106,5 +106,37 @@ TEST_F(MonitorWindowPlacementTest, ShortcutsActWhileTheWindowHasTheFocus) {
     EXPECT_FALSE(window.isVisible());
 }
 
+// A window that starts wholly off the screen comes back to the nearest edge; one that still
+// shows a pixel stays where it is. The built-in window is 50 x 39.
+TEST_F(MonitorWindowPlacementTest, AWindowOffTheScreenComesBackOnEachSide) {
+    const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
+    const int right = screen.width() - 50;
+    const int bottom = screen.height() - 39;
+    struct Case {
+        int x, y;
+        QPoint expected;
+    };
+    const Case cases[] = {
+        {-50, 100, {0, 100}},
+        {-49, 100, {-49, 100}},
+        {-500, 100, {0, 100}},
+        {screen.width(), 100, {right, 100}},
+        {screen.width() - 1, 100, {screen.width() - 1, 100}},
+        {5000, 100, {right, 100}},
+        {100, -39, {100, 0}},
+        {100, -38, {100, -38}},
+        {100, -500, {100, 0}},
+        {100, screen.height(), {100, bottom}},
+        {100, screen.height() - 1, {100, screen.height() - 1}},
+        {5000, 5000, {right, bottom}},
+    };
+    for (const Case& c : cases) {
+        WriteSettings("[main]\nsnap=0\nx=" + std::to_string(c.x) + "\ny=" + std::to_string(c.y) +
+                      "\n");
+        EXPECT_EQ(Start().pos(), c.expected) << c.x << "," << c.y;
+        window_.reset();
+    }
+}
+
 }  // namespace
 }  // namespace tarnwick

@@ -1,0 +1,8 @@
+// A window system without taskbar requests.
+#include "platform/window_hints.h"
+
+namespace tarnwick::platform {
+
+void KeepOutOfTaskbar(QWindow&) {}
+
+}  // namespace tarnwick::platform
