@@ -3,6 +3,7 @@
 #include "monitor/tray/tray_pictures.h"
 
 #include <QEventLoop>
+#include <QImage>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -36,6 +37,20 @@ TEST(QtTrayIcon, EachMouseGestureReachesTheWindowOnce) {
     Wait(100);
     EXPECT_EQ(heard, "click double right ");
     EXPECT_EQ(icon.SystemTrayIcon().contextMenu(), nullptr);
+}
+
+TEST(QtTrayIcon, AnIconWithoutAPictureShowsTheProgramsIcon) {
+    QtTrayIcon icon;
+    icon.TrayIconAdd(QIcon(), QStringLiteral("Processor usage"));
+    const QImage shown = icon.SystemTrayIcon().icon().pixmap(16, 16).toImage();
+    ASSERT_FALSE(shown.isNull());
+    int opaque = 0;  // a picture, not a blank square
+    for (int y = 0; y < shown.height(); ++y) {
+        for (int x = 0; x < shown.width(); ++x) {
+            opaque += qAlpha(shown.pixel(x, y)) > 0 ? 1 : 0;
+        }
+    }
+    EXPECT_GT(opaque, 16 * 16 / 4);
 }
 
 TEST(QtTrayIcon, AddModifyAndDeleteReachTheSystemIcon) {
