@@ -23,6 +23,7 @@
 #include "common/refresh.h"
 #include "common/ui/dialogs.h"
 #include "monitor/tray/reach.h"
+#include "platform/process.h"
 
 namespace tarnwick {
 
@@ -60,7 +61,8 @@ TfrMain::TfrMain(const MonitorServices& services, QWidget* parent)
       writer_(services_.settingsFile, *services_.dialogs),
       display_(*this, options_),
       tray_(*services_.tray, options_, *this, *menus_.tray, *menus_.main),
-      skinMenu_(menus_, options_, writer_, services_.programFolder,
+      // The skins lie beside the program in a build, in share/tarnwick/ when installed.
+      skinMenu_(menus_, options_, writer_, platform::ShippedFolderOf(services_.programFolder),
                 [this](const SkinLook& look) { ApplyLook(look); }) {
     setObjectName(QStringLiteral("TfrMain"));
     setWindowTitle(QStringLiteral("Tarnwick"));
