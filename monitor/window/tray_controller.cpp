@@ -13,7 +13,7 @@ namespace tarnwick {
 
 namespace {
 
-// Asking whether a tray host runs is one look at the display's selection owner; every two
+// Asking whether a tray host runs is cheap (no allocation on X11 or offscreen); every two
 // seconds nobody waits long for the icon of a panel that has just started.
 constexpr int kTrayWatchMs = 2000;
 
