@@ -2,14 +2,18 @@
 #include <QApplication>
 #include <QSessionManager>
 
+#include <cstdio>
 #include <string>
 
 #include "common/autorun.h"
+#include "common/command_line.h"
 #include "common/datafolder.h"
+#include "common/first_start.h"
 #include "common/profile_file.h"
 #include "common/programs.h"
 #include "common/single_copy.h"
 #include "common/ui/dialogs.h"
+#include "data/app_icon.h"
 #include "monitor/tray/tray_icon.h"
 #include "monitor/window/mainwindow.h"
 #include "platform/figures.h"
@@ -17,6 +21,16 @@
 #include "platform/session.h"
 
 int main(int argc, char* argv[]) {
+    // --help and --version answer and end before anything else: no display, no second copy
+    // test, no settings file.
+    const tarnwick::InfoOptionsResult info = tarnwick::InfoOptions(
+        argc, argv, "Tarnwick",
+        "A small monitor of processor, memory, swap and virtual memory usage in a window "
+        "and the tray.");
+    if (info.exit) {
+        std::fputs(info.output.c_str(), stdout);
+        return 0;
+    }
     // One copy only when the user asked for it; the test reads the setting with the default 0,
     // so without a settings file a second copy runs.
     const std::string settingsFile = tarnwick::SettingsFilePath();
@@ -38,6 +52,9 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Tarnwick"));
     QApplication::setApplicationDisplayName(QStringLiteral("Tarnwick"));
     QApplication::setQuitOnLastWindowClosed(false);  // the window may hide behind the tray icon
+    // The desktop (and a Wayland compositor) matches the window to its menu entry by this.
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(tarnwick::kAppId));
+    QApplication::setWindowIcon(tarnwick::AppIcon());
 
     const auto processor = tarnwick::platform::MakeSystemProcessorFigures();
     const auto memory = tarnwick::platform::MakeSystemMemoryFigures();
@@ -55,6 +72,8 @@ int main(int argc, char* argv[]) {
     if (const std::string problem = tarnwick::EnsureDataFolder(); !problem.empty()) {
         tarnwick::platform::LogError(problem + ".");  // said once; the monitor goes on
     }
+    // A user without a settings file starts with the system-wide one, copied once.
+    tarnwick::CopySystemSettingsOnFirstStart();
     services.settingsFile = tarnwick::SettingsFilePath();
     services.eventsFile = tarnwick::EventsFilePath();
     services.programFolder = tarnwick::platform::ProgramFolder();

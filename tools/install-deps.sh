@@ -10,6 +10,7 @@ packages=(
   clang libclang-rt-14-dev clang-format
   xvfb xauth trayer xdotool x11-utils x11-apps imagemagick desktop-file-utils libglib2.0-bin
   dpkg-dev fakeroot file lintian appstream
+  weston qt6-wayland
 )
 
 missing=()

@@ -4,6 +4,7 @@
 
 #include "common/links.h"
 #include "common/ui/dialogs.h"
+#include "platform/process.h"
 
 namespace tarnwick {
 
@@ -25,7 +26,11 @@ bool OpenLink(Dialogs& dialogs, const QString& url) {
 }
 
 bool OpenSiteLink(Dialogs& dialogs, std::string_view path) {
-    const QString url = SiteLink(path);
+    return OpenSiteLink(dialogs, path, platform::ShippedFolder());
+}
+
+bool OpenSiteLink(Dialogs& dialogs, std::string_view path, const std::string& shippedFolder) {
+    const QString url = SiteLink(path, kWebSite, shippedFolder);
     if (url.isEmpty()) {
         dialogs.ShowMessage(QGuiApplication::applicationDisplayName(), NoManualText(path));
         return false;

@@ -3,6 +3,8 @@
 #include <QGuiApplication>
 #include <QStyleHints>
 
+#include "data/app_icon.h"
+
 namespace tarnwick {
 
 QtTrayIcon::QtTrayIcon(QObject* parent, int clickDelayMs) : TrayIcon(parent), icon_(this) {
@@ -36,7 +38,9 @@ void QtTrayIcon::TrayIconDelete() {
     icon_.hide();
 }
 
-void QtTrayIcon::SetPictureAndTip(const QIcon& picture, const QString& tip) {
+void QtTrayIcon::SetPictureAndTip(const QIcon& given, const QString& tip) {
+    // A tray host shows nothing for an icon without a picture; ours stands in for one.
+    const QIcon picture = given.isNull() ? AppIcon() : given;
     // The timer modifies the icon twice a second all day, mostly with the picture it already
     // shows. Handing the same picture to the tray host again costs it a redraw (and on some
     // desktops a message with all the pixels), so only real changes go out.

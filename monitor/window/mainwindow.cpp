@@ -1,6 +1,7 @@
 #include "monitor/window/mainwindow.h"
 
 #include <QAbstractEventDispatcher>
+#include <QAccessible>
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
@@ -21,6 +22,8 @@
 #include "common/programs.h"
 #include "common/refresh.h"
 #include "common/ui/dialogs.h"
+#include "monitor/tray/reach.h"
+#include "platform/process.h"
 #include "platform/window_hints.h"
 
 namespace tarnwick {
@@ -33,6 +36,14 @@ constexpr int kTimer2Reader = 1;
 constexpr int kTimer3Reader = 2;
 constexpr int kEventsReader = 4;
 static_assert(TrayController::kTrayReader == 3);
+
+// Whether the window system tells a client where its window stands. A Wayland compositor
+// places windows itself and tells the client nothing: Qt reports 0,0 there.
+bool TellsWindowPosition(const QString& platformName) {
+    return !platformName.startsWith(QLatin1String("wayland"));
+}
+
+constexpr char kAccessiblePrefix[] = "Tarnwick: ";
 
 // Ticks exactly the item of a group whose data() is value; none when no item has it.
 template <std::size_t N>
@@ -51,14 +62,22 @@ TfrMain::TfrMain(const MonitorServices& services, QWidget* parent)
       writer_(services_.settingsFile, *services_.dialogs),
       display_(*this, options_),
       tray_(*services_.tray, options_, *this, *menus_.tray, *menus_.main),
-      skinMenu_(menus_, options_, writer_, services_.programFolder,
+      // The skins lie beside the program in a build, in share/tarnwick/ when installed.
+      skinMenu_(menus_, options_, writer_, platform::ShippedFolderOf(services_.programFolder),
                 [this](const SkinLook& look) { ApplyLook(look); }) {
     setObjectName(QStringLiteral("TfrMain"));
     setWindowTitle(QStringLiteral("Tarnwick"));
     setAttribute(Qt::WA_OpaquePaintEvent);  // the canvas covers every pixel
     setFixedSize(kBuiltInWidth, kBuiltInHeight);
     setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(QStringLiteral("Tarnwick"));
+    positionKnown_ =
+        TellsWindowPosition(services_.platformName.isEmpty() ? QGuiApplication::platformName()
+                                                             : services_.platformName);
     ConnectMenus();
+    // Shift+F10 opens the popup menu as the Menu key does, for keyboards without one.
+    menuKey_ = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this);
+    connect(menuKey_, &QShortcut::activated, this, &TfrMain::OpenMenuFromKeyboard);
 
     const std::pair<QTimer*, const char*> timers[] = {{&TaktTimer_, "TaktTimer"},
                                                       {&Timer1_, "Timer1"},
@@ -96,6 +115,7 @@ TfrMain::TfrMain(const MonitorServices& services, QWidget* parent)
         if (events_) {
             auto reading = tickMemory_->ReadingFor(kEventsReader);
             events_->CheckEvents();
+            UpdateReadings();  // once a second, with the same figures
         }
     });
     // Before the loop sleeps: the next wake-up's ticks read the figures anew.
@@ -107,6 +127,7 @@ TfrMain::TfrMain(const MonitorServices& services, QWidget* parent)
         });
     }
     connect(&tray_, &TrayController::DoubleClicked, this, &TfrMain::pmMinClick);
+    connect(&tray_, &TrayController::AvailabilityChanged, this, &TfrMain::TrayAvailabilityChanged);
 }
 
 TfrMain::~TfrMain() {
@@ -118,7 +139,7 @@ QTimer& TfrMain::timer(const char* name) {
         {"TaktTimer", &TaktTimer_},     {"Timer1", &Timer1_},
         {"Timer2", &Timer2_},           {"Timer3", &Timer3_},
         {"EventsTimer", &EventsTimer_}, {"IconsTimer", &tray_.IconsTimer()},
-        {"HintTimer", &HintTimer_}};
+        {"HintTimer", &HintTimer_},     {"TrayWatchTimer", &tray_.TrayWatchTimer()}};
     for (const auto& [timerName, timer] : timers) {
         if (std::strcmp(timerName, name) == 0) {
             return *timer;
@@ -167,11 +188,16 @@ void TfrMain::FormCreate() {
     menus_.autorun->setEnabled(CanWriteAutorun(services_.autostartFolder));
     EnsureFolderOf(services_.settingsFile);
     LoadOpt(false);
-    ShowMinCaption();
+    tray_.WatchAvailability();
+    const bool hasIcon = options_.icons >= 1 && options_.icons <= 4;
+    // Without a tray icon nothing could bring a hidden window back.
+    showAtStart_ = StartsVisible(options_.visible || !hasIcon, tray_.Available());
+    shownForWantOfTray_ = showAtStart_ && !options_.visible;
+    ShowMinItems(showAtStart_);
     skinMenu_.SkinList();
     skinMenu_.LoadSkin();
     KeepOnScreen();
-    if (options_.icons >= 1 && options_.icons <= 4) {
+    if (hasIcon) {
         tray_.TrayIconAdd(options_.icons);
     }
     RefreshEvents();
@@ -182,6 +208,7 @@ void TfrMain::FormCreate() {
         timer->start();
     }
     tray_.IconsTimer().start();
+    UpdateReadings();
 }
 
 // Reads every key of the settings file and applies it to the window, its timers and menus.
@@ -192,8 +219,12 @@ void TfrMain::LoadOpt(bool reload) {
     ApplyAutorun(s.autorun);
     cpu_->SetPriority(s.lowprior ? -1 : 0);
     if (reload) {
-        options_.x = position.x();  // a reload never moves the window
-        options_.y = position.y();
+        // A reload never moves the window. Where the window system keeps the position to
+        // itself, the one in the file stays the one to save.
+        if (positionKnown_) {
+            options_.x = position.x();
+            options_.y = position.y();
+        }
     } else {
         move(s.x, s.y);
     }
@@ -237,11 +268,29 @@ void TfrMain::ShowTrayMeasure() {
     CheckValue(menus_.trayIconTray, options_.icons);
 }
 
-void TfrMain::ShowMinCaption() {
-    const QString caption =
-        options_.visible ? QStringLiteral("&Minimize") : QStringLiteral("&Restore");
-    menus_.min->setText(caption);
-    menus_.minTray->setText(caption);
+void TfrMain::ShowMinItems(bool shown) {
+    const QString caption = shown ? QStringLiteral("&Minimize") : QStringLiteral("&Restore");
+    const bool available = CanToggleWindow(tray_.Available(), shown);
+    const QString tip = available ? QString() : QString::fromLatin1(kNoTrayReason);
+    for (QAction* item : {menus_.min, menus_.minTray}) {
+        item->setText(caption);
+        item->setEnabled(available);
+        item->setToolTip(tip);
+    }
+}
+
+// A tray host came or went. A window hidden behind the icon of a host that went away shows
+// again; one the user hid stays what they chose for the next start.
+void TfrMain::TrayAvailabilityChanged(bool available) {
+    if (closed_) {
+        return;
+    }
+    if (MustShowWindow(available, isVisible())) {
+        show();
+        raise();
+        shownForWantOfTray_ = true;
+    }
+    ShowMinItems(isVisible());
 }
 
 // A window that lies off the screen after a change of screens comes back where it can be
@@ -295,9 +344,11 @@ void TfrMain::StartSettingsProgram(const QString& word) {
 
 void TfrMain::SaveOpt() {
     Settings s = options_;
-    s.visible = isVisible();
-    s.x = x();
-    s.y = y();
+    s.visible = isVisible() && !shownForWantOfTray_;
+    if (positionKnown_) {
+        s.x = x();
+        s.y = y();
+    }
     writer_.SaveOpt(s);
     ApplyAutorun(s.autorun);
 }
@@ -324,6 +375,7 @@ void TfrMain::FormClose() {
         timer->stop();
     }
     tray_.IconsTimer().stop();
+    tray_.TrayWatchTimer().stop();
     EndDrag();  // a no-drop cursor must not outlive the window
     if (cpu_ && GetPlatform() == kPlatformNt) {
         cpu_->DoneCPUUsage();
@@ -383,6 +435,10 @@ void TfrMain::pmIconsSpeedClick(int interval) {
 }
 
 void TfrMain::pmMinClick() {
+    if (!CanToggleWindow(tray_.Available(), isVisible())) {
+        return;  // no tray host: a hidden window could not be brought back
+    }
+    shownForWantOfTray_ = false;  // from now on the window is as the user put it
     if (isVisible()) {
         if (options_.icons == 0) {
             pmIconClick(1);  // the window hides only where the tray icon can bring it back
@@ -393,9 +449,7 @@ void TfrMain::pmMinClick() {
         raise();
         activateWindow();
     }
-    const QString caption = isVisible() ? QStringLiteral("&Minimize") : QStringLiteral("&Restore");
-    menus_.min->setText(caption);
-    menus_.minTray->setText(caption);
+    ShowMinItems(isVisible());
 }
 
 // Menus --------------------------------------------------------------------------------------
@@ -426,6 +480,45 @@ void TfrMain::ConnectMenus() {
 
 void TfrMain::contextMenuEvent(QContextMenuEvent* event) {
     menus_.main->popup(event->globalPos());
+}
+
+void TfrMain::OpenMenuFromKeyboard() {
+    const QPoint centre = rect().center();
+    QContextMenuEvent event(QContextMenuEvent::Keyboard, centre, mapToGlobal(centre));
+    contextMenuEvent(&event);
+}
+
+// Screen readers -------------------------------------------------------------------------------
+
+// What the window shows, as words: the two gauges or the diagram. Nobody hears it while no
+// assistive technology is active, so it is built only then; its buffers are kept, and the
+// texts go out only when a reading changed.
+void TfrMain::UpdateReadings() {
+    const bool listening = services_.assistiveTechnology != nullptr
+                               ? services_.assistiveTechnology()
+                               : QAccessible::isActive();
+    if (!listening || !measures_) {
+        return;
+    }
+    readings_.Begin(0);  // the EventsTimer already paces the rebuilds to one a second
+    const auto add = [this](int indicator) {
+        const int measure = options_.indicators[indicator].type;
+        measures_->GetMeasure(measure, readingText_);
+        readings_.Add(measure, readingText_);
+    };
+    if (options_.mode == 2) {
+        add(0);
+        add(1);
+    } else {
+        add(2);
+    }
+    if (!readings_.Finish()) {
+        return;
+    }
+    accessibleName_ = QLatin1String(kAccessiblePrefix);
+    accessibleName_ += readings_.text();
+    setAccessibleName(accessibleName_);
+    setAccessibleDescription(readings_.text());
 }
 
 }  // namespace tarnwick

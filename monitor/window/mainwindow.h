@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QShortcut>
 #include <QString>
 #include <QTimer>
 #include <QWidget>
@@ -16,6 +17,7 @@
 #include "monitor/events/events_controller.h"
 #include "monitor/events/system_actions.h"
 #include "monitor/measures.h"
+#include "monitor/readings_text.h"
 #include "monitor/tick_memory.h"
 #include "monitor/tray/tray_icon.h"
 #include "monitor/usecpu.h"
@@ -43,6 +45,11 @@ struct MonitorServices {
     std::string programFolder;    // ends with "/": the settings program and skins/ lie there
     std::string autostartFolder;  // the folder of the XDG autostart entry
     std::string runtimeFolder;    // the folder of the refresh endpoint; empty: no listening
+    // The window system's name (QGuiApplication::platformName()); empty: the running one.
+    QString platformName;
+    // Whether assistive technology listens (null: QAccessible::isActive); the readings are
+    // put into words only then.
+    bool (*assistiveTechnology)() = nullptr;
 };
 
 // The monitor window: two gauges or one diagram, the tray icon, the menus and the timers.
@@ -55,9 +62,11 @@ public:
     explicit TfrMain(const MonitorServices& services, QWidget* parent = nullptr);
     ~TfrMain() override;
 
-    // The start-up sequence; the caller shows the window afterwards when ShowMainWindow().
+    // The start-up sequence; the caller shows the window afterwards when ShowMainWindow():
+    // as the settings say, but never hidden where nothing could bring it back (no tray host,
+    // or no tray icon chosen).
     void FormCreate();
-    bool ShowMainWindow() const { return options_.visible; }
+    bool ShowMainWindow() const { return showAtStart_; }
 
     // The reloads the settings program asks for, and the "&Update settings" item.
     void ReloadSettings();
@@ -78,7 +87,8 @@ public:
     const DiagramHistory& History() const { return display_.History(); }
     Measures& measures() { return *measures_; }
     const CpuFigures& Cpu() const { return cpu_->Figures(); }
-    // A timer by its component name: TaktTimer, Timer1..3, EventsTimer, IconsTimer, HintTimer.
+    // A timer by its component name: TaktTimer, Timer1..3, EventsTimer, IconsTimer, HintTimer,
+    // TrayWatchTimer.
     QTimer& timer(const char* name);
 
 protected:
@@ -100,7 +110,13 @@ private:
     // The check marks of the menus from the settings record.
     void ShowOptions();
     void ShowTrayMeasure();
-    void ShowMinCaption();
+    // "&Minimize" or "&Restore" on both items, unavailable (with the reason as their tool tip)
+    // while a shown window has no tray host to hide behind.
+    void ShowMinItems(bool shown);
+    void TrayAvailabilityChanged(bool available);
+    // The readings for screen readers, in the window's accessible name and description.
+    void UpdateReadings();
+    void OpenMenuFromKeyboard();
     void KeepOnScreen();
     void ConnectMenus();
     void ApplyLook(const SkinLook& look);
@@ -135,7 +151,6 @@ private:
     void pmStopClick(int indicator);
     void pmTextClick(int indicator);
     void MainPopMenuPopup();
-    void OpenLink(const QString& url);
     void RefreshInfoHint();
     void ShowInfoHint();
     void ApplyAutorun(bool on);
@@ -157,6 +172,16 @@ private:
     std::unique_ptr<EventsController> events_;
     std::unique_ptr<RefreshListener> refresh_;
     bool closed_ = false;
+    bool showAtStart_ = true;
+    // The window shows only because nothing could bring a hidden one back; the user's choice
+    // to keep it hidden is what the close batch stores.
+    bool shownForWantOfTray_ = false;
+    // Where the window system tells the window's position; the saved one is kept elsewhere.
+    bool positionKnown_ = true;
+    ReadingsText readings_;
+    std::string readingText_;  // one reading's text, reused every second
+    QString accessibleName_;
+    QShortcut* menuKey_ = nullptr;  // Shift+F10, the other key for the popup menu
 
     // Our own move, where the window manager offers none: the pointer's offset from the
     // window's corner while the left button is held.

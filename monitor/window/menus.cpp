@@ -227,6 +227,9 @@ MonitorMenus BuildMenus(QWidget* window) {
     MenuBuilder builder(window);
     menus.main = BuildMainMenu(builder, window, menus);
     menus.tray = BuildTrayMenu(builder, window, menus);
+    // An unavailable item tells why in its tool tip ("&Minimize" without a tray host).
+    menus.main->setToolTipsVisible(true);
+    menus.tray->setToolTipsVisible(true);
     return menus;
 }
 

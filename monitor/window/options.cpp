@@ -13,7 +13,9 @@
 #include "common/links.h"
 #include "common/settings.h"
 #include "common/ui/dialogs.h"
+#include "common/ui/open_link.h"
 #include "monitor/window/mainwindow.h"
+#include "platform/process.h"
 
 namespace tarnwick {
 
@@ -51,15 +53,15 @@ void TfrMain::ConnectOptions() {
         on(items.stop, [this, i] { pmStopClick(i); });
         on(items.text, [this, i] { pmTextClick(i); });
     }
-    on(menus_.manual,
-       [this] { OpenLink(QString::fromLatin1(kProductSite) + QString::fromLatin1(kManualPath)); });
-    on(menus_.website, [this] {
-        OpenLink(QString::fromLatin1(kProductSite) + QString::fromLatin1(kProductPagePath));
-    });
-    on(menus_.support, [this] { OpenLink(QString::fromLatin1(kSupportMail)); });
-    on(menus_.clipboardManager, [this] {
-        OpenLink(QString::fromLatin1(kMakerSite) + QString::fromLatin1(kClipboardManagerPath));
-    });
+    // The site's pages when the build names a site, else the manual installed with us; a
+    // link that cannot be opened says so in a box.
+    const auto site = [this](const char* path) {
+        OpenSiteLink(*services_.dialogs, path, platform::ShippedFolderOf(services_.programFolder));
+    };
+    on(menus_.manual, [site] { site(kManualPath); });
+    on(menus_.website, [site] { site(kProductPagePath); });
+    on(menus_.support, [this] { OpenLink(*services_.dialogs, QString::fromLatin1(kSupportMail)); });
+    on(menus_.clipboardManager, [site] { site(kClipboardManagerPath); });
     connect(menus_.main, &QMenu::aboutToShow, this, &TfrMain::MainPopMenuPopup);
 }
 
@@ -225,11 +227,6 @@ void TfrMain::MainPopMenuPopup() {
             items.total[resource]->setText(totals[resource]);
         }
     }
-}
-
-// Whatever handles web pages and mail on this desktop; a failure is not reported.
-void TfrMain::OpenLink(const QString& url) {
-    services_.dialogs->OpenUrl(url);
 }
 
 }  // namespace tarnwick

@@ -11,11 +11,22 @@
 
 namespace tarnwick {
 
+namespace {
+
+// Asking whether a tray host runs is cheap (no allocation on X11 or offscreen); every two
+// seconds nobody waits long for the icon of a panel that has just started.
+constexpr int kTrayWatchMs = 2000;
+
+}  // namespace
+
 TrayController::TrayController(TrayIcon& icon, const Settings& options, QWidget& window,
                                QMenu& trayMenu, QMenu& mainMenu)
     : icon_(icon), options_(options), window_(window) {
     IconsTimer_.setObjectName(QStringLiteral("IconsTimer"));
     connect(&IconsTimer_, &QTimer::timeout, this, &TrayController::IconsTimerTimer);
+    TrayWatchTimer_.setObjectName(QStringLiteral("TrayWatchTimer"));
+    TrayWatchTimer_.setInterval(kTrayWatchMs);
+    connect(&TrayWatchTimer_, &QTimer::timeout, this, &TrayController::CheckAvailability);
     connect(&icon_, &TrayIcon::LeftClicked, this, [this, &trayMenu] {
         window_.activateWindow();
         trayMenu.popup(QCursor::pos());
@@ -25,6 +36,25 @@ TrayController::TrayController(TrayIcon& icon, const Settings& options, QWidget&
         mainMenu.popup(QCursor::pos());
     });
     connect(&icon_, &TrayIcon::DoubleClicked, this, &TrayController::DoubleClicked);
+}
+
+void TrayController::WatchAvailability() {
+    available_ = icon_.Available();
+    TrayWatchTimer_.start();
+}
+
+void TrayController::CheckAvailability() {
+    const bool now = icon_.Available();
+    if (now == available_) {
+        return;
+    }
+    available_ = now;
+    if (now && shown_ != 0) {
+        // The new host knows nothing of an icon shown before it came: show it anew.
+        icon_.TrayIconDelete();
+        icon_.TrayIconAdd(pictures_[0], TrayTip(shown_));
+    }
+    emit AvailabilityChanged(now);
 }
 
 void TrayController::SetPictures(const QImage& strip) {

@@ -46,11 +46,21 @@ public:
 
     QTimer& IconsTimer() { return IconsTimer_; }
 
+    // Whether a tray host shows the icon. Many desktops have none, and one may come or go
+    // while the monitor runs (a panel that starts after it, a restarted shell): the
+    // TrayWatchTimer asks every few seconds and says when the answer changes. An icon that
+    // was added while there was no host is put in again when one comes.
+    bool Available() const { return available_; }
+    void WatchAvailability();
+    QTimer& TrayWatchTimer() { return TrayWatchTimer_; }
+
 signals:
     void DoubleClicked();
+    void AvailabilityChanged(bool available);
 
 private:
     void IconsTimerTimer();
+    void CheckAvailability();
 
     TrayIcon& icon_;
     const Settings& options_;
@@ -59,7 +69,9 @@ private:
     TickMemoryFigures* tickMemory_ = nullptr;
     TrayPictures pictures_;
     int shown_ = 0;
+    bool available_ = true;
     QTimer IconsTimer_;
+    QTimer TrayWatchTimer_;
 };
 
 }  // namespace tarnwick

@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 
 #include "common/ui/dialogs.h"
+#include "common/ui/open_link.h"
 
 namespace tarnwick::cfg {
 
@@ -36,7 +37,7 @@ void LinkLabel::leaveEvent(QEvent* event) {
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
-        dialogs_->OpenUrl(target_);
+        OpenLink(*dialogs_, target_);  // a box says so when nothing opens it
     }
     QLabel::mouseReleaseEvent(event);
 }

@@ -21,6 +21,7 @@
 #include "common/refresh.h"
 #include "common/settings.h"
 #include "common/ui/dialogs.h"
+#include "common/ui/open_link.h"
 #include "platform/process.h"
 #include "settings/config/events_page.h"
 #include "settings/config/link_label.h"
@@ -203,7 +204,8 @@ void TfrMain::OkClick() {
 }
 
 void TfrMain::HelpClick() {
-    services_.dialogs->OpenUrl(HelpPage(currentPage() + 1));
+    OpenSiteLink(*services_.dialogs, SettingsHelpPath(currentPage() + 1),
+                 platform::ShippedFolderOf(services_.programFolder));
 }
 
 void TfrMain::HandOver(void (TfrMain::*request)()) {

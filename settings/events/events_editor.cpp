@@ -13,6 +13,8 @@
 #include "common/links.h"
 #include "common/numbers.h"
 #include "common/ui/dialogs.h"
+#include "common/ui/open_link.h"
+#include "platform/process.h"
 #include "platform/sound.h"
 #include "settings/events/action_panel.h"
 #include "settings/events/check_opt.h"
@@ -196,7 +198,7 @@ void TfrEvents::Button1Click() {
 }
 
 void TfrEvents::Button7Click() {
-    services_.dialogs->OpenUrl(QString::fromLatin1(kProductSite) + QLatin1String(kHelpPath));
+    OpenSiteLink(*services_.dialogs, kHelpPath, platform::ShippedFolderOf(services_.programFolder));
 }
 
 void TfrEvents::Button3Click() {

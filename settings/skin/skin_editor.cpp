@@ -15,6 +15,8 @@
 #include "common/links.h"
 #include "common/profile_file.h"
 #include "common/ui/dialogs.h"
+#include "common/ui/open_link.h"
+#include "platform/process.h"
 #include "settings/skin/indicator_page.h"
 #include "settings/skin/skin_file.h"
 #include "settings/skin/skin_pages.h"
@@ -114,7 +116,7 @@ QWidget* TfrSkin::MakeStepColumn() {
     lbPastefold_->setOpenExternalLinks(false);
     lbPastefold_->setCursor(Qt::PointingHandCursor);
     connect(lbPastefold_, &QLabel::linkActivated, this,
-            [this](const QString& url) { services_.dialogs->OpenUrl(url); });
+            [this](const QString& url) { OpenLink(*services_.dialogs, url); });
     layout->addWidget(lbPastefold_);
     return column;
 }
@@ -249,9 +251,8 @@ void TfrSkin::NextClick() {
 }
 
 void TfrSkin::HelpClick() {
-    services_.dialogs->OpenUrl(QStringLiteral("%1/tarnwick/skinseditor%2.php")
-                                   .arg(QLatin1String(kProductSite))
-                                   .arg(notebook_->currentIndex() + 1));
+    OpenSiteLink(*services_.dialogs, SkinEditorHelpPath(notebook_->currentIndex() + 1),
+                 platform::ShippedFolderOf(services_.programFolder));
 }
 
 void TfrSkin::CreationNext() {

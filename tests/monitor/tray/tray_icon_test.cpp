@@ -3,6 +3,7 @@
 #include "monitor/tray/tray_pictures.h"
 
 #include <QEventLoop>
+#include <QImage>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -47,6 +48,20 @@ TEST(QtTrayIcon, AClickThatBecomesADoubleClickIsNoClick) {
     emit icon.SystemTrayIcon().activated(QSystemTrayIcon::DoubleClick);
     Wait(100);  // nothing after it: the held-back click must not come late
     EXPECT_EQ(heard, "double ");
+}
+
+TEST(QtTrayIcon, AnIconWithoutAPictureShowsTheProgramsIcon) {
+    QtTrayIcon icon;
+    icon.TrayIconAdd(QIcon(), QStringLiteral("Processor usage"));
+    const QImage shown = icon.SystemTrayIcon().icon().pixmap(16, 16).toImage();
+    ASSERT_FALSE(shown.isNull());
+    int opaque = 0;  // a picture, not a blank square
+    for (int y = 0; y < shown.height(); ++y) {
+        for (int x = 0; x < shown.width(); ++x) {
+            opaque += qAlpha(shown.pixel(x, y)) > 0 ? 1 : 0;
+        }
+    }
+    EXPECT_GT(opaque, 16 * 16 / 4);
 }
 
 TEST(QtTrayIcon, AddModifyAndDeleteReachTheSystemIcon) {

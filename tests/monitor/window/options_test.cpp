@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QTest>
 #include <QToolTip>
+#include <QUrl>
 #include <QWindow>
 
 #include "common/numbers.h"
@@ -160,7 +161,7 @@ TEST_F(MonitorWindowOptionsTest, TextShowingRepaintsOnlyWhatIsOnTheWindow) {
     EXPECT_EQ(Stored("indicator1", "visible"), "0");
 }
 
-TEST_F(MonitorWindowOptionsTest, TotalsAreTakenWhenTheMenuOpensAndLinksOpenTheirPages) {
+TEST_F(MonitorWindowOptionsTest, TotalsAreTakenWhenTheMenuOpens) {
     TfrMain& window = Start();
     QMenu* menu = window.findChild<QMenu*>(QStringLiteral("MainPopMenu"));
     emit menu->aboutToShow();
@@ -170,13 +171,32 @@ TEST_F(MonitorWindowOptionsTest, TotalsAreTakenWhenTheMenuOpensAndLinksOpenTheir
     memory_.status.totalPageFile = 1536 * kMB;
     emit menu->aboutToShow();
     EXPECT_EQ(Item("pmSwap_3")->text(), QStringLiteral("Total: 1536 MB"));
+}
+
+TEST_F(MonitorWindowOptionsTest, LinksOpenTheShippedManualOrSayWhyTheyCannot) {
+    for (const char* page :
+         {"manual/index.html", "manual/tarnwick/index.html", "manual/tarnwick/helpmain.html"}) {
+        WriteFile(std::string("program/") + page, "<html></html>");
+    }
+    Start();
+    const QString manual =
+        QUrl::fromLocalFile(QString::fromStdString(Path("program/manual/"))).toString();
     for (const char* name : {"N15", "N17", "N22", "Clipboardmanager1"}) {
         Click(name);
     }
     EXPECT_EQ(dialogs_.started,
-              (QStringList{"https://tarnwick.example/tarnwick/helpmain.php",
-                           "https://tarnwick.example/tarnwick/", "mailto:support@tarnwick.example",
-                           "https://tarnwick.example/index.php?from=tarnwick"}));
+              (QStringList{manual + "tarnwick/helpmain.html", manual + "tarnwick/index.html",
+                           "mailto:support@tarnwick.example", manual + "index.html"}));
+    EXPECT_TRUE(dialogs_.messages.isEmpty());
+
+    dialogs_.opensSucceed = false;  // no program for mail on this desktop
+    Click("N22");
+    ASSERT_EQ(dialogs_.messages.size(), 1);
+    EXPECT_TRUE(dialogs_.messages[0].contains(QLatin1String("Unable to open mailto:")));
+    QDir(QString::fromStdString(Path("program/manual"))).removeRecursively();
+    Click("N15");
+    ASSERT_EQ(dialogs_.messages.size(), 2);
+    EXPECT_TRUE(dialogs_.messages[1].contains(QLatin1String("/tarnwick/helpmain.php is not")));
 }
 
 TEST_F(MonitorWindowOptionsTest, TheInformationHintShowsTheFiguresAfterItsDelay) {

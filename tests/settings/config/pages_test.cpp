@@ -61,6 +61,8 @@ TEST_F(CfgTest, NumberFieldsMoveOnlyByTheirArrows) {
 }
 
 TEST_F(CfgTest, HelpAndF1OpenTheCurrentPagesHelp) {
+    WriteFile("program/manual/tarnwick/config5.html", "<html></html>");
+    WriteFile("program/manual/tarnwick/config2.html", "<html></html>");
     TfrMain& window = Open();
     window.show();
     Click("sbItem5");
@@ -68,9 +70,9 @@ TEST_F(CfgTest, HelpAndF1OpenTheCurrentPagesHelp) {
     Click("sbItem2");
     Click("btHelp");
     ASSERT_EQ(dialogs_.started.size(), 2);
-    EXPECT_TRUE(dialogs_.started[0].endsWith("/tarnwick/config5.php"))
+    EXPECT_TRUE(dialogs_.started[0].endsWith("/program/manual/tarnwick/config5.html"))
         << dialogs_.started[0].toStdString();
-    EXPECT_TRUE(dialogs_.started[1].endsWith("/tarnwick/config2.php"));
+    EXPECT_TRUE(dialogs_.started[1].endsWith("/program/manual/tarnwick/config2.html"));
 }
 
 TEST_F(CfgTest, LinksOpenTheirPagesAndRedden) {
