@@ -1,22 +1,21 @@
 #include "common/refresh.h"
 
-#include <QByteArray>
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
-#include <QLocalServer>
-#include <QLocalSocket>
 #include <QPointer>
+#include <QSocketNotifier>
 #include <QTimer>
 #include <cstdio>
+
+#include "platform/local_socket.h"
 
 namespace tarnwick {
 
 namespace {
 
 // Requests are short names; anything longer is not from us.
-constexpr qint64 kMaxRequest = 256;
+constexpr std::size_t kMaxRequest = 256;
 // A client that connects and says nothing is dropped after this long.
 constexpr int kIdleClientMs = 10000;
 
@@ -25,84 +24,105 @@ constexpr char kAcknowledgement[] = "ok\n";
 
 }  // namespace
 
+// One connected sender: its socket, what it has sent so far, and the watch on its socket.
+class RefreshListener::Client : public QObject {
+public:
+    Client(int fd, QObject* parent)
+        : QObject(parent), fd(fd), notifier(fd, QSocketNotifier::Read, this) {}
+    ~Client() override { platform::CloseLocal(fd); }
+
+    const int fd;
+    QSocketNotifier notifier;
+    std::string received;
+};
+
 RefreshListener::RefreshListener(QObject* parent) : QObject(parent) {}
 
 RefreshListener::~RefreshListener() {
-    if (server_ != nullptr) {
-        server_->close();
-    }
+    delete notifier_;
+    platform::CloseLocal(listener_);
     if (!endpointPath_.empty()) {
         QFile::remove(QString::fromStdString(endpointPath_));
     }
 }
 
 bool RefreshListener::Listen(const std::string& folder) {
-    if (server_ != nullptr || folder.empty()) {
-        return server_ != nullptr;
+    if (listener_ >= 0 || folder.empty()) {
+        return listener_ >= 0;
     }
     const std::string pid = std::to_string(QCoreApplication::applicationPid());
     const std::string path = folder + "monitor-" + pid + ".sock";
     // The socket is made under a name broadcasters do not look at and renamed into place once
     // it listens. Otherwise a broadcaster could find the file in the instant between bind and
     // listen, be refused, and remove the endpoint of a live monitor as stale.
-    const QString temporary = QString::fromStdString(folder + ".monitor-" + pid + ".new");
-    auto* server = new QLocalServer(this);
-    QLocalServer::removeServer(temporary);
-    if (!server->listen(temporary) ||
-        std::rename(temporary.toStdString().c_str(), path.c_str()) != 0) {
-        server->close();
-        delete server;
+    const std::string temporary = folder + ".monitor-" + pid + ".new";
+    std::remove(temporary.c_str());
+    const int listener = platform::ListenLocal(temporary);
+    if (listener < 0) {
         return false;
     }
-    server_ = server;
+    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
+        platform::CloseLocal(listener);
+        std::remove(temporary.c_str());
+        return false;
+    }
+    listener_ = listener;
     endpointPath_ = path;
-    connect(server_, &QLocalServer::newConnection, this, &RefreshListener::Accept);
+    notifier_ = new QSocketNotifier(listener_, QSocketNotifier::Read);
+    connect(notifier_, &QSocketNotifier::activated, this, &RefreshListener::Accept);
     return true;
 }
 
 void RefreshListener::Accept() {
-    while (QLocalSocket* socket = server_->nextPendingConnection()) {
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        QTimer::singleShot(kIdleClientMs, socket, [socket] {
-            socket->abort();
-            socket->deleteLater();
-        });
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket] { Serve(socket); });
-        if (socket->bytesAvailable() > 0) {
-            Serve(socket);
-        }
+    for (int fd = platform::AcceptLocal(listener_); fd >= 0;
+         fd = platform::AcceptLocal(listener_)) {
+        auto* client = new Client(fd, this);
+        QTimer::singleShot(kIdleClientMs, client, [client] { client->deleteLater(); });
+        connect(&client->notifier, &QSocketNotifier::activated, this,
+                [this, client] { Serve(client); });
     }
 }
 
-void RefreshListener::Serve(QLocalSocket* socket) {
-    if (!socket->canReadLine()) {
-        if (socket->bytesAvailable() > kMaxRequest) {
-            socket->abort();
+void RefreshListener::Serve(Client* client) {
+    char buffer[kMaxRequest + 1];
+    const long got = platform::ReadLocal(client->fd, buffer, sizeof buffer);
+    if (got < 0 && !platform::ReadLocalFailed()) {
+        return;  // woken without data; wait for more
+    }
+    if (got <= 0) {
+        // The sender closed or broke the connection before its request was complete.
+        client->notifier.setEnabled(false);
+        client->deleteLater();
+        return;
+    }
+    client->received.append(buffer, static_cast<std::size_t>(got));
+    const std::size_t end = client->received.find('\n');
+    if (end == std::string::npos) {
+        if (client->received.size() > kMaxRequest) {
+            client->notifier.setEnabled(false);
+            client->deleteLater();
         }
         return;
     }
     // One request per connection.
-    disconnect(socket, &QLocalSocket::readyRead, this, nullptr);
-    QByteArray line = socket->readLine(kMaxRequest + 1);
-    if (!line.endsWith('\n')) {
-        socket->abort();
+    client->notifier.setEnabled(false);
+    if (end > kMaxRequest) {
+        client->deleteLater();
         return;
     }
-    line.chop(1);
-    const QString name = QString::fromUtf8(line);
-    QPointer<QLocalSocket> guard(socket);
+    const QString name = QString::fromUtf8(client->received.data(), static_cast<int>(end));
+    QPointer<Client> guard(client);
     if (name == QLatin1String(kRefreshOptionsMessage) ||
         name == QLatin1String(kRefreshEventsMessage)) {
         // The handler may run a nested event loop (a message box), in which the sender may
-        // give up and the socket go away.
+        // give up and the client go away.
         emit refreshRequested(name);
     }
     if (guard.isNull()) {
         return;
     }
-    guard->write(kAcknowledgement);
-    guard->flush();
-    guard->disconnectFromServer();
+    platform::WriteLocal(guard->fd, kAcknowledgement);
+    guard->deleteLater();
 }
 
 int BroadcastRefresh(const std::string& name, int timeoutMs, const std::string& folder) {
@@ -112,34 +132,24 @@ int BroadcastRefresh(const std::string& name, int timeoutMs, const std::string& 
     const QDir dir(QString::fromStdString(folder));
     const QStringList endpoints =
         dir.entryList({QLatin1String(kEndpointPattern)}, QDir::System | QDir::Files, QDir::Name);
-    const QByteArray request = QByteArray::fromStdString(name) + '\n';
+    const std::string request = name + '\n';
     int handled = 0;
+    std::string answer;
     for (const QString& entry : endpoints) {
-        const QString path = dir.filePath(entry);
-        const QDeadlineTimer deadline(timeoutMs);
-        QLocalSocket socket;
-        socket.connectToServer(path);
-        if (!socket.waitForConnected(static_cast<int>(deadline.remainingTime()))) {
-            // Nobody listens on it any more: a monitor that crashed or was killed.
-            if (socket.error() == QLocalSocket::ConnectionRefusedError) {
-                QFile::remove(path);
-            }
-            continue;
-        }
-        socket.write(request);
-        socket.waitForBytesWritten(static_cast<int>(deadline.remainingTime()));
-        QByteArray answer;
-        while (!answer.contains('\n') && answer.size() <= kMaxRequest) {
-            const qint64 left = deadline.remainingTime();
-            if (left <= 0 || !socket.waitForReadyRead(static_cast<int>(left))) {
+        const std::string path = dir.filePath(entry).toStdString();
+        switch (platform::CallLocal(path, request, timeoutMs, kMaxRequest, answer)) {
+            case platform::LocalCall::kAnswered:
+                if (answer.rfind(kAcknowledgement, 0) == 0) {
+                    ++handled;
+                }
                 break;
-            }
-            answer += socket.readAll();
+            case platform::LocalCall::kRefused:
+                // Nobody listens on it any more: a monitor that crashed or was killed.
+                std::remove(path.c_str());
+                break;
+            case platform::LocalCall::kFailed:
+                break;
         }
-        if (answer.startsWith(kAcknowledgement)) {
-            ++handled;
-        }
-        socket.abort();
     }
     return handled;
 }

@@ -6,8 +6,7 @@
 
 #include "platform/process.h"
 
-class QLocalServer;
-class QLocalSocket;
+class QSocketNotifier;
 
 // The one channel between the programs: after writing a settings file, the settings program
 // asks every running monitor of the user to read it again, and goes on only when each has done
@@ -45,10 +44,13 @@ signals:
     void refreshRequested(const QString& name);
 
 private:
-    void Accept();
-    void Serve(QLocalSocket* socket);
+    class Client;
 
-    QLocalServer* server_ = nullptr;
+    void Accept();
+    void Serve(Client* client);
+
+    int listener_ = -1;
+    QSocketNotifier* notifier_ = nullptr;
     std::string endpointPath_;
 };
 

@@ -1,10 +1,10 @@
 #include "platform/linux/tone_alsa.h"
 
 #include <alsa/asoundlib.h>
+#include <dlfcn.h>
 
 #include <algorithm>
 #include <cmath>
-#include <mutex>
 #include <vector>
 
 namespace tarnwick::platform {
@@ -21,10 +21,46 @@ constexpr double kPi = 3.14159265358979323846;
 // A machine without sound would fill the terminal with the library's complaints.
 void QuietLibraryErrors(const char*, int, const char*, int, const char*, ...) {}
 
+// The sound library is loaded at the first tone, not at start-up: most monitors never beep,
+// and a loaded library costs every one of them its pages.
+struct AlsaLibrary {
+#define TARNWICK_ALSA_FUNCTIONS(X)                                                              \
+    X(snd_pcm_open)                                                                             \
+    X(snd_pcm_close) X(snd_pcm_nonblock) X(snd_pcm_set_params) X(snd_pcm_drop) X(snd_pcm_drain) \
+        X(snd_pcm_prepare) X(snd_pcm_writei) X(snd_pcm_recover) X(snd_lib_error_set_handler)
+#define TARNWICK_ALSA_MEMBER(name) decltype(&::name) name = nullptr;
+    TARNWICK_ALSA_FUNCTIONS(TARNWICK_ALSA_MEMBER)
+#undef TARNWICK_ALSA_MEMBER
+    bool loaded = false;
+};
+
+// Null when the library is not installed: the signals then keep their rhythm in silence.
+const AlsaLibrary* Alsa() {
+    static const AlsaLibrary library = [] {
+        AlsaLibrary found;
+        void* handle = ::dlopen("libasound.so.2", RTLD_NOW | RTLD_LOCAL);
+        if (handle == nullptr) {
+            return found;
+        }
+        bool all = true;
+#define TARNWICK_ALSA_RESOLVE(name)                                              \
+    found.name = reinterpret_cast<decltype(found.name)>(::dlsym(handle, #name)); \
+    all = all && found.name != nullptr;
+        TARNWICK_ALSA_FUNCTIONS(TARNWICK_ALSA_RESOLVE)
+#undef TARNWICK_ALSA_RESOLVE
+        found.loaded = all;
+        if (all) {
+            found.snd_lib_error_set_handler(QuietLibraryErrors);
+        }
+        return found;  // the library stays loaded for the life of the process
+    }();
+    return library.loaded ? &library : nullptr;
+}
+
 class AlsaChannel final : public ToneChannel {
 public:
-    explicit AlsaChannel(snd_pcm_t* pcm) : pcm_(pcm) {}
-    ~AlsaChannel() override { snd_pcm_close(pcm_); }
+    AlsaChannel(const AlsaLibrary& alsa, snd_pcm_t* pcm) : alsa_(alsa), pcm_(pcm) {}
+    ~AlsaChannel() override { alsa_.snd_pcm_close(pcm_); }
 
     void Play(std::int32_t freq, std::int32_t milliseconds,
               const std::atomic<bool>& stop) override {
@@ -54,19 +90,19 @@ public:
             done += frames;
         }
         if (stop) {
-            snd_pcm_drop(pcm_);
+            alsa_.snd_pcm_drop(pcm_);
         } else {
-            snd_pcm_drain(pcm_);  // the impulse lasts as long as it sounds
+            alsa_.snd_pcm_drain(pcm_);  // the impulse lasts as long as it sounds
         }
-        snd_pcm_prepare(pcm_);
+        alsa_.snd_pcm_prepare(pcm_);
     }
 
 private:
     bool Write(const std::int16_t* samples, std::size_t frames) {
         while (frames > 0) {
-            snd_pcm_sframes_t written = snd_pcm_writei(pcm_, samples, frames);
+            snd_pcm_sframes_t written = alsa_.snd_pcm_writei(pcm_, samples, frames);
             if (written < 0) {
-                written = snd_pcm_recover(pcm_, static_cast<int>(written), 1);
+                written = alsa_.snd_pcm_recover(pcm_, static_cast<int>(written), 1);
                 if (written < 0) {
                     return false;
                 }
@@ -78,27 +114,30 @@ private:
         return true;
     }
 
+    const AlsaLibrary& alsa_;
     snd_pcm_t* pcm_;
 };
 
 }  // namespace
 
 std::unique_ptr<ToneChannel> AlsaTones::Open() {
-    static std::once_flag quiet;
-    std::call_once(quiet, [] { snd_lib_error_set_handler(QuietLibraryErrors); });
+    const AlsaLibrary* alsa = Alsa();
+    if (alsa == nullptr) {
+        return nullptr;
+    }
     snd_pcm_t* pcm = nullptr;
     // Opened without blocking, so a device held by another program fails at once instead of
     // waiting; writes block, which paces the tone.
-    if (snd_pcm_open(&pcm, "default", SND_PCM_STREAM_PLAYBACK, SND_PCM_NONBLOCK) < 0) {
+    if (alsa->snd_pcm_open(&pcm, "default", SND_PCM_STREAM_PLAYBACK, SND_PCM_NONBLOCK) < 0) {
         return nullptr;
     }
-    if (snd_pcm_nonblock(pcm, 0) < 0 ||
-        snd_pcm_set_params(pcm, SND_PCM_FORMAT_S16, SND_PCM_ACCESS_RW_INTERLEAVED, 1, kRate, 1,
-                           kLatencyUs) < 0) {
-        snd_pcm_close(pcm);
+    if (alsa->snd_pcm_nonblock(pcm, 0) < 0 ||
+        alsa->snd_pcm_set_params(pcm, SND_PCM_FORMAT_S16, SND_PCM_ACCESS_RW_INTERLEAVED, 1, kRate,
+                                 1, kLatencyUs) < 0) {
+        alsa->snd_pcm_close(pcm);
         return nullptr;
     }
-    return std::make_unique<AlsaChannel>(pcm);
+    return std::make_unique<AlsaChannel>(*alsa, pcm);
 }
 
 std::unique_ptr<ToneOutput> MakeSystemTones() {

@@ -3,7 +3,13 @@
 #include <QFile>
 #include <atomic>
 #include <memory>
+#include <string>
 #include <thread>
+#include <vector>
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include "common/refresh.h"
 #include "tests/support/process_support.h"
@@ -130,6 +136,71 @@ TEST_F(ListenerTest, HandlerRunsOnTheListenersThreadAndClosingRemovesTheEndpoint
 
     listener.reset();
     EXPECT_FALSE(QFile::exists(endpoint));
+}
+
+// A sender that writes its request in pieces, then nothing more, and reads the answer until
+// the listener closes.
+std::string SendInPieces(const std::string& path, const std::vector<std::string>& pieces) {
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    path.copy(address.sun_path, sizeof address.sun_path - 1);
+    if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
+        ::close(fd);
+        return "no connection";
+    }
+    for (const std::string& piece : pieces) {
+        (void)::send(fd, piece.data(), piece.size(), MSG_NOSIGNAL);
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    ::shutdown(fd, SHUT_WR);  // the sender has said all it will
+    timeval wait{5, 0};
+    ::setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &wait, sizeof wait);
+    std::string answer;
+    char buffer[64];
+    for (ssize_t got; (got = ::recv(fd, buffer, sizeof buffer, 0)) > 0;) {
+        answer.append(buffer, static_cast<std::size_t>(got));
+    }
+    ::close(fd);
+    return answer;
+}
+
+TEST_F(ListenerTest, RequestsArrivingInPiecesOrMalformedAreServedOrDroppedAndTheListenerGoesOn) {
+    RefreshListener listener;
+    ASSERT_TRUE(listener.Listen(listenFolder()));
+    QStringList names;
+    QObject::connect(&listener, &RefreshListener::refreshRequested,
+                     [&](const QString& name) { names << name; });
+    const std::string overlong(300, 'x');
+    const struct {
+        std::vector<std::string> pieces;
+        std::string answer;
+        QStringList names;
+    } cases[] = {
+        {{"Tarnwick", "RefreshEvents\n"}, "ok\n", {kRefreshEventsMessage}},
+        {{"SomethingElse\n"}, "ok\n", {}},
+        {{overlong + "\n"}, "", {}},
+        {{overlong.substr(0, 200), overlong.substr(0, 100)}, "", {}},
+        {{"TarnwickRefreshOptions"}, "", {}},  // closes before its line feed
+        {{"TarnwickRefreshOptions\n"}, "ok\n", {kRefreshOptionsMessage}},
+    };
+    for (const auto& c : cases) {
+        names.clear();
+        std::string answer;
+        std::atomic<bool> done{false};
+        std::thread sender([&] {
+            answer = SendInPieces(listener.endpointPath(), c.pieces);
+            done = true;
+        });
+        QElapsedTimer clock;
+        clock.start();
+        while (!done && clock.elapsed() < 10000) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        }
+        sender.join();
+        EXPECT_EQ(answer, c.answer) << c.pieces.front().substr(0, 30);
+        EXPECT_EQ(names, c.names) << c.pieces.front().substr(0, 30);
+    }
 }
 
 }  // namespace
