@@ -5,12 +5,12 @@ set -euo pipefail
 
 packages=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev libqt6dbus6 libasound2-dev
+  qt6-base-dev libqt6dbus6 libasound2-dev libxcb1-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format
   xvfb xauth trayer xdotool x11-utils x11-apps imagemagick desktop-file-utils libglib2.0-bin
   dpkg-dev fakeroot file lintian appstream
-  weston qt6-wayland
+  weston qt6-wayland python3 fonts-dejavu-core
 )
 
 missing=()

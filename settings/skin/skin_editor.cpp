@@ -348,7 +348,8 @@ QString TfrSkin::SkinsFolder() const {
     const ProfileText settings = LoadProfile(services_.settingsFile);
     const QString folder = QString::fromStdString(ReadString(settings, "skins", "skinpath", ""));
     return folder.isEmpty()
-               ? QString::fromStdString(services_.programFolder) + QStringLiteral("skins")
+               ? QString::fromStdString(platform::ShippedFolderOf(services_.programFolder)) +
+                     QStringLiteral("skins")
                : folder;
 }
 

@@ -136,6 +136,9 @@ TEST_F(DataFolderCleanUp, NoTemporaryOfAKilledWriterOutlivesTheNextStart) {
     ASSERT_EQ(EnsureDataFolder(), "");
     const std::string path = SettingsFilePath();
     const std::string filler(256 * 1024, ';');  // a long write, so kills land inside it
+    // A whole file before the first kill: a slow machine may kill every writer before it lands.
+    UpdateProfile(path,
+                  [&](ProfileText& file) { file = ProfileText::Parse("[main]\nn=-1\n" + filler); });
     std::mt19937 random(13);
     for (int kill = 0; kill < 30; ++kill) {
         const pid_t writer = fork();

@@ -44,7 +44,9 @@ digit() {
 for d in 0 1 2 3 4 5 6 7 8 9; do digit 8 13 "$d"; done
 digit 16 8 100
 cp -r "$3/skins/graphite" "$work/skins/"
-printf '[main]\nicons=2\n[skins]\nskinpath=%s/skins/\nactive=%s/skins/graphite/graphite.skin\n' \
+# Indicator 2 shows operative memory usage (type 5), which stays far from full, so the empty
+# end of its gauge shows its ground however busy the processor is.
+printf '[main]\nicons=2\n[indicator2]\ntype=5\n[skins]\nskinpath=%s/skins/\nactive=%s/skins/graphite/graphite.skin\n' \
   "$work" "$work" >"$XDG_CONFIG_HOME/tarnwick/tarnwick.cfg"
 
 start_private_display
