@@ -8,6 +8,7 @@
 
 #include <cctype>
 #include <functional>
+#include <ostream>
 
 #include "common/errors.h"
 #include "common/events_file.h"
@@ -43,6 +44,11 @@ struct CheckCase {
     std::function<void(EventForm&)> change;
     const char* message;  // nullptr: passes
 };
+
+// The case's words in test listings and failures, instead of its bytes.
+void PrintTo(const CheckCase& c, std::ostream* out) {
+    *out << c.what;
+}
 
 class CheckOptTable : public ::testing::TestWithParam<CheckCase> {};
 
