@@ -24,10 +24,11 @@ void QuietLibraryErrors(const char*, int, const char*, int, const char*, ...) {}
 // The sound library is loaded at the first tone, not at start-up: most monitors never beep,
 // and a loaded library costs every one of them its pages.
 struct AlsaLibrary {
-#define TARNWICK_ALSA_FUNCTIONS(X)                                                              \
-    X(snd_pcm_open)                                                                             \
-    X(snd_pcm_close) X(snd_pcm_nonblock) X(snd_pcm_set_params) X(snd_pcm_drop) X(snd_pcm_drain) \
-        X(snd_pcm_prepare) X(snd_pcm_writei) X(snd_pcm_recover) X(snd_lib_error_set_handler)
+#define TARNWICK_ALSA_FUNCTIONS(X)                                                                \
+    X(snd_pcm_open)                                                                               \
+    X(snd_pcm_close)                                                                              \
+    X(snd_pcm_nonblock) X(snd_pcm_set_params) X(snd_pcm_drop) X(snd_pcm_drain) X(snd_pcm_prepare) \
+        X(snd_pcm_writei) X(snd_pcm_recover) X(snd_lib_error_set_handler)
 #define TARNWICK_ALSA_MEMBER(name) decltype(&::name) name = nullptr;
     TARNWICK_ALSA_FUNCTIONS(TARNWICK_ALSA_MEMBER)
 #undef TARNWICK_ALSA_MEMBER

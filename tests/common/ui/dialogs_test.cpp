@@ -58,7 +58,8 @@ TEST(QtDialogs, EventBoxesCascadeFromTheLastOpenOneBesideTheMonitorWindow) {
     QMessageBox* three = EventBox(QStringLiteral("three"));
     ASSERT_TRUE(one && two && three);
     for (QMessageBox* box : {one, two, three}) {
-        EXPECT_FALSE(box->frameGeometry().intersects(monitor.frameGeometry())) << box->text().toStdString();
+        EXPECT_FALSE(box->frameGeometry().intersects(monitor.frameGeometry()))
+            << box->text().toStdString();
         EXPECT_TRUE(screen.contains(box->frameGeometry())) << box->text().toStdString();
     }
     EXPECT_NE(two->pos(), three->pos());
