@@ -80,13 +80,15 @@ void BM_IndicatorTick(benchmark::State& state, bool moving) {
     tarnwick::GaugeMemo memo;
     std::string text;
     text.reserve(64);
+    QString shown;  // as the window keeps it
     AllocationCount count(state);
     for (auto _ : state) {
         reading.Next(moving);
         const int value = reading.measures.GetMeasure(1, text);
         if (!memo.Unchanged(value, text, true)) {
+            tarnwick::AssignUtf8(shown, text);
             QPainter painter(&canvas);
-            tarnwick::PaintGauge(painter, look, value, QString::fromStdString(text), true, &font);
+            tarnwick::PaintGauge(painter, look, value, shown, true, &font);
         }
     }
 }
@@ -104,6 +106,7 @@ void BM_DiagramTick(benchmark::State& state, bool moving) {
     history.ResetHistory(tarnwick::HistoryLength(look));
     std::string text;
     text.reserve(64);
+    QString shown;  // as the window keeps it
     AllocationCount count(state);
     for (auto _ : state) {
         reading.Next(moving);
@@ -112,9 +115,9 @@ void BM_DiagramTick(benchmark::State& state, bool moving) {
         const auto& columns = history.LiveHistory();
         const int n = static_cast<int>(columns.size());
         if (!memo.Unchanged(columns.data(), n, text, true)) {
+            tarnwick::AssignUtf8(shown, text);
             QPainter painter(&canvas);
-            tarnwick::PaintDiagram(painter, look, columns.data(), n, QString::fromStdString(text),
-                                   true, &font);
+            tarnwick::PaintDiagram(painter, look, columns.data(), n, shown, true, &font);
         }
     }
 }

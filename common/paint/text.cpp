@@ -130,9 +130,24 @@ int TextFont::Width(const QString& text) {
         next_ = (next_ + 1) % kRemembered;
     }
     Measured& slot = widths_[index];
-    slot.text = text;  // shares the characters, nothing is copied
+    // A copy into the slot's own room: sharing the caller's characters would make the
+    // caller's next change of its string copy them first.
+    slot.text.resize(text.size());
+    std::copy(text.cbegin(), text.cend(), slot.text.begin());
     slot.width = metrics_.horizontalAdvance(text);
     return slot.width;
+}
+
+void AssignUtf8(QString& target, std::string_view utf8) {
+    const bool ascii = std::all_of(utf8.begin(), utf8.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (!ascii) {
+        target = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+        return;
+    }
+    target.resize(static_cast<qsizetype>(utf8.size()));  // keeps the room of an unshared string
+    std::transform(utf8.begin(), utf8.end(), target.begin(),
+                   [](char c) { return QChar(static_cast<ushort>(c)); });
 }
 
 void ClearWindow(QPainter& painter, const QRect& area, const QColor& color) {

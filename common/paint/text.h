@@ -10,6 +10,7 @@
 #include "common/skin/look.h"
 
 #include <array>
+#include <string_view>
 
 class QPainter;
 class QPaintDevice;
@@ -81,6 +82,11 @@ private:
 // must have been prepared for the painter's device. The painter keeps that font and pen.
 void DrawRotatedText(QPainter& painter, TextFont& font, int left, int top, int right, int bottom,
                      const QString& text, int angle);
+
+// Puts the UTF-8 text into target, as QString::fromUtf8 would make it, in the room target
+// already has: a string that is not shared and has room for the text takes it without a heap
+// allocation, so a timer can reuse one string for every reading.
+void AssignUtf8(QString& target, std::string_view utf8);
 
 // Fills the area (the whole window) with its colour, before a new display mode is painted.
 void ClearWindow(QPainter& painter, const QRect& area, const QColor& color);

@@ -50,20 +50,20 @@ void MonitorDisplay::PaintOpt(int i, bool byTimer) {
     const bool showText = options_.indicators[i].visible;
     GaugeMemo& memo = gaugeMemos_[static_cast<std::size_t>(i)];
     int value = 0;
-    QString text;
+    const QString* text = &paintText_;
     if (indicators_[i].suspended) {
         value = indicators_[i].frozenValue;
-        text = indicators_[i].frozenText;
+        text = &indicators_[i].frozenText;
         memo.Forget();
     } else {
         value = measures_->GetMeasure(options_.indicators[i].type, measureText_);
         if (memo.Unchanged(value, measureText_, showText) && byTimer) {
             return;  // a steady reading: nothing to paint, nothing to send to the screen
         }
-        text = QString::fromStdString(measureText_);
+        AssignUtf8(paintText_, measureText_);
     }
     QPainter painter(&canvas_);
-    PaintGauge(painter, look, value, text, showText, &fonts_[static_cast<std::size_t>(i)]);
+    PaintGauge(painter, look, value, *text, showText, &fonts_[static_cast<std::size_t>(i)]);
     painter.end();
     Painted(Area(look));
     // A skin may lay the gauges over each other: the other one's picture is not what it was.
@@ -103,10 +103,12 @@ void MonitorDisplay::SampleDiagram(bool byTimer) {
         return;  // the same columns and text as on the canvas
     }
     const IndicatorLook& look = look_.indicators[2];
+    if (!frozen) {
+        AssignUtf8(paintText_, diagramText_);
+    }
     QPainter painter(&canvas_);
-    PaintDiagram(painter, look, history.data(), count,
-                 frozen ? history_.FrozenText() : QString::fromStdString(diagramText_), showText,
-                 &fonts_[2]);
+    PaintDiagram(painter, look, history.data(), count, frozen ? history_.FrozenText() : paintText_,
+                 showText, &fonts_[2]);
     painter.end();
     Painted(Area(look));
 }
