@@ -81,14 +81,16 @@ void BM_IndicatorTick(benchmark::State& state, bool moving) {
     std::string text;
     text.reserve(64);
     QString shown;  // as the window keeps it
+    QPainter painter;
     AllocationCount count(state);
     for (auto _ : state) {
         reading.Next(moving);
         const int value = reading.measures.GetMeasure(1, text);
         if (!memo.Unchanged(value, text, true)) {
             tarnwick::AssignUtf8(shown, text);
-            QPainter painter(&canvas);
+            painter.begin(&canvas);
             tarnwick::PaintGauge(painter, look, value, shown, true, &font);
+            painter.end();
         }
     }
 }
@@ -107,6 +109,7 @@ void BM_DiagramTick(benchmark::State& state, bool moving) {
     std::string text;
     text.reserve(64);
     QString shown;  // as the window keeps it
+    QPainter painter;
     AllocationCount count(state);
     for (auto _ : state) {
         reading.Next(moving);
@@ -116,8 +119,9 @@ void BM_DiagramTick(benchmark::State& state, bool moving) {
         const int n = static_cast<int>(columns.size());
         if (!memo.Unchanged(columns.data(), n, text, true)) {
             tarnwick::AssignUtf8(shown, text);
-            QPainter painter(&canvas);
+            painter.begin(&canvas);
             tarnwick::PaintDiagram(painter, look, columns.data(), n, shown, true, &font);
+            painter.end();
         }
     }
 }

@@ -62,9 +62,9 @@ void MonitorDisplay::PaintOpt(int i, bool byTimer) {
         }
         AssignUtf8(paintText_, measureText_);
     }
-    QPainter painter(&canvas_);
-    PaintGauge(painter, look, value, *text, showText, &fonts_[static_cast<std::size_t>(i)]);
-    painter.end();
+    painter_.begin(&canvas_);
+    PaintGauge(painter_, look, value, *text, showText, &fonts_[static_cast<std::size_t>(i)]);
+    painter_.end();
     Painted(Area(look));
     // A skin may lay the gauges over each other: the other one's picture is not what it was.
     const int other = 1 - i;
@@ -106,10 +106,10 @@ void MonitorDisplay::SampleDiagram(bool byTimer) {
     if (!frozen) {
         AssignUtf8(paintText_, diagramText_);
     }
-    QPainter painter(&canvas_);
-    PaintDiagram(painter, look, history.data(), count, frozen ? history_.FrozenText() : paintText_,
+    painter_.begin(&canvas_);
+    PaintDiagram(painter_, look, history.data(), count, frozen ? history_.FrozenText() : paintText_,
                  showText, &fonts_[2]);
-    painter.end();
+    painter_.end();
     Painted(Area(look));
 }
 
@@ -127,9 +127,9 @@ void MonitorDisplay::ClearCanvas() {
         memo.Forget();
     }
     diagramMemo_.Forget();
-    QPainter painter(&canvas_);
-    ClearWindow(painter, canvas_.rect(), look_.background);
-    painter.end();
+    painter_.begin(&canvas_);
+    ClearWindow(painter_, canvas_.rect(), look_.background);
+    painter_.end();
     // Every clear is followed by a paint of the indicators: the window takes the shape then,
     // so it never shows the bare background's shape in between.
     shape_.Reset(canvas_, look_.seeThrough, look_.seeThroughColor.rgb());
