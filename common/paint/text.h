@@ -79,7 +79,9 @@ private:
 };
 
 // The same as DrawRotatedText, with the font, its colour and the metrics of the TextFont, which
-// must have been prepared for the painter's device. The painter keeps that font and pen.
+// must have been prepared for the painter's device. The painter keeps that font and pen, and
+// also the text's clip, transform and transparent background: the caller restores its own
+// state, so a paint does not save the painter's state twice.
 void DrawRotatedText(QPainter& painter, TextFont& font, int left, int top, int right, int bottom,
                      const QString& text, int angle);
 
