@@ -61,7 +61,9 @@ public:
     const QFont& Font() const { return font_; }
     const QColor& Color() const { return spec_.color; }
 
-    static constexpr std::size_t kRemembered = 16;
+    // Room for every text of a percentage (0 to 100) and then some, so a moving load finds its
+    // text measured.
+    static constexpr std::size_t kRemembered = 128;
 
 private:
     struct Measured {
