@@ -80,13 +80,17 @@ void BM_IndicatorTick(benchmark::State& state, bool moving) {
     tarnwick::GaugeMemo memo;
     std::string text;
     text.reserve(64);
+    QString shown;  // as the window keeps it
+    QPainter painter;
     AllocationCount count(state);
     for (auto _ : state) {
         reading.Next(moving);
         const int value = reading.measures.GetMeasure(1, text);
         if (!memo.Unchanged(value, text, true)) {
-            QPainter painter(&canvas);
-            tarnwick::PaintGauge(painter, look, value, QString::fromStdString(text), true, &font);
+            tarnwick::AssignUtf8(shown, text);
+            painter.begin(&canvas);
+            tarnwick::PaintGauge(painter, look, value, shown, true, &font);
+            painter.end();
         }
     }
 }
@@ -104,6 +108,8 @@ void BM_DiagramTick(benchmark::State& state, bool moving) {
     history.ResetHistory(tarnwick::HistoryLength(look));
     std::string text;
     text.reserve(64);
+    QString shown;  // as the window keeps it
+    QPainter painter;
     AllocationCount count(state);
     for (auto _ : state) {
         reading.Next(moving);
@@ -112,9 +118,10 @@ void BM_DiagramTick(benchmark::State& state, bool moving) {
         const auto& columns = history.LiveHistory();
         const int n = static_cast<int>(columns.size());
         if (!memo.Unchanged(columns.data(), n, text, true)) {
-            QPainter painter(&canvas);
-            tarnwick::PaintDiagram(painter, look, columns.data(), n, QString::fromStdString(text),
-                                   true, &font);
+            tarnwick::AssignUtf8(shown, text);
+            painter.begin(&canvas);
+            tarnwick::PaintDiagram(painter, look, columns.data(), n, shown, true, &font);
+            painter.end();
         }
     }
 }

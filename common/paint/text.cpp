@@ -60,16 +60,20 @@ bool Writable(const QPainter& painter, int left, int top, int right, int bottom,
 
 // The text of w x h pixels with the painter's font, its top at the start point.
 void WriteAt(QPainter& painter, int left, int top, int right, int bottom, const QString& text,
-             int angle, int w, int h, int ascent) {
+             int angle, int w, int h, int ascent, bool keepState) {
     const QPoint start = TextStartPoint(left, top, right, bottom, w, h, angle);
-    painter.save();
+    if (keepState) {
+        painter.save();
+    }
     painter.setClipRect(QRect(left, top, right - left, bottom - top), Qt::IntersectClip);
     painter.setBackgroundMode(Qt::TransparentMode);
     painter.translate(start);
     // Qt turns clockwise on the screen for positive angles; the skins count counter-clockwise.
     painter.rotate(-KnownAngle(angle));
     painter.drawText(0, ascent, text);  // top of the text at the start point
-    painter.restore();
+    if (keepState) {
+        painter.restore();
+    }
 }
 
 bool SameSpec(const FontSpec& a, const FontSpec& b) {
@@ -87,7 +91,7 @@ void DrawRotatedText(QPainter& painter, int left, int top, int right, int bottom
     }
     const QFontMetrics metrics = painter.fontMetrics();  // for the painter's device
     WriteAt(painter, left, top, right, bottom, text, angle, metrics.horizontalAdvance(text),
-            metrics.height(), metrics.ascent());
+            metrics.height(), metrics.ascent(), true);
 }
 
 void DrawRotatedText(QPainter& painter, TextFont& font, int left, int top, int right, int bottom,
@@ -98,7 +102,7 @@ void DrawRotatedText(QPainter& painter, TextFont& font, int left, int top, int r
     painter.setFont(font.Font());
     painter.setPen(font.Color());
     WriteAt(painter, left, top, right, bottom, text, angle, font.Width(text), font.Height(),
-            font.Ascent());
+            font.Ascent(), false);
 }
 
 void TextFont::Prepare(const FontSpec& skinFont, const QPaintDevice& device) {
@@ -130,9 +134,24 @@ int TextFont::Width(const QString& text) {
         next_ = (next_ + 1) % kRemembered;
     }
     Measured& slot = widths_[index];
-    slot.text = text;  // shares the characters, nothing is copied
+    // A copy into the slot's own room: sharing the caller's characters would make the
+    // caller's next change of its string copy them first.
+    slot.text.resize(text.size());
+    std::copy(text.cbegin(), text.cend(), slot.text.begin());
     slot.width = metrics_.horizontalAdvance(text);
     return slot.width;
+}
+
+void AssignUtf8(QString& target, std::string_view utf8) {
+    const bool ascii = std::all_of(utf8.begin(), utf8.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (!ascii) {
+        target = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+        return;
+    }
+    target.resize(static_cast<qsizetype>(utf8.size()));  // keeps the room of an unshared string
+    std::transform(utf8.begin(), utf8.end(), target.begin(),
+                   [](char c) { return QChar(static_cast<ushort>(c)); });
 }
 
 void ClearWindow(QPainter& painter, const QRect& area, const QColor& color) {

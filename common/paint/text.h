@@ -10,6 +10,7 @@
 #include "common/skin/look.h"
 
 #include <array>
+#include <string_view>
 
 class QPainter;
 class QPaintDevice;
@@ -60,7 +61,9 @@ public:
     const QFont& Font() const { return font_; }
     const QColor& Color() const { return spec_.color; }
 
-    static constexpr std::size_t kRemembered = 16;
+    // Room for every text of a percentage (0 to 100) and then some, so a moving load finds its
+    // text measured.
+    static constexpr std::size_t kRemembered = 128;
 
 private:
     struct Measured {
@@ -78,9 +81,16 @@ private:
 };
 
 // The same as DrawRotatedText, with the font, its colour and the metrics of the TextFont, which
-// must have been prepared for the painter's device. The painter keeps that font and pen.
+// must have been prepared for the painter's device. The painter keeps that font and pen, and
+// also the text's clip, transform and transparent background: the caller restores its own
+// state, so a paint does not save the painter's state twice.
 void DrawRotatedText(QPainter& painter, TextFont& font, int left, int top, int right, int bottom,
                      const QString& text, int angle);
+
+// Puts the UTF-8 text into target, as QString::fromUtf8 would make it, in the room target
+// already has: a string that is not shared and has room for the text takes it without a heap
+// allocation, so a timer can reuse one string for every reading.
+void AssignUtf8(QString& target, std::string_view utf8);
 
 // Fills the area (the whole window) with its colour, before a new display mode is painted.
 void ClearWindow(QPainter& painter, const QRect& area, const QColor& color);

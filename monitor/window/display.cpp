@@ -50,21 +50,21 @@ void MonitorDisplay::PaintOpt(int i, bool byTimer) {
     const bool showText = options_.indicators[i].visible;
     GaugeMemo& memo = gaugeMemos_[static_cast<std::size_t>(i)];
     int value = 0;
-    QString text;
+    const QString* text = &paintText_;
     if (indicators_[i].suspended) {
         value = indicators_[i].frozenValue;
-        text = indicators_[i].frozenText;
+        text = &indicators_[i].frozenText;
         memo.Forget();
     } else {
         value = measures_->GetMeasure(options_.indicators[i].type, measureText_);
         if (memo.Unchanged(value, measureText_, showText) && byTimer) {
             return;  // a steady reading: nothing to paint, nothing to send to the screen
         }
-        text = QString::fromStdString(measureText_);
+        AssignUtf8(paintText_, measureText_);
     }
-    QPainter painter(&canvas_);
-    PaintGauge(painter, look, value, text, showText, &fonts_[static_cast<std::size_t>(i)]);
-    painter.end();
+    painter_.begin(&canvas_);
+    PaintGauge(painter_, look, value, *text, showText, &fonts_[static_cast<std::size_t>(i)]);
+    painter_.end();
     Painted(Area(look));
     // A skin may lay the gauges over each other: the other one's picture is not what it was.
     const int other = 1 - i;
@@ -103,11 +103,13 @@ void MonitorDisplay::SampleDiagram(bool byTimer) {
         return;  // the same columns and text as on the canvas
     }
     const IndicatorLook& look = look_.indicators[2];
-    QPainter painter(&canvas_);
-    PaintDiagram(painter, look, history.data(), count,
-                 frozen ? history_.FrozenText() : QString::fromStdString(diagramText_), showText,
-                 &fonts_[2]);
-    painter.end();
+    if (!frozen) {
+        AssignUtf8(paintText_, diagramText_);
+    }
+    painter_.begin(&canvas_);
+    PaintDiagram(painter_, look, history.data(), count, frozen ? history_.FrozenText() : paintText_,
+                 showText, &fonts_[2]);
+    painter_.end();
     Painted(Area(look));
 }
 
@@ -125,9 +127,9 @@ void MonitorDisplay::ClearCanvas() {
         memo.Forget();
     }
     diagramMemo_.Forget();
-    QPainter painter(&canvas_);
-    ClearWindow(painter, canvas_.rect(), look_.background);
-    painter.end();
+    painter_.begin(&canvas_);
+    ClearWindow(painter_, canvas_.rect(), look_.background);
+    painter_.end();
     // Every clear is followed by a paint of the indicators: the window takes the shape then,
     // so it never shows the bare background's shape in between.
     shape_.Reset(canvas_, look_.seeThrough, look_.seeThroughColor.rgb());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPainter>
 #include <QString>
 
 #include <array>
@@ -81,6 +82,8 @@ private:
     std::array<Indicator, 3> indicators_;
     std::string measureText_;  // reused by every measure, so ticks do not allocate it anew
     std::string diagramText_;  // the diagram's text of its last sample
+    QPainter painter_;         // begun on the canvas for each paint, so no paint makes a new one
+    QString paintText_;        // the text being painted, its room reused by every paint
     // What each indicator shows now, and the skin fonts, made once per skin load.
     std::array<GaugeMemo, 2> gaugeMemos_;
     DiagramMemo diagramMemo_;

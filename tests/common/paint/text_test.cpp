@@ -86,5 +86,39 @@ TEST_P(RotatedText, StaysInsideTheIndicatorWhenTooLong) {
 
 INSTANTIATE_TEST_SUITE_P(Angles, RotatedText, testing::Values(0, 90, 180, 270));
 
+// One string reused for every reading holds each text exactly as a fresh string would, whatever
+// it held before and even while another string shares its characters.
+TEST(Text, ReusedStringTakesEachReading) {
+    const char* const readings[] = {"37 %", "", "2096 MB", "100 %", "5 \xC2\xB5s \xC3\xBC", "9"};
+    QString reused = QStringLiteral("a longer text than any reading");
+    for (const char* reading : readings) {
+        SCOPED_TRACE(reading);
+        const QString earlier = reused;  // shares the characters until reused changes
+        const QString earlierCopy(earlier.constData(), earlier.size());
+        AssignUtf8(reused, reading);
+        EXPECT_EQ(reused, QString::fromUtf8(reading));
+        EXPECT_EQ(earlier, earlierCopy);
+    }
+}
+
+// The remembered widths belong to the font: a caller that rewrites its one string in place
+// still gets each text's own width, the earlier texts' included.
+TEST(Text, RememberedWidthsSurviveTheCallersReusedString) {
+    test::EnsureGuiApplication();
+    QImage device(10, 10, QImage::Format_RGB32);
+    device.setDotsPerMeterX(kDotsPerMetre96Dpi);
+    device.setDotsPerMeterY(kDotsPerMetre96Dpi);
+    const FontSpec spec{QStringLiteral("DejaVu Sans"), 8, Qt::white};
+    TextFont font(spec, device);
+    const QFontMetrics metrics(MakeFont(spec, device.logicalDpiY()), &device);
+    const char* const readings[] = {"1 %", "100 %", "WWW", "1 %", "i", "100 %"};
+    QString reused;
+    for (const char* reading : readings) {
+        SCOPED_TRACE(reading);
+        AssignUtf8(reused, reading);
+        EXPECT_EQ(font.Width(reused), metrics.horizontalAdvance(QString::fromUtf8(reading)));
+    }
+}
+
 }  // namespace
 }  // namespace tarnwick
