@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "bench/allocation_count.h"
+#include "bench/built_in_look.h"
 #include "common/paint/history.h"
 #include "common/paint/indicators.h"
 #include "common/paint/text.h"
@@ -17,18 +18,8 @@
 namespace {
 
 using tarnwick::IndicatorLook;
-
-IndicatorLook BuiltInLook(int y2) {
-    IndicatorLook look;
-    look.X1 = 1;
-    look.Y1 = 1;
-    look.X2 = 48;
-    look.Y2 = y2;
-    look.GroundColor = QColor(255, 128, 192);
-    look.ProgressColor = QColor(121, 121, 255);
-    look.Font = tarnwick::FontSpec{QStringLiteral("DejaVu Sans"), 8, Qt::white};
-    return look;
-}
+using tarnwick::bench::BuiltInLook;
+using tarnwick::bench::WindowImage;
 
 IndicatorLook PictureLook(int y2) {
     IndicatorLook look = BuiltInLook(y2);
@@ -38,14 +29,6 @@ IndicatorLook PictureLook(int y2) {
     look.ProgressPicture = QImage(48, y2, QImage::Format_RGB32);
     look.ProgressPicture.fill(QColor(0, 200, 0));
     return look;
-}
-
-QImage WindowImage() {
-    QImage image(50, 39, QImage::Format_RGB32);
-    image.setDotsPerMeterX(tarnwick::kDotsPerMetre96Dpi);
-    image.setDotsPerMeterY(tarnwick::kDotsPerMetre96Dpi);
-    image.fill(Qt::black);
-    return image;
 }
 
 std::vector<std::uint8_t> Samples() {

@@ -82,8 +82,8 @@ void ReadAllKeysOf1000Events(benchmark::State& state) {
                 sum += tarnwick::ReadInteger(file, event, key, 0);
             }
             sum += static_cast<long>(tarnwick::ReadString(file, event, "name", "").size());
-            for (const char* key : {"autotext", "linescount", "sound", "freq", "time", "pause",
-                                    "loopcount"}) {
+            for (const char* key :
+                 {"autotext", "linescount", "sound", "freq", "time", "pause", "loopcount"}) {
                 sum += tarnwick::ReadInteger(file, action, key, 0);
             }
             sum += static_cast<long>(tarnwick::ReadString(file, action, "loop", "").size());

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "bench/allocation_count.h"
+#include "bench/built_in_look.h"
 #include "common/paint/history.h"
 #include "common/paint/indicators.h"
 #include "common/paint/last_paint.h"
@@ -25,26 +26,7 @@
 namespace {
 
 using tarnwick::bench::AllocationCount;
-
-tarnwick::IndicatorLook BuiltInLook(int y2) {
-    tarnwick::IndicatorLook look;
-    look.X1 = 1;
-    look.Y1 = 1;
-    look.X2 = 48;
-    look.Y2 = y2;
-    look.GroundColor = QColor(255, 128, 192);
-    look.ProgressColor = QColor(121, 121, 255);
-    look.Font = tarnwick::FontSpec{QStringLiteral("DejaVu Sans"), 8, Qt::white};
-    return look;
-}
-
-QImage Canvas() {
-    QImage image(50, 39, QImage::Format_RGB32);
-    image.setDotsPerMeterX(tarnwick::kDotsPerMetre96Dpi);
-    image.setDotsPerMeterY(tarnwick::kDotsPerMetre96Dpi);
-    image.fill(Qt::black);
-    return image;
-}
+using tarnwick::bench::BuiltInLook;
 
 // The processor figures a tick reads, steady or moving by one percent a tick.
 struct Reading {
@@ -75,7 +57,7 @@ BENCHMARK(BM_TaktTick);
 void BM_IndicatorTick(benchmark::State& state, bool moving) {
     Reading reading;
     const tarnwick::IndicatorLook look = BuiltInLook(18);
-    QImage canvas = Canvas();
+    QImage canvas = tarnwick::bench::WindowImage();
     tarnwick::TextFont font;
     tarnwick::GaugeMemo memo;
     std::string text;
@@ -101,7 +83,7 @@ BENCHMARK_CAPTURE(BM_IndicatorTick, moving, true);
 void BM_DiagramTick(benchmark::State& state, bool moving) {
     Reading reading;
     const tarnwick::IndicatorLook look = BuiltInLook(37);
-    QImage canvas = Canvas();
+    QImage canvas = tarnwick::bench::WindowImage();
     tarnwick::TextFont font;
     tarnwick::DiagramMemo memo;
     tarnwick::DiagramHistory history;

@@ -76,7 +76,7 @@ void WriteAt(QPainter& painter, int left, int top, int right, int bottom, const 
     }
 }
 
-bool SameSpec(const FontSpec& a, const FontSpec& b) {
+bool SameSkinFont(const FontSpec& a, const FontSpec& b) {
     return a.name == b.name && a.pointSize == b.pointSize && a.color == b.color &&
            a.bold == b.bold && a.italic == b.italic && a.underline == b.underline &&
            a.strikeout == b.strikeout;
@@ -107,7 +107,7 @@ void DrawRotatedText(QPainter& painter, TextFont& font, int left, int top, int r
 
 void TextFont::Prepare(const FontSpec& skinFont, const QPaintDevice& device) {
     const int dotsPerInch = device.logicalDpiY();
-    if (dotsPerInch == dotsPerInch_ && SameSpec(skinFont, spec_)) {
+    if (dotsPerInch == dotsPerInch_ && SameSkinFont(skinFont, spec_)) {
         return;
     }
     spec_ = skinFont;

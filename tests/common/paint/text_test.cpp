@@ -108,9 +108,9 @@ TEST(Text, RememberedWidthsSurviveTheCallersReusedString) {
     QImage device(10, 10, QImage::Format_RGB32);
     device.setDotsPerMeterX(kDotsPerMetre96Dpi);
     device.setDotsPerMeterY(kDotsPerMetre96Dpi);
-    const FontSpec spec{QStringLiteral("DejaVu Sans"), 8, Qt::white};
-    TextFont font(spec, device);
-    const QFontMetrics metrics(MakeFont(spec, device.logicalDpiY()), &device);
+    const FontSpec skinFont{QStringLiteral("DejaVu Sans"), 8, Qt::white};
+    TextFont font(skinFont, device);
+    const QFontMetrics metrics(MakeFont(skinFont, device.logicalDpiY()), &device);
     const char* const readings[] = {"1 %", "100 %", "WWW", "1 %", "i", "100 %"};
     QString reused;
     for (const char* reading : readings) {
