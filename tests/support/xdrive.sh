@@ -64,8 +64,13 @@ wait_for_change() {
 # Qt's own colour dialog: "&HTML:" takes the colour as text, Return confirms.
 pick_colour() {
   local dialog
+  # A click that lands while the window is still busy after the last dialog is lost: click
+  # again once (a click on a window behind an open dialog does nothing).
   click "$1" "$2" "$3"
-  dialog=$(wait_for_window '^Select Color' 10) || return 1
+  if ! dialog=$(wait_for_window '^Select Color' 4); then
+    click "$1" "$2" "$3"
+    dialog=$(wait_for_window '^Select Color' 10) || return 1
+  fi
   xdotool key alt+h ctrl+a
   xdotool type --delay 5 -- "$4"
   xdotool key Return
