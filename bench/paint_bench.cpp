@@ -1,6 +1,7 @@
 // Cost of one paint of the built-in look's gauge and diagram on a window-sized image, and of
 // one diagram sample, with the heap allocations of each ("allocs/iter", Qt's included). The
-// "kept" cases write with the font a window keeps per skin load, the others make it per paint.
+// "kept" cases write with the font a window keeps per skin load, the others make it per paint;
+// "window" cases also paint as the window does, with its painter kept begun and no saved state.
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -39,7 +40,9 @@ std::vector<std::uint8_t> Samples() {
     return history;
 }
 
-void BM_Gauge(benchmark::State& state, bool graphic, bool text, bool kept) {
+enum class Font { kPerPaint, kKept, kWindow };
+
+void BM_Gauge(benchmark::State& state, bool graphic, bool text, Font kind) {
     const IndicatorLook look = graphic ? PictureLook(18) : BuiltInLook(18);
     QImage image = WindowImage();
     QPainter painter(&image);
@@ -48,12 +51,17 @@ void BM_Gauge(benchmark::State& state, bool graphic, bool text, bool kept) {
     int value = 0;
     tarnwick::bench::AllocationCount count(state);
     for (auto _ : state) {
-        tarnwick::PaintGauge(painter, look, value, shown, text, kept ? &font : nullptr);
+        if (kind == Font::kWindow) {
+            tarnwick::RepaintGauge(painter, look, value, shown, text, font);
+        } else {
+            tarnwick::PaintGauge(painter, look, value, shown, text,
+                                 kind == Font::kKept ? &font : nullptr);
+        }
         value = (value + 7) % 101;
     }
 }
 
-void BM_Diagram(benchmark::State& state, bool graphic, bool text, bool kept) {
+void BM_Diagram(benchmark::State& state, bool graphic, bool text, Font kind) {
     const IndicatorLook look = graphic ? PictureLook(37) : BuiltInLook(37);
     const std::vector<std::uint8_t> history = Samples();
     QImage image = WindowImage();
@@ -62,8 +70,12 @@ void BM_Diagram(benchmark::State& state, bool graphic, bool text, bool kept) {
     const QString shown = QStringLiteral("42%");
     tarnwick::bench::AllocationCount count(state);
     for (auto _ : state) {
-        tarnwick::PaintDiagram(painter, look, history.data(), 48, shown, text,
-                               kept ? &font : nullptr);
+        if (kind == Font::kWindow) {
+            tarnwick::RepaintDiagram(painter, look, history.data(), 48, shown, text, font);
+        } else {
+            tarnwick::PaintDiagram(painter, look, history.data(), 48, shown, text,
+                                   kind == Font::kKept ? &font : nullptr);
+        }
     }
 }
 
@@ -79,16 +91,20 @@ void BM_PushSample(benchmark::State& state) {
     }
 }
 
-BENCHMARK_CAPTURE(BM_Gauge, colour, false, false, false);
-BENCHMARK_CAPTURE(BM_Gauge, colour_text, false, true, false);
-BENCHMARK_CAPTURE(BM_Gauge, colour_text_kept, false, true, true);
-BENCHMARK_CAPTURE(BM_Gauge, picture_text, true, true, false);
-BENCHMARK_CAPTURE(BM_Gauge, picture_text_kept, true, true, true);
-BENCHMARK_CAPTURE(BM_Diagram, colour, false, false, false);
-BENCHMARK_CAPTURE(BM_Diagram, colour_text, false, true, false);
-BENCHMARK_CAPTURE(BM_Diagram, colour_text_kept, false, true, true);
-BENCHMARK_CAPTURE(BM_Diagram, picture_text, true, true, false);
-BENCHMARK_CAPTURE(BM_Diagram, picture_text_kept, true, true, true);
+BENCHMARK_CAPTURE(BM_Gauge, colour, false, false, Font::kPerPaint);
+BENCHMARK_CAPTURE(BM_Gauge, colour_text, false, true, Font::kPerPaint);
+BENCHMARK_CAPTURE(BM_Gauge, colour_text_kept, false, true, Font::kKept);
+BENCHMARK_CAPTURE(BM_Gauge, colour_text_window, false, true, Font::kWindow);
+BENCHMARK_CAPTURE(BM_Gauge, picture_text, true, true, Font::kPerPaint);
+BENCHMARK_CAPTURE(BM_Gauge, picture_text_kept, true, true, Font::kKept);
+BENCHMARK_CAPTURE(BM_Gauge, picture_text_window, true, true, Font::kWindow);
+BENCHMARK_CAPTURE(BM_Diagram, colour, false, false, Font::kPerPaint);
+BENCHMARK_CAPTURE(BM_Diagram, colour_text, false, true, Font::kPerPaint);
+BENCHMARK_CAPTURE(BM_Diagram, colour_text_kept, false, true, Font::kKept);
+BENCHMARK_CAPTURE(BM_Diagram, colour_text_window, false, true, Font::kWindow);
+BENCHMARK_CAPTURE(BM_Diagram, picture_text, true, true, Font::kPerPaint);
+BENCHMARK_CAPTURE(BM_Diagram, picture_text_kept, true, true, Font::kKept);
+BENCHMARK_CAPTURE(BM_Diagram, picture_text_window, true, true, Font::kWindow);
 BENCHMARK(BM_PushSample);
 
 }  // namespace

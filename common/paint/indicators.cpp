@@ -88,12 +88,12 @@ void PictureGauge(QPainter& painter, const IndicatorLook& l, int v) {
 }
 
 void WriteText(QPainter& painter, const IndicatorLook& l, const QString& text, TextFont* font) {
-    painter.setBrush(Qt::NoBrush);
     if (font != nullptr) {
         font->Prepare(l.Font, *painter.device());  // nothing to do after the first paint
         DrawRotatedText(painter, *font, l.X1, l.Y1, l.X2 + 1, l.Y2 + 1, text, l.TextAngle);
         return;
     }
+    painter.setBrush(Qt::NoBrush);
     painter.setFont(MakeFont(l.Font, painter.device()->logicalDpiY()));
     painter.setPen(l.Font.color);
     DrawRotatedText(painter, l.X1, l.Y1, l.X2 + 1, l.Y2 + 1, text, l.TextAngle);
@@ -105,13 +105,31 @@ void PreparePainter(QPainter& painter) {
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
 }
 
+// What a paint on a kept painter leaves and finds: no transform and no clip. The other state
+// it draws with, it sets itself.
+void ResetPainter(QPainter& painter) {
+    painter.setTransform(QTransform());
+    if (painter.hasClipping()) {
+        painter.setClipping(false);
+    }
+}
+
+// A brush made per paint costs an allocation; a kept painter keeps the one it has.
+void UseBrush(QPainter& painter, const QColor& color) {
+    const QBrush& brush = painter.brush();
+    if (brush.style() != Qt::SolidPattern || brush.color() != color ||
+        !brush.transform().isIdentity()) {
+        painter.setBrush(color);
+    }
+}
+
 void ColourDiagram(QPainter& painter, const IndicatorLook& l, const std::uint8_t history[],
                    int columns) {
     Fill(painter, l.X1, l.Y1, l.X2, l.Y2, l.GroundColor);
     // The columns go to the painter in batches from a buffer on the stack: one call per
     // batch instead of one fill per column, and no allocation.
     painter.setPen(Qt::NoPen);
-    painter.setBrush(l.ProgressColor);
+    UseBrush(painter, l.ProgressColor);
     constexpr int kBatch = 64;
     QRect batch[kBatch];
     int used = 0;
@@ -161,34 +179,22 @@ void PictureDiagram(QPainter& painter, const IndicatorLook& l, const std::uint8_
     }
 }
 
-}  // namespace
-
-void PaintGauge(QPainter& painter, const IndicatorLook& look, int value, const QString& text,
-                bool showText, TextFont* font) {
-    if (!painter.isActive() || !Drawable(look)) {
-        return;
-    }
-    const int v = std::clamp(value, 0, 100);
-    painter.save();
+void DrawGauge(QPainter& painter, const IndicatorLook& look, int value, const QString& text,
+               bool showText, TextFont* font) {
     PreparePainter(painter);
     if (look.Graphic) {
-        PictureGauge(painter, look, v);
+        PictureGauge(painter, look, std::clamp(value, 0, 100));
     } else {
-        ColourGauge(painter, look, v);
+        ColourGauge(painter, look, std::clamp(value, 0, 100));
     }
     if (showText) {
         WriteText(painter, look, text, font);
     }
-    painter.restore();
 }
 
-void PaintDiagram(QPainter& painter, const IndicatorLook& look, const std::uint8_t history[],
-                  int count, const QString& text, bool showText, TextFont* font) {
-    if (!painter.isActive() || !Drawable(look)) {
-        return;
-    }
+void DrawDiagram(QPainter& painter, const IndicatorLook& look, const std::uint8_t history[],
+                 int count, const QString& text, bool showText, TextFont* font) {
     const int columns = history == nullptr ? 0 : std::clamp(count, 0, look.X2 - look.X1 + 1);
-    painter.save();
     PreparePainter(painter);
     if (look.Graphic) {
         PictureDiagram(painter, look, history, columns);
@@ -198,7 +204,48 @@ void PaintDiagram(QPainter& painter, const IndicatorLook& look, const std::uint8
     if (showText) {
         WriteText(painter, look, text, font);
     }
+}
+
+}  // namespace
+
+void PaintGauge(QPainter& painter, const IndicatorLook& look, int value, const QString& text,
+                bool showText, TextFont* font) {
+    if (!painter.isActive() || !Drawable(look)) {
+        return;
+    }
+    painter.save();
+    DrawGauge(painter, look, value, text, showText, font);
     painter.restore();
+}
+
+void PaintDiagram(QPainter& painter, const IndicatorLook& look, const std::uint8_t history[],
+                  int count, const QString& text, bool showText, TextFont* font) {
+    if (!painter.isActive() || !Drawable(look)) {
+        return;
+    }
+    painter.save();
+    DrawDiagram(painter, look, history, count, text, showText, font);
+    painter.restore();
+}
+
+void RepaintGauge(QPainter& painter, const IndicatorLook& look, int value, const QString& text,
+                  bool showText, TextFont& font) {
+    if (!painter.isActive() || !Drawable(look)) {
+        return;
+    }
+    ResetPainter(painter);
+    DrawGauge(painter, look, value, text, showText, &font);
+    ResetPainter(painter);
+}
+
+void RepaintDiagram(QPainter& painter, const IndicatorLook& look, const std::uint8_t history[],
+                    int count, const QString& text, bool showText, TextFont& font) {
+    if (!painter.isActive() || !Drawable(look)) {
+        return;
+    }
+    ResetPainter(painter);
+    DrawDiagram(painter, look, history, count, text, showText, &font);
+    ResetPainter(painter);
 }
 
 }  // namespace tarnwick

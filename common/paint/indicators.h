@@ -28,6 +28,16 @@ void PaintGauge(QPainter& painter, const IndicatorLook& look, int value, const Q
 void PaintDiagram(QPainter& painter, const IndicatorLook& look, const std::uint8_t history[],
                   int count, const QString& text, bool showText, TextFont* font = nullptr);
 
+// The same pixels as PaintGauge and PaintDiagram with the font, for a painter the caller keeps
+// begun on one canvas from paint to paint and paints with through these alone (and plain
+// fills): they save nothing, since a saved state is allocated, and set the state they draw with
+// themselves. They leave the painter without transform or clip, and keep its pen and brush, so
+// the next paint finds the brush it needs.
+void RepaintGauge(QPainter& painter, const IndicatorLook& look, int value, const QString& text,
+                  bool showText, TextFont& font);
+void RepaintDiagram(QPainter& painter, const IndicatorLook& look, const std::uint8_t history[],
+                    int count, const QString& text, bool showText, TextFont& font);
+
 // Coordinates farther from the origin than this are not a window's and are not drawn; within
 // it every product of a span and a percentage fits 32 bits.
 constexpr int kMaxCoordinate = 1 << 20;

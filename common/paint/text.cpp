@@ -2,6 +2,9 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QRawFont>
+#include <QTextLayout>
+#include <QTransform>
 
 #include <algorithm>
 
@@ -99,10 +102,33 @@ void DrawRotatedText(QPainter& painter, TextFont& font, int left, int top, int r
     if (!Writable(painter, left, top, right, bottom, text)) {
         return;
     }
-    painter.setFont(font.Font());
-    painter.setPen(font.Color());
-    WriteAt(painter, left, top, right, bottom, text, angle, font.Width(text), font.Height(),
-            font.Ascent(), false);
+    const TextFont::Laid& laid = font.Lay(text);
+    if (font.Decorated()) {
+        // Glyph runs draw their lines otherwise than drawText does: such a font writes as a
+        // font made for the paint.
+        painter.setFont(font.Font());
+        painter.setPen(font.Pen());
+        WriteAt(painter, left, top, right, bottom, text, angle, laid.width, font.Height(),
+                font.Ascent(), false);
+        return;
+    }
+    const QPoint start = TextStartPoint(left, top, right, bottom, laid.width, font.Height(), angle);
+    QTransform place = painter.transform();
+    place.translate(start.x(), start.y());
+    place.rotate(-KnownAngle(angle));
+    const QRect clip(left, top, right - left, bottom - top);
+    // The painter's transform maps the clip as it maps the text, so both are compared on the
+    // device.
+    const QRectF reach = place.mapRect(laid.ink.translated(0, font.Ascent()));
+    if (!painter.transform().mapRect(QRectF(clip)).contains(reach)) {
+        painter.setClipRect(clip, Qt::IntersectClip);
+    }
+    painter.setPen(font.Pen());
+    painter.setBackgroundMode(Qt::TransparentMode);
+    painter.setTransform(place);
+    for (const QGlyphRun& run : laid.runs) {
+        painter.drawGlyphRun(QPointF(0, font.Ascent()), run);  // top of the text at the start
+    }
 }
 
 void TextFont::Prepare(const FontSpec& skinFont, const QPaintDevice& device) {
@@ -113,16 +139,18 @@ void TextFont::Prepare(const FontSpec& skinFont, const QPaintDevice& device) {
     spec_ = skinFont;
     dotsPerInch_ = dotsPerInch;
     font_ = MakeFont(skinFont, dotsPerInch);
+    deviceFont_ = QFont(font_, &device);
     metrics_ = QFontMetrics(font_, &device);
-    widths_ = {};
+    pen_ = QPen(skinFont.color);
+    laid_ = {};
     used_ = 0;
     next_ = 0;
 }
 
-int TextFont::Width(const QString& text) {
+const TextFont::Laid& TextFont::Lay(const QString& text) {
     for (std::size_t i = 0; i < used_; ++i) {
-        if (widths_[i].text == text) {
-            return widths_[i].width;
+        if (laid_[i].text == text) {
+            return laid_[i];
         }
     }
     // Replaced in turn when all are taken: the texts of a steady reading come back.
@@ -133,13 +161,44 @@ int TextFont::Width(const QString& text) {
         index = next_;
         next_ = (next_ + 1) % kRemembered;
     }
-    Measured& slot = widths_[index];
+    Laid& slot = laid_[index];
     // A copy into the slot's own room: sharing the caller's characters would make the
     // caller's next change of its string copy them first.
     slot.text.resize(text.size());
     std::copy(text.cbegin(), text.cend(), slot.text.begin());
     slot.width = metrics_.horizontalAdvance(text);
-    return slot.width;
+    slot.runs.clear();
+    if (!Decorated()) {
+        LayOut(slot);
+    }
+    return slot;
+}
+
+// Shapes the text as QPainter::drawText does, on one line, and moves its glyphs so that the
+// baseline runs through the origin.
+void TextFont::LayOut(Laid& slot) const {
+    QTextLayout layout(slot.text, deviceFont_);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    layout.endLayout();
+    slot.runs = layout.glyphRuns();
+    const QPointF baseline(0, line.y() + line.ascent());
+    QRectF ink;
+    for (QGlyphRun& run : slot.runs) {
+        QList<QPointF> positions = run.positions();
+        const QList<quint32> glyphs = run.glyphIndexes();
+        const QRawFont raw = run.rawFont();
+        for (qsizetype i = 0; i < positions.size(); ++i) {
+            positions[i] -= baseline;
+            if (i < glyphs.size()) {
+                ink |= raw.boundingRect(glyphs[i]).translated(positions[i]);
+            }
+        }
+        run.setPositions(positions);
+    }
+    // Smoothed edges and rounding to whole pixels reach a little beyond the outlines.
+    constexpr qreal kMargin = 2;
+    slot.ink = ink.adjusted(-kMargin, -kMargin, kMargin, kMargin);
 }
 
 void AssignUtf8(QString& target, std::string_view utf8) {

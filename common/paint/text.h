@@ -3,8 +3,12 @@
 #include <QColor>
 #include <QFont>
 #include <QFontMetrics>
+#include <QGlyphRun>
+#include <QList>
+#include <QPen>
 #include <QPoint>
 #include <QRect>
+#include <QRectF>
 #include <QString>
 
 #include "common/skin/look.h"
@@ -41,49 +45,62 @@ QPoint TextStartPoint(int left, int top, int right, int bottom, int w, int h, in
 void DrawRotatedText(QPainter& painter, int left, int top, int right, int bottom,
                      const QString& text, int angle);
 
-// A skin font made once per skin load, with the widths of the texts it wrote lately, so a paint
-// neither builds a font nor shapes its text a second time only to measure it. It writes exactly
-// what MakeFont and DrawRotatedText write.
+// A skin font made once per skin load, with the texts it wrote lately laid out as glyph runs, so
+// a paint neither builds a font nor shapes its text again (an underlined or struck-out font
+// keeps only their widths). It writes exactly what MakeFont and DrawRotatedText write.
 class TextFont {
 public:
+    // A text shaped once: its width as QFontMetrics gives it, its glyphs placed on a baseline
+    // through the origin, and a rectangle that holds every pixel they paint.
+    struct Laid {
+        QString text;
+        int width = 0;
+        QList<QGlyphRun> runs;
+        QRectF ink;
+    };
+
     TextFont() = default;
     TextFont(const FontSpec& skinFont, const QPaintDevice& device) { Prepare(skinFont, device); }
 
     // Makes the font for the device's resolution. Again with the same font and resolution it
-    // keeps what it has, widths included.
+    // keeps what it has, laid-out texts included.
     void Prepare(const FontSpec& skinFont, const QPaintDevice& device);
 
-    // The text's width in pixels on the device of the last Prepare, as QFontMetrics gives it;
-    // the last kRemembered texts are measured once.
-    int Width(const QString& text);
+    // The text on the device of the last Prepare; the last kRemembered texts are shaped once.
+    const Laid& Lay(const QString& text);
+    int Width(const QString& text) { return Lay(text).width; }
     int Height() const { return metrics_.height(); }
     int Ascent() const { return metrics_.ascent(); }
     const QFont& Font() const { return font_; }
     const QColor& Color() const { return spec_.color; }
+    const QPen& Pen() const { return pen_; }  // made once: a pen made per paint is allocated
+    // Underlined or struck out: such texts are measured here but shaped at each paint.
+    bool Decorated() const { return spec_.underline || spec_.strikeout; }
 
     // Room for every text of a percentage (0 to 100) and then some, so a moving load finds its
-    // text measured.
+    // text laid out.
     static constexpr std::size_t kRemembered = 128;
 
 private:
-    struct Measured {
-        QString text;
-        int width = 0;
-    };
+    void LayOut(Laid& slot) const;
 
     FontSpec spec_;
     int dotsPerInch_ = 0;  // 0: not prepared
     QFont font_;
+    QFont deviceFont_;  // font_ for the device, as a painter on it would take font_
     QFontMetrics metrics_{QFont()};
-    std::array<Measured, kRemembered> widths_;
-    std::size_t used_ = 0;  // widths_ filled so far, then the next one to replace
+    QPen pen_;
+    std::array<Laid, kRemembered> laid_;
+    std::size_t used_ = 0;  // laid_ filled so far, then the next one to replace
     std::size_t next_ = 0;
 };
 
-// The same as DrawRotatedText, with the font, its colour and the metrics of the TextFont, which
-// must have been prepared for the painter's device. The painter keeps that font and pen, and
-// also the text's clip, transform and transparent background: the caller restores its own
-// state, so a paint does not save the painter's state twice.
+// The same as DrawRotatedText, with the font, its colour and the laid-out text of the TextFont,
+// which must have been prepared for the painter's device. The painter keeps the font's pen, the
+// transparent background, the text's transform and, for a text that reaches beyond the
+// rectangle, its clip: the caller restores its own state, so a paint does not save the
+// painter's state twice. A text wholly inside the rectangle is drawn without a clip: the same
+// pixels, and no clip data made. A decorated font sets the painter's font and always clips.
 void DrawRotatedText(QPainter& painter, TextFont& font, int left, int top, int right, int bottom,
                      const QString& text, int angle);
 

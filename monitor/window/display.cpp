@@ -25,7 +25,17 @@ MonitorDisplay::MonitorDisplay(QWidget& window, const Settings& options)
     canvas_.fill(Qt::black);
 }
 
+QPainter& MonitorDisplay::Painter() {
+    if (!painter_.isActive()) {
+        painter_.begin(&canvas_);
+    }
+    return painter_;
+}
+
 void MonitorDisplay::ApplyLook(const SkinLook& look) {
+    if (painter_.isActive()) {
+        painter_.end();  // the canvas it paints on is replaced
+    }
     look_ = look;
     const int width = std::max(1, look_.width);
     const int height = std::max(1, look_.height);
@@ -62,9 +72,7 @@ void MonitorDisplay::PaintOpt(int i, bool byTimer) {
         }
         AssignUtf8(paintText_, measureText_);
     }
-    painter_.begin(&canvas_);
-    PaintGauge(painter_, look, value, *text, showText, &fonts_[static_cast<std::size_t>(i)]);
-    painter_.end();
+    RepaintGauge(Painter(), look, value, *text, showText, fonts_[static_cast<std::size_t>(i)]);
     Painted(Area(look));
     // A skin may lay the gauges over each other: the other one's picture is not what it was.
     const int other = 1 - i;
@@ -106,10 +114,8 @@ void MonitorDisplay::SampleDiagram(bool byTimer) {
     if (!frozen) {
         AssignUtf8(paintText_, diagramText_);
     }
-    painter_.begin(&canvas_);
-    PaintDiagram(painter_, look, history.data(), count, frozen ? history_.FrozenText() : paintText_,
-                 showText, &fonts_[2]);
-    painter_.end();
+    RepaintDiagram(Painter(), look, history.data(), count,
+                   frozen ? history_.FrozenText() : paintText_, showText, fonts_[2]);
     Painted(Area(look));
 }
 
@@ -127,9 +133,7 @@ void MonitorDisplay::ClearCanvas() {
         memo.Forget();
     }
     diagramMemo_.Forget();
-    painter_.begin(&canvas_);
-    ClearWindow(painter_, canvas_.rect(), look_.background);
-    painter_.end();
+    ClearWindow(Painter(), canvas_.rect(), look_.background);
     // Every clear is followed by a paint of the indicators: the window takes the shape then,
     // so it never shows the bare background's shape in between.
     shape_.Reset(canvas_, look_.seeThrough, look_.seeThroughColor.rgb());

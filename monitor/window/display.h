@@ -72,6 +72,7 @@ private:
     void Painted(const QRect& area);
     void ApplyShape();
     void SampleDiagram(bool byTimer);
+    QPainter& Painter();  // begun on the canvas
 
     QWidget& window_;
     const Settings& options_;
@@ -82,8 +83,10 @@ private:
     std::array<Indicator, 3> indicators_;
     std::string measureText_;  // reused by every measure, so ticks do not allocate it anew
     std::string diagramText_;  // the diagram's text of its last sample
-    QPainter painter_;         // begun on the canvas for each paint, so no paint makes a new one
-    QString paintText_;        // the text being painted, its room reused by every paint
+    // Begun on the canvas once and kept so until the canvas is replaced: beginning a painter
+    // makes its state anew, on the heap.
+    QPainter painter_;
+    QString paintText_;  // the text being painted, its room reused by every paint
     // What each indicator shows now, and the skin fonts, made once per skin load.
     std::array<GaugeMemo, 2> gaugeMemos_;
     DiagramMemo diagramMemo_;

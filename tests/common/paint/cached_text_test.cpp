@@ -56,7 +56,14 @@ TEST_P(CachedText, WritesWhatAFreshFontWrites) {
     underlined.italic = true;
     FontSpec struck{QStringLiteral("DejaVu Sans"), -7, Qt::cyan};  // a height, as some skins give
     struck.strikeout = true;
-    const Style styles[] = {{"bold", bold}, {"underlined", underlined}, {"struck", struck}};
+    FontSpec italic{QStringLiteral("DejaVu Serif"), 9, QColor(0, 255, 128)};
+    italic.italic = true;
+    const FontSpec plain{QStringLiteral("DejaVu Sans Mono"), 12, Qt::magenta};
+    const Style styles[] = {{"bold", bold},
+                            {"underlined", underlined},
+                            {"struck", struck},
+                            {"italic", italic},
+                            {"plain", plain}};
     // More texts than the font remembers, twice over, so replaced widths are measured again.
     std::vector<QString> texts;
     for (int i = 0; i < static_cast<int>(TextFont::kRemembered) + 5; ++i) {
