@@ -59,6 +59,7 @@ int main(int argc, char* argv[]) {
     const auto processor = tarnwick::platform::MakeSystemProcessorFigures();
     const auto memory = tarnwick::platform::MakeSystemMemoryFigures();
     const auto priority = tarnwick::platform::MakeSystemProcessPriority();
+    const auto samplingClock = tarnwick::platform::MakeSystemSamplingClock();
     tarnwick::QtTrayIcon tray;
     tarnwick::QtDialogs dialogs;
 
@@ -66,6 +67,7 @@ int main(int argc, char* argv[]) {
     services.processor = processor.get();
     services.memory = memory.get();
     services.priority = priority.get();
+    services.samplingClock = samplingClock.get();
     services.tray = &tray;
     services.dialogs = &dialogs;
     // The data folder is chosen and made before the window reads its settings from it.

@@ -101,9 +101,11 @@ std::int32_t Measures::GetMeasure(int n, std::string& text) {
     if (n < 1 || n > 16) {
         return 0;
     }
-    RefreshMemoryStatus();
     const int resource = (n - 1) / 4;
     const int kind = (n - 1) % 4;
+    if (resource != kProcessor) {
+        RefreshMemoryStatus();  // the processor's measures need no memory figures
+    }
     const std::int32_t value = UsageOf(resource);
 
     // The free percentage is 100 less the rounded usage, so the two always add up.
@@ -124,7 +126,7 @@ std::int32_t Measures::GetMeasure(int n, std::string& text) {
         text += '-';
     }
     if (resource == kProcessor) {
-        const std::int32_t load = free ? 100 - cpu_.CPUUsage : cpu_.CPUUsage;
+        const std::int32_t load = free ? 100 - value : value;  // the load read above, once
         AppendInt(text, SpeedShare(cpu_.CPUSpeed, load));
         text += " MHz";
         return value;
@@ -200,10 +202,11 @@ void Measures::AppendHintLine(const char* name, std::int64_t used, std::int32_t 
 const std::string& Measures::InfoHintText() {
     RefreshMemoryStatus();
     hint_.clear();
+    const std::int32_t load = cpu_.CPUUsage;  // once: the sampler may refresh it meanwhile
     hint_ += "CPU: ";
-    AppendInt(hint_, SpeedShare(cpu_.CPUSpeed, cpu_.CPUUsage));
+    AppendInt(hint_, SpeedShare(cpu_.CPUSpeed, load));
     hint_ += " MHz (";
-    AppendInt(hint_, cpu_.CPUUsage);
+    AppendInt(hint_, load);
     hint_ += " %) of ";
     AppendInt(hint_, cpu_.CPUSpeed);
     hint_ += " MHz\r\n";

@@ -3,15 +3,17 @@
 #include "common/platform_id.h"
 #include "platform/figures.h"
 
+#include <atomic>
 #include <cstdint>
 
 namespace tarnwick {
 
 // The two processor figures the sampler leaves for the rest of the monitor: the indicators,
-// the tray icon and the events read them.
+// the tray icon and the events read them. The load is refreshed on the sampling clock's
+// thread while the user interface reads it, hence atomic.
 struct CpuFigures {
-    std::int32_t CPUUsage = 0;  // percent, 0..100, refreshed every 100 ms
-    std::int32_t CPUSpeed = 0;  // whole MHz, measured once at start-up
+    std::atomic<std::int32_t> CPUUsage = 0;  // percent, 0..100, refreshed every 100 ms
+    std::int32_t CPUSpeed = 0;               // whole MHz, measured once at start-up
 };
 
 // A load as the monitor keeps it: below 0 reads 0, above 100 reads 100.
@@ -19,7 +21,8 @@ std::int32_t ClampLoad(std::int32_t load);
 
 // The processor sampler: load from the idle time between two samples, speed from the
 // time-stamp counter, and the priority of the monitor's process. All calls come from the
-// user-interface thread.
+// user-interface thread, except Takt and GetCPUUsage, which run on the sampling clock's
+// thread while it beats; InitCPUUsage and DoneCPUUsage are called only while it stands.
 class UseCpu {
 public:
     UseCpu(platform::ProcessorFigures& processor, platform::ProcessPriority& priority,

@@ -204,7 +204,13 @@ void TfrMain::FormCreate() {
     display_.ResumeAll();
     display_.ResetHistory();
     display_.FormPaint();
-    for (QTimer* timer : {&TaktTimer_, &Timer1_, &Timer2_, &Timer3_, &EventsTimer_}) {
+    if (services_.samplingClock != nullptr) {
+        UseCpu* cpu = cpu_.get();
+        services_.samplingClock->Start(TaktTimer_.interval(), [cpu] { cpu->Takt(); });
+    } else {
+        TaktTimer_.start();
+    }
+    for (QTimer* timer : {&Timer1_, &Timer2_, &Timer3_, &EventsTimer_}) {
         timer->start();
     }
     tray_.IconsTimer().start();
@@ -376,6 +382,9 @@ void TfrMain::FormClose() {
     }
     tray_.IconsTimer().stop();
     tray_.TrayWatchTimer().stop();
+    if (services_.samplingClock != nullptr) {
+        services_.samplingClock->Stop();  // no sample runs once this returns
+    }
     EndDrag();  // a no-drop cursor must not outlive the window
     if (cpu_ && GetPlatform() == kPlatformNt) {
         cpu_->DoneCPUUsage();

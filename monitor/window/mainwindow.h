@@ -26,6 +26,7 @@
 #include "monitor/window/option_writer.h"
 #include "monitor/window/skin_menu.h"
 #include "monitor/window/tray_controller.h"
+#include "platform/sampling_clock.h"
 
 namespace tarnwick {
 
@@ -37,6 +38,8 @@ struct MonitorServices {
     platform::ProcessorFigures* processor = nullptr;
     platform::MemoryFigures* memory = nullptr;
     platform::ProcessPriority* priority = nullptr;
+    // The 100 ms processor sampling off the event loop; null: the TaktTimer on the loop.
+    platform::SamplingClock* samplingClock = nullptr;
     TrayIcon* tray = nullptr;
     Dialogs* dialogs = nullptr;
     EventActions* eventActions = nullptr;  // null: the real ones (messages, sound, power)
@@ -88,7 +91,7 @@ public:
     Measures& measures() { return *measures_; }
     const CpuFigures& Cpu() const { return cpu_->Figures(); }
     // A timer by its component name: TaktTimer, Timer1..3, EventsTimer, IconsTimer, HintTimer,
-    // TrayWatchTimer.
+    // TrayWatchTimer. TaktTimer stands still while a sampling clock of the services beats.
     QTimer& timer(const char* name);
 
 protected:

@@ -2,6 +2,7 @@
 
 #include "platform/files.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <pthread.h>
 #include <sys/resource.h>
@@ -9,6 +10,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <string_view>
 
@@ -365,8 +367,22 @@ int LevelForNice(int nice) {
 
 void LinuxProcessPriority::SetLevel(int level) {
     // Nice is per thread on Linux; PRIO_PROCESS with 0 sets the calling thread, which is the
-    // monitor's user-interface thread, and threads started later inherit it.
-    setpriority(PRIO_PROCESS, 0, NiceForLevel(level));
+    // monitor's user-interface thread, and threads started later inherit it. Threads that
+    // already run (the sampling clock's) get it too, so the level is the whole process's.
+    const int nice = NiceForLevel(level);
+    setpriority(PRIO_PROCESS, 0, nice);
+    DIR* tasks = opendir("/proc/self/task");
+    if (tasks == nullptr) {
+        return;
+    }
+    while (const dirent* entry = readdir(tasks)) {
+        char* end = nullptr;
+        const long thread = std::strtol(entry->d_name, &end, 10);
+        if (thread > 0 && *end == '\0') {
+            setpriority(PRIO_PROCESS, static_cast<id_t>(thread), nice);
+        }
+    }
+    closedir(tasks);
 }
 
 int LinuxProcessPriority::Level() {

@@ -1,8 +1,11 @@
 #pragma once
 
 #include "platform/figures.h"
+#include "platform/sampling_clock.h"
 
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tarnwick::testing {
@@ -55,6 +58,29 @@ public:
 };
 
 // A process whose priority can be refused above a given level.
+// A sampling clock that beats only when the test says so.
+class FakeSamplingClock : public platform::SamplingClock {
+public:
+    int interval = 0;
+    bool active = false;
+    std::function<void()> tick;
+
+    void Start(int intervalMs, std::function<void()> beat) override {
+        interval = intervalMs;
+        tick = std::move(beat);
+        active = true;
+    }
+    void Stop() override { active = false; }
+    bool Active() const override { return active; }
+    int Interval() const override { return interval; }
+    // One beat of a running clock; a stopped one does nothing.
+    void Beat() {
+        if (active && tick) {
+            tick();
+        }
+    }
+};
+
 class FakePriority : public platform::ProcessPriority {
 public:
     int level = 0;

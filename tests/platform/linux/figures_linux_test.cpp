@@ -5,7 +5,11 @@
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
+#include <atomic>
+#include <chrono>
 #include <fstream>
 #include <map>
 #include <string>
@@ -199,6 +203,26 @@ TEST(LinuxProcessPriority, LoweringIsAllowedAndReadBackHonestly) {
     }).join();
     EXPECT_EQ(idleLevel, -1);
     EXPECT_EQ(afterRaise, LevelForNice(nice));
+}
+
+TEST(LinuxProcessPriority, ALevelReachesThreadsThatAlreadyRun) {
+    // The test runs in a thread of its own, with a second one waiting beside it; both get the
+    // level, and the test process's first thread too, which ends with this test.
+    std::atomic<bool> done{false};
+    std::atomic<pid_t> waiter{0};
+    std::thread waiting([&] {
+        waiter = static_cast<pid_t>(syscall(SYS_gettid));
+        while (!done) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+    });
+    while (waiter == 0) {
+        std::this_thread::yield();
+    }
+    std::thread([] { LinuxProcessPriority().SetLevel(-1); }).join();
+    EXPECT_EQ(getpriority(PRIO_PROCESS, static_cast<id_t>(waiter.load())), 19);
+    done = true;
+    waiting.join();
 }
 
 // The figures of this machine: sane, whatever it is doing.
