@@ -1,13 +1,23 @@
 #include "data/app_icon.h"
 
+#include <QGuiApplication>
+#include <QIconEngine>
+#include <QPainter>
 #include <QPixmap>
 #include <QResource>
 #include <QtEndian>
 
 #include <png.h>
 
+#include <algorithm>
+#include <array>
+
 namespace tarnwick {
 namespace {
+
+constexpr std::array<int, 8> kIconSizes = {16, 22, 24, 32, 48, 64, 128, 256};
+// A picture this small (16 KB) may stay decoded for the next request, such as the tray's.
+constexpr int kLargestKeptSize = 64;
 
 // Qt's image reader asks every image-format plugin whether it can read a file, even when told
 // the format, which loads them all into the process for good. The programs read no other
@@ -31,18 +41,99 @@ QImage DecodePng(const QByteArray& bytes) {
     return image;
 }
 
+QPixmap BuiltInPicture(int size) {
+    const QResource resource(QStringLiteral(":/tarnwick/tarnwick-%1.png").arg(size));
+    const QImage image = DecodePng(resource.uncompressedData());
+    return image.size() == QSize(size, size) ? QPixmap::fromImage(image) : QPixmap();
+}
+
+long long Area(const QSize& size) {
+    return static_cast<long long>(size.width()) * size.height();
+}
+
+// The picture a plain icon of all sizes would take for a request: the smallest that covers
+// it, else the largest. Every picture is for every mode and state, so they play no part.
+int ChosenSize(const QSize& wanted) {
+    const long long area = Area(wanted);
+    int chosen = kIconSizes.front();
+    for (int size : kIconSizes) {
+        const long long a = Area(QSize(size, size));
+        const long long b = Area(QSize(chosen, chosen));
+        const long long best = std::min(a, b) >= area ? std::min(a, b) : std::max(a, b);
+        if (best == a) {
+            chosen = size;
+        }
+    }
+    return chosen;
+}
+
+// The built-in icon decodes a picture only when one is asked for, so the eight sizes (360 KB
+// decoded, most of it the two largest) do not stay in memory for the day: the window system
+// takes a copy of every size each time a window is made. Every answer is the one a plain icon
+// holding all eight pictures gives; anything beyond handing out a picture as it is (scaling,
+// the looks of other modes) is left to such an icon holding the one picture chosen.
+class BuiltInIconEngine final : public QIconEngine {
+public:
+    QIconEngine* clone() const override { return new BuiltInIconEngine; }
+    bool isNull() override { return false; }
+
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+        QList<QSize> sizes;
+        if (mode == QIcon::Normal && state == QIcon::Off) {
+            for (int size : kIconSizes) {
+                sizes.append(QSize(size, size));
+            }
+        }
+        return sizes;
+    }
+
+    QSize actualSize(const QSize& wanted, QIcon::Mode, QIcon::State) override {
+        QSize actual(ChosenSize(wanted), ChosenSize(wanted));
+        if (actual.width() > wanted.width() || actual.height() > wanted.height()) {
+            actual.scale(wanted, Qt::KeepAspectRatio);
+        }
+        return actual;
+    }
+
+    QPixmap pixmap(const QSize& wanted, QIcon::Mode mode, QIcon::State state) override {
+        const int size = ChosenSize(wanted);
+        if (size > kLargestKeptSize && wanted == QSize(size, size) && mode == QIcon::Normal) {
+            return BuiltInPicture(size);  // as it is, and gone once the caller is done
+        }
+        return IconOf(size).pixmap(wanted, 1.0, mode, state);
+    }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        const QPaintDevice* device = painter->device();
+        const qreal ratio =
+            device != nullptr ? device->devicePixelRatio() : qGuiApp->devicePixelRatio();
+        painter->drawPixmap(rect, pixmap(rect.size() * ratio, mode, state));
+    }
+
+private:
+    // A plain icon of the one picture. A small one is kept, so repeated requests (a tray
+    // repainting) neither decode again nor fill Qt's pixmap cache with copies.
+    QIcon IconOf(int size) {
+        if (size == keptSize_) {
+            return kept_;
+        }
+        QIcon icon(BuiltInPicture(size));
+        if (size <= kLargestKeptSize) {
+            kept_ = icon;
+            keptSize_ = size;
+        }
+        return icon;
+    }
+
+    QIcon kept_;
+    int keptSize_ = 0;
+};
+
 }  // namespace
 
 QIcon BuiltInAppIcon() {
-    QIcon icon;
-    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
-        const QResource resource(QStringLiteral(":/tarnwick/tarnwick-%1.png").arg(size));
-        const QImage image = DecodePng(resource.uncompressedData());
-        if (image.size() == QSize(size, size)) {
-            icon.addPixmap(QPixmap::fromImage(image));
-        }
-    }
-    return icon;
+    return QIcon(new BuiltInIconEngine);
 }
 
 QIcon AppIcon() {
