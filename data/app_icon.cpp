@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 namespace tarnwick {
 namespace {
@@ -41,10 +42,25 @@ QImage DecodePng(const QByteArray& bytes) {
     return image;
 }
 
-QPixmap BuiltInPicture(int size) {
+QImage BuiltInImage(int size) {
     const QResource resource(QStringLiteral(":/tarnwick/tarnwick-%1.png").arg(size));
     const QImage image = DecodePng(resource.uncompressedData());
-    return image.size() == QSize(size, size) ? QPixmap::fromImage(image) : QPixmap();
+    return image.size() == QSize(size, size) ? image : QImage();
+}
+
+QPixmap BuiltInPicture(int size) {
+    return QPixmap::fromImage(BuiltInImage(size));
+}
+
+// A large picture as a plain icon hands it to the window system, which takes its pixels as
+// straight (not premultiplied) ARGB: the values of a premultiplied pixmap turned back, made
+// here in one buffer. Qt's own pixmap would be a second copy, and the window system's
+// conversion a third, at the moment a window is made with every other picture in memory.
+QPixmap LargePicture(int size) {
+    QImage image = BuiltInImage(size);
+    image.convertTo(QImage::Format_ARGB32_Premultiplied);
+    image.convertTo(QImage::Format_ARGB32);
+    return QPixmap::fromImage(std::move(image), Qt::NoFormatConversion);
 }
 
 long long Area(const QSize& size) {
@@ -98,7 +114,7 @@ public:
     QPixmap pixmap(const QSize& wanted, QIcon::Mode mode, QIcon::State state) override {
         const int size = ChosenSize(wanted);
         if (size > kLargestKeptSize && wanted == QSize(size, size) && mode == QIcon::Normal) {
-            return BuiltInPicture(size);  // as it is, and gone once the caller is done
+            return LargePicture(size);  // as it is, and gone once the caller is done
         }
         return IconOf(size).pixmap(wanted, 1.0, mode, state);
     }
