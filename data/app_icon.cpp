@@ -1,16 +1,159 @@
 #include "data/app_icon.h"
 
+#include <QGuiApplication>
+#include <QIconEngine>
+#include <QPainter>
+#include <QPixmap>
+#include <QResource>
+#include <QtEndian>
+
+#include <png.h>
+
+#include <algorithm>
+#include <array>
+#include <utility>
+
 namespace tarnwick {
+namespace {
+
+constexpr std::array<int, 8> kIconSizes = {16, 22, 24, 32, 48, 64, 128, 256};
+// A picture this small (16 KB) may stay decoded for the next request, such as the tray's.
+constexpr int kLargestKeptSize = 64;
+
+// Qt's image reader asks every image-format plugin whether it can read a file, even when told
+// the format, which loads them all into the process for good. The programs read no other
+// picture format, so their own icon is decoded by the PNG library Qt itself decodes with.
+QImage DecodePng(const QByteArray& bytes) {
+    png_image png{};
+    png.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_memory(&png, bytes.constData(),
+                                          static_cast<png_size_t>(bytes.size()))) {
+        return QImage();
+    }
+    // QImage::Format_ARGB32 holds each pixel as one native 32-bit 0xAARRGGBB word.
+    png.format = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? PNG_FORMAT_BGRA : PNG_FORMAT_ARGB;
+    QImage image(static_cast<int>(png.width), static_cast<int>(png.height), QImage::Format_ARGB32);
+    if (image.isNull() ||
+        !png_image_finish_read(&png, nullptr, image.bits(),
+                               static_cast<png_int_32>(image.bytesPerLine()), nullptr)) {
+        png_image_free(&png);
+        return QImage();
+    }
+    return image;
+}
+
+QImage BuiltInImage(int size) {
+    const QResource resource(QStringLiteral(":/tarnwick/tarnwick-%1.png").arg(size));
+    const QImage image = DecodePng(resource.uncompressedData());
+    return image.size() == QSize(size, size) ? image : QImage();
+}
+
+QPixmap BuiltInPicture(int size) {
+    return QPixmap::fromImage(BuiltInImage(size));
+}
+
+// A large picture as a plain icon hands it to the window system, which takes its pixels as
+// straight (not premultiplied) ARGB: the values of a premultiplied pixmap turned back, made
+// here in one buffer. Qt's own pixmap would be a second copy, and the window system's
+// conversion a third, at the moment a window is made with every other picture in memory.
+QPixmap LargePicture(int size) {
+    QImage image = BuiltInImage(size);
+    image.convertTo(QImage::Format_ARGB32_Premultiplied);
+    image.convertTo(QImage::Format_ARGB32);
+    return QPixmap::fromImage(std::move(image), Qt::NoFormatConversion);
+}
+
+long long Area(const QSize& size) {
+    return static_cast<long long>(size.width()) * size.height();
+}
+
+// The picture a plain icon of all sizes would take for a request: the smallest that covers
+// it, else the largest. Every picture is for every mode and state, so they play no part.
+int ChosenSize(const QSize& wanted) {
+    const long long area = Area(wanted);
+    int chosen = kIconSizes.front();
+    for (int size : kIconSizes) {
+        const long long a = Area(QSize(size, size));
+        const long long b = Area(QSize(chosen, chosen));
+        const long long best = std::min(a, b) >= area ? std::min(a, b) : std::max(a, b);
+        if (best == a) {
+            chosen = size;
+        }
+    }
+    return chosen;
+}
+
+// The built-in icon decodes a picture only when one is asked for, so the eight sizes (360 KB
+// decoded, most of it the two largest) do not stay in memory for the day: the window system
+// takes a copy of every size each time a window is made. Every answer is the one a plain icon
+// holding all eight pictures gives; anything beyond handing out a picture as it is (scaling,
+// the looks of other modes) is left to such an icon holding the one picture chosen.
+class BuiltInIconEngine final : public QIconEngine {
+public:
+    QIconEngine* clone() const override { return new BuiltInIconEngine; }
+    bool isNull() override { return false; }
+
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+        QList<QSize> sizes;
+        if (mode == QIcon::Normal && state == QIcon::Off) {
+            for (int size : kIconSizes) {
+                sizes.append(QSize(size, size));
+            }
+        }
+        return sizes;
+    }
+
+    QSize actualSize(const QSize& wanted, QIcon::Mode, QIcon::State) override {
+        QSize actual(ChosenSize(wanted), ChosenSize(wanted));
+        if (actual.width() > wanted.width() || actual.height() > wanted.height()) {
+            actual.scale(wanted, Qt::KeepAspectRatio);
+        }
+        return actual;
+    }
+
+    QPixmap pixmap(const QSize& wanted, QIcon::Mode mode, QIcon::State state) override {
+        const int size = ChosenSize(wanted);
+        if (size > kLargestKeptSize && wanted == QSize(size, size) && mode == QIcon::Normal) {
+            return LargePicture(size);  // as it is, and gone once the caller is done
+        }
+        return IconOf(size).pixmap(wanted, 1.0, mode, state);
+    }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        const QPaintDevice* device = painter->device();
+        const qreal ratio =
+            device != nullptr ? device->devicePixelRatio() : qGuiApp->devicePixelRatio();
+        painter->drawPixmap(rect, pixmap(rect.size() * ratio, mode, state));
+    }
+
+private:
+    // A plain icon of the one picture. A small one is kept, so repeated requests (a tray
+    // repainting) neither decode again nor fill Qt's pixmap cache with copies.
+    QIcon IconOf(int size) {
+        if (size == keptSize_) {
+            return kept_;
+        }
+        QIcon icon(BuiltInPicture(size));
+        if (size <= kLargestKeptSize) {
+            kept_ = icon;
+            keptSize_ = size;
+        }
+        return icon;
+    }
+
+    QIcon kept_;
+    int keptSize_ = 0;
+};
+
+}  // namespace
+
+QIcon BuiltInAppIcon() {
+    return QIcon(new BuiltInIconEngine);
+}
 
 QIcon AppIcon() {
-    static const QIcon icon = [] {
-        QIcon builtIn;
-        for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
-            builtIn.addFile(QStringLiteral(":/tarnwick/tarnwick-%1.png").arg(size),
-                            QSize(size, size));
-        }
-        return QIcon::fromTheme(QString::fromLatin1(kAppId), builtIn);
-    }();
+    static const QIcon icon = QIcon::fromTheme(QString::fromLatin1(kAppId), BuiltInAppIcon());
     return icon;
 }
 

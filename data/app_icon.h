@@ -12,4 +12,7 @@ inline constexpr char kSettingsAppId[] = "example.tarnwick.TarnwickCfg";
 // program, so an uninstalled build and a tray without the theme still show it.
 QIcon AppIcon();
 
+// The copy built into the programs, one picture for each size the theme installs.
+QIcon BuiltInAppIcon();
+
 }  // namespace tarnwick

@@ -119,13 +119,16 @@ TrayPictures BuildTrayPictures(const QImage& strip) {
     if (strip.width() != kTrayStripWidth || strip.height() != kTrayCellSize) {
         return BuildTrayPictures(BuiltInTrayStrip());
     }
+    // One painter lays the whole strip over white; each cell is then a plain copy. A painter
+    // per cell would leave its paint engine inside every picture, 101 of them for the day.
+    QImage opaque(kTrayStripWidth, kTrayCellSize, QImage::Format_RGB32);
+    opaque.fill(Qt::white);
+    QPainter painter(&opaque);
+    painter.drawImage(0, 0, strip);
+    painter.end();
     TrayPictures pictures;
     for (int i = 0; i < kTrayPictureCount; ++i) {
-        QImage cell(kTrayCellSize, kTrayCellSize, QImage::Format_RGB32);
-        cell.fill(Qt::white);
-        QPainter painter(&cell);
-        painter.drawImage(0, 0, strip, i * kTrayCellSize, 0, kTrayCellSize, kTrayCellSize);
-        painter.end();
+        const QImage cell = opaque.copy(i * kTrayCellSize, 0, kTrayCellSize, kTrayCellSize);
         pictures[static_cast<std::size_t>(i)] = QIcon(QPixmap::fromImage(cell));
     }
     return pictures;

@@ -52,22 +52,33 @@ void TrayController::CheckAvailability() {
     if (now && shown_ != 0) {
         // The new host knows nothing of an icon shown before it came: show it anew.
         icon_.TrayIconDelete();
-        icon_.TrayIconAdd(pictures_[0], TrayTip(shown_));
+        icon_.TrayIconAdd(Pictures()[0], TrayTip(shown_));
     }
     emit AvailabilityChanged(now);
 }
 
 void TrayController::SetPictures(const QImage& strip) {
-    pictures_ = BuildTrayPictures(strip);
+    pictures_ = TrayPictures();
+    pendingStrip_ = strip;
+    picturesPending_ = true;
+}
+
+const TrayPictures& TrayController::Pictures() {
+    if (picturesPending_) {
+        pictures_ = BuildTrayPictures(pendingStrip_);
+        pendingStrip_ = QImage();
+        picturesPending_ = false;
+    }
+    return pictures_;
 }
 
 void TrayController::TrayIconAdd(int measure) {
-    icon_.TrayIconAdd(pictures_[0], TrayTip(measure));
+    icon_.TrayIconAdd(Pictures()[0], TrayTip(measure));
     shown_ = measure;
 }
 
 void TrayController::TrayIconModify(int measure) {
-    icon_.TrayIconModify(pictures_[0], TrayTip(measure));
+    icon_.TrayIconModify(Pictures()[0], TrayTip(measure));
     shown_ = measure;
 }
 
@@ -93,10 +104,10 @@ void TrayController::IconsTimerTimer() {
     }
     if (tickMemory_ != nullptr) {
         auto reading = tickMemory_->ReadingFor(kTrayReader);
-        ShowTrayValue(icon_, pictures_, TrayValue(measure, *measures_), TrayTip(measure));
+        ShowTrayValue(icon_, Pictures(), TrayValue(measure, *measures_), TrayTip(measure));
         return;
     }
-    ShowTrayValue(icon_, pictures_, TrayValue(measure, *measures_), TrayTip(measure));
+    ShowTrayValue(icon_, Pictures(), TrayValue(measure, *measures_), TrayTip(measure));
 }
 
 }  // namespace tarnwick

@@ -34,7 +34,8 @@ public:
         tickMemory_ = tickMemory;
     }
     static constexpr int kTrayReader = 3;
-    // The pictures of a new skin; the icon takes them at its next tick.
+    // The pictures of a new skin; the icon takes them at its next tick. They are cut from the
+    // strip when the icon first needs one, so a monitor without a tray icon never holds them.
     void SetPictures(const QImage& strip);
 
     void TrayIconAdd(int measure);
@@ -61,13 +62,16 @@ signals:
 private:
     void IconsTimerTimer();
     void CheckAvailability();
+    const TrayPictures& Pictures();
 
     TrayIcon& icon_;
     const Settings& options_;
     QWidget& window_;
     Measures* measures_ = nullptr;
     TickMemoryFigures* tickMemory_ = nullptr;
-    TrayPictures pictures_;
+    TrayPictures pictures_;  // null icons until the first skin's strip is given
+    QImage pendingStrip_;
+    bool picturesPending_ = false;
     int shown_ = 0;
     bool available_ = true;
     QTimer IconsTimer_;

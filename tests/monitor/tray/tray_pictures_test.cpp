@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QPainter>
+
 #include <set>
 
 namespace tarnwick {
@@ -91,6 +93,32 @@ TEST(BuildTrayPictures, TakesASkinStripPaintedOverWhite) {
         const QImage cell = RecordingTrayIcon::CellOf(pictures[static_cast<std::size_t>(i)]);
         EXPECT_EQ(cell.pixel(3, 5), qRgb(i, 100, 50));
         EXPECT_EQ(cell.pixel(0, 0), qRgb(255, 255, 255));
+    }
+}
+
+// Every cell must look as if it alone had been painted over white: no blend may reach across a
+// cell's border, whatever alpha and format the skin's strip has.
+TEST(BuildTrayPictures, BlendsEachCellOfATranslucentStripAloneOverWhite) {
+    for (const QImage::Format format :
+         {QImage::Format_ARGB32, QImage::Format_ARGB32_Premultiplied, QImage::Format_Indexed8}) {
+        QImage argb(1616, 16, QImage::Format_ARGB32);
+        for (int y = 0; y < 16; ++y) {
+            for (int x = 0; x < 1616; ++x) {
+                argb.setPixel(x, y,
+                              qRgba(x % 251, (x * 7 + y) % 256, y * 16, (x * 13 + y * 5) % 256));
+            }
+        }
+        const QImage strip = argb.convertToFormat(format);
+        const TrayPictures pictures = BuildTrayPictures(strip);
+        for (int i : {0, 1, 57, 99, 100}) {
+            QImage expected(16, 16, QImage::Format_RGB32);
+            expected.fill(Qt::white);
+            QPainter painter(&expected);
+            painter.drawImage(0, 0, strip, i * 16, 0, 16, 16);
+            painter.end();
+            EXPECT_EQ(RecordingTrayIcon::CellOf(pictures[static_cast<std::size_t>(i)]), expected)
+                << "format " << format << ", cell " << i;
+        }
     }
 }
 

@@ -47,6 +47,31 @@ TEST_F(TrayControllerTest, ShowMeasureTellsTheIconOnlyWhatChanged) {
     }
 }
 
+// A strip whose cell 0 is one flat colour, so the shown picture tells which strip it came from.
+QImage StripOfColour(QRgb colour) {
+    QImage strip(kTrayStripWidth, kTrayCellSize, QImage::Format_RGB32);
+    strip.fill(colour);
+    return strip;
+}
+
+TEST_F(TrayControllerTest, TheIconShowsThePicturesOfTheLatestSkin) {
+    const QImage first = StripOfColour(qRgb(200, 10, 10));
+    const QImage second = StripOfColour(qRgb(10, 10, 200));
+    const auto shownColour = [this] {
+        return testing::RecordingTrayIcon::CellOf(icon_.Picture()).pixel(5, 5);
+    };
+
+    tray_.SetPictures(first);
+    tray_.ShowMeasure(2);
+    EXPECT_EQ(shownColour(), qRgb(200, 10, 10));
+    tray_.SetPictures(second);
+    tray_.ShowMeasure(3);
+    EXPECT_EQ(shownColour(), qRgb(10, 10, 200));
+    tray_.SetPictures(QImage());  // a skin without a strip: the built-in pictures
+    tray_.ShowMeasure(4);
+    EXPECT_EQ(icon_.ShownNumber(), 0);
+}
+
 TEST_F(TrayControllerTest, ClicksOpenTheMenusAndADoubleClickGoesToTheWindow) {
     QSignalSpy doubles(&tray_, &TrayController::DoubleClicked);
     emit icon_.LeftClicked();
