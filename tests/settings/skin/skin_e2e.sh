@@ -154,7 +154,15 @@ painted || fail "monitor paints $(pixel "$work/shot.png" 1 1) and $(pixel "$work
 echo "ok: the monitor paints Harbour's background and gauge ground"
 
 # The tray icon: magenta only comes from the built strip.
-tray=$(xdotool search --onlyvisible --class trayer | head -n1)
+# A sanitizer run on a loaded machine once found no visible tray host window here and ended
+# without a word (set -e): look for it a while, and name the failure when it never shows.
+tray=""
+for _ in $(seq 50); do
+  tray=$(xdotool search --onlyvisible --class trayer 2>/dev/null | head -n1 || true)
+  [ -n "$tray" ] && break
+  sleep 0.1
+done
+[ -n "$tray" ] || fail "no visible tray host window"
 area=$(xwininfo -id "$tray" |
   awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4} /Width:/ {w=$2}
        /Height:/ {h=$2} END {print w "x" h "+" x "+" y}')
