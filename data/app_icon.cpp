@@ -9,7 +9,6 @@
 
 #include <png.h>
 
-#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -63,24 +62,16 @@ QPixmap LargePicture(int size) {
     return QPixmap::fromImage(std::move(image), Qt::NoFormatConversion);
 }
 
-long long Area(const QSize& size) {
-    return static_cast<long long>(size.width()) * size.height();
-}
-
 // The picture a plain icon of all sizes would take for a request: the smallest that covers
-// it, else the largest. Every picture is for every mode and state, so they play no part.
+// its area, else the largest. Every picture is for every mode and state, so they play no part.
 int ChosenSize(const QSize& wanted) {
-    const long long area = Area(wanted);
-    int chosen = kIconSizes.front();
+    const long long area = static_cast<long long>(wanted.width()) * wanted.height();
     for (int size : kIconSizes) {
-        const long long a = Area(QSize(size, size));
-        const long long b = Area(QSize(chosen, chosen));
-        const long long best = std::min(a, b) >= area ? std::min(a, b) : std::max(a, b);
-        if (best == a) {
-            chosen = size;
+        if (static_cast<long long>(size) * size >= area) {
+            return size;
         }
     }
-    return chosen;
+    return kIconSizes.back();
 }
 
 // The built-in icon decodes a picture only when one is asked for, so the eight sizes (360 KB

@@ -182,10 +182,11 @@ void PictureDiagram(QPainter& painter, const IndicatorLook& l, const std::uint8_
 void DrawGauge(QPainter& painter, const IndicatorLook& look, int value, const QString& text,
                bool showText, TextFont* font) {
     PreparePainter(painter);
+    const int v = std::clamp(value, 0, 100);
     if (look.Graphic) {
-        PictureGauge(painter, look, std::clamp(value, 0, 100));
+        PictureGauge(painter, look, v);
     } else {
-        ColourGauge(painter, look, std::clamp(value, 0, 100));
+        ColourGauge(painter, look, v);
     }
     if (showText) {
         WriteText(painter, look, text, font);

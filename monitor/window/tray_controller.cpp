@@ -6,6 +6,8 @@
 #include <QMenu>
 #include <QWidget>
 
+#include <optional>
+
 #include "monitor/tray/tray_icon.h"
 #include "monitor/tray/tray_value.h"
 
@@ -102,10 +104,9 @@ void TrayController::IconsTimerTimer() {
     if (measure < 1 || measure > 4) {
         return;
     }
+    std::optional<TickMemoryFigures::Reading> reading;
     if (tickMemory_ != nullptr) {
-        auto reading = tickMemory_->ReadingFor(kTrayReader);
-        ShowTrayValue(icon_, Pictures(), TrayValue(measure, *measures_), TrayTip(measure));
-        return;
+        reading.emplace(*tickMemory_, kTrayReader);
     }
     ShowTrayValue(icon_, Pictures(), TrayValue(measure, *measures_), TrayTip(measure));
 }

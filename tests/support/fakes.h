@@ -58,27 +58,25 @@ public:
 };
 
 // A process whose priority can be refused above a given level.
-// A sampling clock that beats only when the test says so.
+// A sampling clock that beats only when the test says so (a stopped one does nothing).
 class FakeSamplingClock : public platform::SamplingClock {
 public:
-    int interval = 0;
-    bool active = false;
-    std::function<void()> tick;
-
     void Start(int intervalMs, std::function<void()> beat) override {
-        interval = intervalMs;
-        tick = std::move(beat);
-        active = true;
+        interval_ = intervalMs;
+        tick_ = std::move(beat);
     }
-    void Stop() override { active = false; }
-    bool Active() const override { return active; }
-    int Interval() const override { return interval; }
-    // One beat of a running clock; a stopped one does nothing.
+    void Stop() override { tick_ = nullptr; }
+    bool Active() const override { return static_cast<bool>(tick_); }
+    int Interval() const override { return interval_; }
     void Beat() {
-        if (active && tick) {
-            tick();
+        if (tick_) {
+            tick_();
         }
     }
+
+private:
+    int interval_ = 0;
+    std::function<void()> tick_;
 };
 
 class FakePriority : public platform::ProcessPriority {

@@ -32,39 +32,22 @@ QImage Painted(const QIcon& icon, const QRect& rect, QIcon::Mode mode, QIcon::St
     return canvas;
 }
 
-QImage Drawn(const QPixmap& pixmap) {
-    QImage canvas(pixmap.size(), QImage::Format_RGB32);
-    canvas.fill(Qt::darkCyan);
-    QPainter painter(&canvas);
-    painter.drawPixmap(0, 0, pixmap);
-    painter.end();
-    return canvas;
-}
-
 class BuiltInAppIconTest : public testing::Test {
 protected:
     const QIcon plain_ = PlainIcon();
     const QIcon builtIn_ = BuiltInAppIcon();
 };
 
-TEST_F(BuiltInAppIconTest, OffersTheSizesOfAPlainIcon) {
-    EXPECT_FALSE(builtIn_.isNull());
-    for (const QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled, QIcon::Active}) {
-        for (const QIcon::State state : {QIcon::Off, QIcon::On}) {
-            EXPECT_EQ(builtIn_.availableSizes(mode, state), plain_.availableSizes(mode, state))
-                << mode << " " << state;
-        }
-    }
-}
-
-// Requests that match a picture, fall between two, lie beyond both ends or are not square;
-// repeated ones too, which are answered from a kept picture.
+// The sizes offered, and requests that match a picture, fall between two, lie beyond both ends
+// or are not square; repeated ones too, which are answered from a kept picture.
 TEST_F(BuiltInAppIconTest, AnswersEveryRequestAsAPlainIconDoes) {
     const QSize requests[] = {{16, 16}, {24, 24}, {256, 256}, {64, 64},   {20, 20},
                               {23, 23}, {23, 23}, {100, 100}, {300, 300}, {8, 8},
                               {30, 20}, {16, 64}, {0, 0},     {22, 22},   {48, 48}};
+    ASSERT_FALSE(builtIn_.isNull());
     for (const QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled, QIcon::Selected}) {
         for (const QIcon::State state : {QIcon::Off, QIcon::On}) {
+            EXPECT_EQ(builtIn_.availableSizes(mode, state), plain_.availableSizes(mode, state));
             for (const QSize& size : requests) {
                 const std::string where = std::to_string(size.width()) + "x" +
                                           std::to_string(size.height()) + " mode " +
@@ -79,7 +62,6 @@ TEST_F(BuiltInAppIconTest, AnswersEveryRequestAsAPlainIconDoes) {
                           expected.toImage().convertToFormat(QImage::Format_ARGB32))
                     << where;
                 EXPECT_EQ(pixmap.hasAlphaChannel(), expected.hasAlphaChannel()) << where;
-                EXPECT_EQ(Drawn(pixmap), Drawn(expected)) << where;
                 const QRect rect(7, 5, size.width(), size.height());
                 EXPECT_EQ(Painted(builtIn_, rect, mode, state), Painted(plain_, rect, mode, state))
                     << where;

@@ -23,34 +23,29 @@ bool ReachesWithin2s(const std::atomic<int>& count, int wanted) {
     return count >= wanted;
 }
 
-TEST(SamplingClock, TicksOnItsOwnThreadUntilStopped) {
-    auto clock = MakeSystemSamplingClock();
-    ASSERT_NE(clock, nullptr);
-    std::atomic<int> ticks{0};
-    std::atomic<bool> onCaller{false};
-    const auto caller = std::this_thread::get_id();
-    clock->Start(5, [&] {
-        onCaller = onCaller || std::this_thread::get_id() == caller;
-        ++ticks;
-    });
-    EXPECT_TRUE(clock->Active());
-    ASSERT_TRUE(ReachesWithin2s(ticks, 5));
-    clock->Stop();
-    EXPECT_FALSE(clock->Active());
-    const int atStop = ticks;
-    std::this_thread::sleep_for(30ms);
-    EXPECT_EQ(ticks, atStop);
-    EXPECT_FALSE(onCaller);
-    clock->Stop();  // a second stop is harmless
-}
-
-TEST(SamplingClock, ARestartReplacesTheBeatAndTheEndStopsIt) {
+// Ticks come off the caller's thread; none comes after a stop, after a restart from the beat it
+// replaced, or after the clock's end.
+TEST(SamplingClock, TicksOnItsOwnThreadUntilStoppedRestartedOrEnded) {
     auto clock = MakeSystemSamplingClock();
     ASSERT_NE(clock, nullptr);
     auto first = std::make_shared<std::atomic<int>>(0);
     auto second = std::make_shared<std::atomic<int>>(0);
+    auto onCaller = std::make_shared<std::atomic<bool>>(false);
+    const auto caller = std::this_thread::get_id();
+    clock->Start(5, [first, onCaller, caller] {
+        *onCaller = *onCaller || std::this_thread::get_id() == caller;
+        ++*first;
+    });
+    ASSERT_TRUE(ReachesWithin2s(*first, 3));
+    clock->Stop();
+    EXPECT_FALSE(clock->Active());
+    const int atStop = *first;
+    std::this_thread::sleep_for(30ms);
+    EXPECT_EQ(*first, atStop);
+    EXPECT_FALSE(*onCaller);
+
     clock->Start(5, [first] { ++*first; });
-    ASSERT_TRUE(ReachesWithin2s(*first, 1));
+    ASSERT_TRUE(ReachesWithin2s(*first, atStop + 1));
     clock->Start(5, [second] { ++*second; });
     const int firstAtRestart = *first;
     ASSERT_TRUE(ReachesWithin2s(*second, 3));
