@@ -7,7 +7,11 @@
 start_private_display() {
   local fdfile
   fdfile=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 "${XSESSION_SCREEN:-1024x768x24}" -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 &
+  # -noreset: by default the server resets whenever its last client goes, such as the xprop of
+  # the wait below before trayer is connected. A reset refuses connections for a moment (trayer
+  # then ends with "cannot open display") and forgets the root window's background.
+  Xvfb -displayfd 3 -screen 0 "${XSESSION_SCREEN:-1024x768x24}" -nolisten tcp -noreset \
+    3>"$fdfile" >/dev/null 2>&1 &
   XVFB_PID=$!
   for _ in $(seq 100); do
     [ -s "$fdfile" ] && break
@@ -22,9 +26,10 @@ start_private_display() {
   # Wait until the tray host owns its selection, so the monitor sees a tray at start-up.
   for _ in $(seq 50); do
     xprop -root _NET_SUPPORTING_WM_CHECK >/dev/null 2>&1
-    xdotool search --class trayer >/dev/null 2>&1 && break
+    xdotool search --class trayer >/dev/null 2>&1 && return 0
     sleep 0.1
   done
+  echo "xsession: the tray host did not start on $DISPLAY" >&2
 }
 
 # The tray host may have ended already (it ends when an embedded icon's program is killed), so
