@@ -30,9 +30,11 @@ start_monitor() {  # name x mode skin
 start_monitor two 10 2 ember/ember.skin
 start_monitor diagram 170 1 ember/ember.skin
 start_monitor flat 330 2 graphite/graphite.skin
-# Some load for the diagram to draw.
-( end=$((SECONDS + 12)); while [ $SECONDS -lt $end ]; do :; done ) &
+# Some load for the diagram to draw, kept up until the picture is taken.
+( while :; do :; done ) &
+load=$!
 sleep 12
 mkdir -p "$(dirname "$out")"
 import -window root -crop 500x80+0+0 "$out"
+kill "$load"
 echo "Screenshot saved to $out"
