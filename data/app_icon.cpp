@@ -47,10 +47,6 @@ QImage BuiltInImage(int size) {
     return image.size() == QSize(size, size) ? image : QImage();
 }
 
-QPixmap BuiltInPicture(int size) {
-    return QPixmap::fromImage(BuiltInImage(size));
-}
-
 // A large picture as a plain icon hands it to the window system, which takes its pixels as
 // straight (not premultiplied) ARGB: the values of a premultiplied pixmap turned back, made
 // here in one buffer. Qt's own pixmap would be a second copy, and the window system's
@@ -125,7 +121,7 @@ private:
         if (size == keptSize_) {
             return kept_;
         }
-        QIcon icon(BuiltInPicture(size));
+        QIcon icon(QPixmap::fromImage(BuiltInImage(size)));
         if (size <= kLargestKeptSize) {
             kept_ = icon;
             keptSize_ = size;

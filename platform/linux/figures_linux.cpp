@@ -366,13 +366,13 @@ int LevelForNice(int nice) {
 }
 
 void LinuxProcessPriority::SetLevel(int level) {
-    // Nice is per thread on Linux; PRIO_PROCESS with 0 sets the calling thread, which is the
-    // monitor's user-interface thread, and threads started later inherit it. Threads that
-    // already run (the sampling clock's) get it too, so the level is the whole process's.
+    // Nice is per thread on Linux, and threads started later inherit the caller's. Every
+    // thread that already runs (the sampling clock's too) gets it, so the level is the whole
+    // process's; without /proc only the calling thread can be named.
     const int nice = NiceForLevel(level);
-    setpriority(PRIO_PROCESS, 0, nice);
     DIR* tasks = opendir("/proc/self/task");
     if (tasks == nullptr) {
+        setpriority(PRIO_PROCESS, 0, nice);
         return;
     }
     while (const dirent* entry = readdir(tasks)) {

@@ -57,7 +57,6 @@ public:
     }
 };
 
-// A process whose priority can be refused above a given level.
 // A sampling clock that beats only when the test says so (a stopped one does nothing).
 class FakeSamplingClock : public platform::SamplingClock {
 public:
@@ -79,6 +78,7 @@ private:
     std::function<void()> tick_;
 };
 
+// A process whose priority can be refused above a given level.
 class FakePriority : public platform::ProcessPriority {
 public:
     int level = 0;

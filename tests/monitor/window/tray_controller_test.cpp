@@ -47,26 +47,16 @@ TEST_F(TrayControllerTest, ShowMeasureTellsTheIconOnlyWhatChanged) {
     }
 }
 
-// A strip whose cell 0 is one flat colour, so the shown picture tells which strip it came from.
-QImage StripOfColour(QRgb colour) {
-    QImage strip(kTrayStripWidth, kTrayCellSize, QImage::Format_RGB32);
-    strip.fill(colour);
-    return strip;
-}
-
+// The pictures are cut from a skin's strip only when the icon needs one: always the latest's.
 TEST_F(TrayControllerTest, TheIconShowsThePicturesOfTheLatestSkin) {
-    const QImage first = StripOfColour(qRgb(200, 10, 10));
-    const QImage second = StripOfColour(qRgb(10, 10, 200));
-    const auto shownColour = [this] {
-        return testing::RecordingTrayIcon::CellOf(icon_.Picture()).pixel(5, 5);
-    };
-
-    tray_.SetPictures(first);
-    tray_.ShowMeasure(2);
-    EXPECT_EQ(shownColour(), qRgb(200, 10, 10));
-    tray_.SetPictures(second);
-    tray_.ShowMeasure(3);
-    EXPECT_EQ(shownColour(), qRgb(10, 10, 200));
+    int measure = 2;  // a new measure each time, so the icon takes a picture each time
+    for (const QRgb colour : {qRgb(200, 10, 10), qRgb(10, 10, 200)}) {
+        QImage strip(kTrayStripWidth, kTrayCellSize, QImage::Format_RGB32);
+        strip.fill(colour);
+        tray_.SetPictures(strip);
+        tray_.ShowMeasure(measure++);
+        EXPECT_EQ(testing::RecordingTrayIcon::CellOf(icon_.Picture()).pixel(5, 5), colour);
+    }
     tray_.SetPictures(QImage());  // a skin without a strip: the built-in pictures
     tray_.ShowMeasure(4);
     EXPECT_EQ(icon_.ShownNumber(), 0);

@@ -205,11 +205,10 @@ TEST(LinuxProcessPriority, LoweringIsAllowedAndReadBackHonestly) {
     EXPECT_EQ(afterRaise, LevelForNice(nice));
 }
 
+// The test runs the call in a thread of its own while another one already waits beside it.
 TEST(LinuxProcessPriority, ALevelReachesThreadsThatAlreadyRun) {
-    // The test runs in a thread of its own, with a second one waiting beside it; both get the
-    // level, and the test process's first thread too, which ends with this test.
-    std::atomic<bool> done{false};
     std::atomic<pid_t> waiter{0};
+    std::atomic<bool> done{false};
     std::thread waiting([&] {
         waiter = static_cast<pid_t>(syscall(SYS_gettid));
         while (!done) {
