@@ -13,6 +13,7 @@
 #include "common/programs.h"
 #include "common/single_copy.h"
 #include "common/ui/dialogs.h"
+#include "common/window_system.h"
 #include "data/app_icon.h"
 #include "monitor/tray/tray_icon.h"
 #include "monitor/window/mainwindow.h"
@@ -41,6 +42,12 @@ int main(int argc, char* argv[]) {
     // The window is tiny: a plain upload of its picture costs less than shared memory, for
     // which Qt waits on the X server before every paint. Only for this process, so the
     // programs it starts get the environment it was given.
+    // On a Wayland desktop with XWayland the window runs on X11, where it can keep its place.
+    const tarnwick::WindowSystemStart windowSystem =
+        tarnwick::PrepareWindowSystem(argc, argv, "Tarnwick");
+    if (!windowSystem.canStart) {
+        return 1;
+    }
     const bool ownShm = !qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM");
     if (ownShm) {
         qputenv("QT_XCB_NO_MITSHM", "1");
@@ -49,6 +56,7 @@ int main(int argc, char* argv[]) {
     if (ownShm) {
         qunsetenv("QT_XCB_NO_MITSHM");
     }
+    tarnwick::ForgetWindowSystemChoice(windowSystem);
     QApplication::setApplicationName(QStringLiteral("Tarnwick"));
     QApplication::setApplicationDisplayName(QStringLiteral("Tarnwick"));
     QApplication::setQuitOnLastWindowClosed(false);  // the window may hide behind the tray icon

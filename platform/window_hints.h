@@ -11,4 +11,10 @@ namespace tarnwick::platform {
 // system has no such request (Wayland, the offscreen platform).
 void KeepOutOfTaskbar(QWindow& window);
 
+// Asks once more for the window's opacity as soon as the window is mapped. Some window
+// managers (GNOME's) read the opacity only from a mapped window and ignore what was set
+// before; so call it at each show. Nothing happens for an opaque window or where the window
+// system has no such request.
+void RepeatOpacityAfterMap(QWindow& window);
+
 }  // namespace tarnwick::platform

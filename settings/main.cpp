@@ -12,6 +12,7 @@
 #include "common/first_start.h"
 #include "common/single_copy.h"
 #include "common/ui/dialogs.h"
+#include "common/window_system.h"
 #include "data/app_icon.h"
 #include "platform/process.h"
 #include "settings/config/mainwindow.h"
@@ -50,7 +51,14 @@ int main(int argc, char* argv[]) {
     if (tarnwick::IsSecondCopy(tarnwick::kSettingsMutex)) {
         return 0;
     }
+    // The same window system as the monitor's, so both programs behave alike in one session.
+    const tarnwick::WindowSystemStart windowSystem =
+        tarnwick::PrepareWindowSystem(argc, argv, "TarnwickCfg");
+    if (!windowSystem.canStart) {
+        return 1;
+    }
     QApplication app(argc, argv);
+    tarnwick::ForgetWindowSystemChoice(windowSystem);
     QApplication::setApplicationName(QStringLiteral("TarnwickCfg"));
     QApplication::setApplicationDisplayName(QStringLiteral("Tarnwick Settings"));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(tarnwick::kSettingsAppId));

@@ -10,7 +10,7 @@ packages=(
   clang libclang-rt-14-dev clang-format
   xvfb xauth trayer xdotool x11-utils x11-apps imagemagick desktop-file-utils libglib2.0-bin
   dpkg-dev fakeroot file lintian appstream
-  weston qt6-wayland python3 fonts-dejavu-core
+  weston xwayland qt6-wayland python3 fonts-dejavu-core
 )
 
 missing=()

@@ -45,6 +45,11 @@ bool TellsWindowPosition(const QString& platformName) {
 
 constexpr char kAccessiblePrefix[] = "Tarnwick: ";
 
+// Why docking and fixing are greyed where the compositor places the window.
+constexpr char kCompositorPlacesReason[] =
+    "The Wayland compositor places this window itself; docking and fixing work when the "
+    "monitor runs on X11 (QT_QPA_PLATFORM=xcb)";
+
 // Ticks exactly the item of a group whose data() is value; none when no item has it.
 template <std::size_t N>
 void CheckValue(const std::array<QAction*, N>& items, int value) {
@@ -75,6 +80,12 @@ TfrMain::TfrMain(const MonitorServices& services, QWidget* parent)
         TellsWindowPosition(services_.platformName.isEmpty() ? QGuiApplication::platformName()
                                                              : services_.platformName);
     ConnectMenus();
+    if (!positionKnown_) {
+        for (QAction* item : {menus_.dock, menus_.bolt}) {
+            item->setEnabled(false);
+            item->setToolTip(QString::fromLatin1(kCompositorPlacesReason));
+        }
+    }
     // Shift+F10 opens the popup menu as the Menu key does, for keyboards without one.
     menuKey_ = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this);
     connect(menuKey_, &QShortcut::activated, this, &TfrMain::OpenMenuFromKeyboard);
@@ -402,11 +413,13 @@ void TfrMain::ApplyLook(const SkinLook& look) {
 }
 
 // FormShow: no taskbar button. The window manager forgets the request when the window hides,
-// so every show asks again, before the window is mapped.
+// so every show asks again, before the window is mapped; the opacity is asked for again
+// after the map, for window managers that read it only then.
 void TfrMain::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (QWindow* window = windowHandle()) {
         platform::KeepOutOfTaskbar(*window);
+        platform::RepeatOpacityAfterMap(*window);
     }
 }
 

@@ -16,7 +16,7 @@ void TfrMain::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) {
         return;
     }
-    if (options_.bolt) {
+    if (options_.bolt && positionKnown_) {  // a compositor moves windows as it likes
         if (!forbiddenCursor_) {
             QGuiApplication::setOverrideCursor(Qt::ForbiddenCursor);
             forbiddenCursor_ = true;
@@ -69,7 +69,7 @@ void TfrMain::moveEvent(QMoveEvent* event) {
 }
 
 void TfrMain::SnapToEdges() {
-    if (snapping_ || !options_.snap) {
+    if (snapping_ || !options_.snap || !positionKnown_) {
         return;
     }
     // The work area and the screen are read afresh each time: panels come and go, and the

@@ -1,5 +1,8 @@
-// The taskbar and pager states on X11, through the connection Qt keeps to the X server.
+// The taskbar and pager states and the opacity on X11, through the connection Qt keeps to the
+// X server.
+#include <QEvent>
 #include <QGuiApplication>
+#include <QPointer>
 #include <QWindow>
 
 #include <xcb/xcb.h>
@@ -80,16 +83,69 @@ void AskWindowManager(xcb_connection_t* connection, xcb_window_t window, xcb_ato
                    reinterpret_cast<const char*>(&message));
 }
 
-}  // namespace
-
-void KeepOutOfTaskbar(QWindow& window) {
+xcb_connection_t* X11Connection() {
     const auto* x11 = qGuiApp == nullptr
                           ? nullptr
                           : qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (x11 == nullptr || x11->connection() == nullptr) {
+    return x11 == nullptr ? nullptr : x11->connection();
+}
+
+// The property the window manager reads: the opacity as a fraction of 0xFFFFFFFF.
+void SetOpacityProperty(xcb_connection_t* connection, QWindow& window) {
+    const xcb_atom_t property = Atom(connection, "_NET_WM_WINDOW_OPACITY");
+    if (property == kNoAtom) {
+        return;
+    }
+    const auto value = static_cast<std::uint32_t>(qRound64(window.opacity() * 0xFFFFFFFF));
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE,
+                        static_cast<xcb_window_t>(window.winId()), property, XCB_ATOM_CARDINAL, 32,
+                        1, &value);
+    xcb_flush(connection);
+}
+
+// Waits for the window's first exposure after a show, which follows its map, then sets the
+// opacity once and goes.
+class OpacityAfterMap : public QObject {
+public:
+    static constexpr char kName[] = "tarnwick-opacity-after-map";
+
+    explicit OpacityAfterMap(QWindow& window) : QObject(&window), window_(&window) {
+        setObjectName(QLatin1String(kName));
+        window.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == window_ && event->type() == QEvent::Expose && window_->isExposed()) {
+            if (xcb_connection_t* connection = X11Connection()) {
+                SetOpacityProperty(connection, *window_);
+            }
+            window_->removeEventFilter(this);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QPointer<QWindow> window_;
+};
+
+}  // namespace
+
+void RepeatOpacityAfterMap(QWindow& window) {
+    if (X11Connection() == nullptr || window.opacity() >= 1.0 ||
+        window.findChild<QObject*>(QLatin1String(OpacityAfterMap::kName),
+                                   Qt::FindDirectChildrenOnly) != nullptr) {
+        return;  // not on X11, nothing to blend, or already waiting
+    }
+    new OpacityAfterMap(window);
+}
+
+void KeepOutOfTaskbar(QWindow& window) {
+    xcb_connection_t* connection = X11Connection();
+    if (connection == nullptr) {
         return;  // not on X11
     }
-    xcb_connection_t* connection = x11->connection();
     const auto id = static_cast<xcb_window_t>(window.winId());
     const xcb_atom_t property = Atom(connection, "_NET_WM_STATE");
     const std::vector<xcb_atom_t> states = {Atom(connection, "_NET_WM_STATE_SKIP_TASKBAR"),

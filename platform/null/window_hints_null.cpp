@@ -5,4 +5,6 @@ namespace tarnwick::platform {
 
 void KeepOutOfTaskbar(QWindow&) {}
 
+void RepeatOpacityAfterMap(QWindow&) {}
+
 }  // namespace tarnwick::platform
