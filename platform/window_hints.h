@@ -1,5 +1,6 @@
 #pragma once
 
+class QPoint;
 class QWindow;
 
 // What a window asks of the window manager beyond Qt's own flags.
@@ -16,5 +17,11 @@ void KeepOutOfTaskbar(QWindow& window);
 // before; so call it at each show. Nothing happens for an opaque window or where the window
 // system has no such request.
 void RepeatOpacityAfterMap(QWindow& window);
+
+// Where the window system has the window's top-left corner now, asked afresh. The position a
+// toolkit keeps comes from the last configure it saw, which a reparenting window manager may
+// have sent before it placed its frame. False where the window system does not tell (Wayland,
+// the offscreen platform) or the window is not shown.
+bool ReadWindowPosition(QWindow& window, QPoint& position);
 
 }  // namespace tarnwick::platform

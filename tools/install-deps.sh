@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev libqt6dbus6 libasound2-dev libxcb1-dev libpng-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format
-  xvfb xauth trayer xdotool x11-utils x11-apps imagemagick desktop-file-utils libglib2.0-bin
+  xvfb xauth trayer openbox xdotool x11-utils x11-apps imagemagick desktop-file-utils libglib2.0-bin
   dpkg-dev fakeroot file lintian appstream
   weston xwayland qt6-wayland python3 fonts-dejavu-core
 )

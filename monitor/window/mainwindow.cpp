@@ -230,6 +230,9 @@ void TfrMain::FormCreate() {
 
 // Reads every key of the settings file and applies it to the window, its timers and menus.
 void TfrMain::LoadOpt(bool reload) {
+    if (reload) {
+        SyncPosition();
+    }
     const QPoint position = pos();
     options_ = ReadMonitorSettings(LoadProfile(services_.settingsFile));
     const Settings& s = options_;
@@ -362,6 +365,7 @@ void TfrMain::StartSettingsProgram(const QString& word) {
 void TfrMain::SaveOpt() {
     Settings s = options_;
     s.visible = isVisible() && !shownForWantOfTray_;
+    SyncPosition();
     if (positionKnown_) {
         s.x = x();
         s.y = y();
@@ -407,6 +411,7 @@ void TfrMain::FormClose() {
 
 void TfrMain::ApplyLook(const SkinLook& look) {
     tray_.SetPictures(look.trayStrip);  // the icon takes them at its next tick
+    SyncPosition();  // a resize keeps the position Qt holds
     setFixedSize(std::max(1, look.width), std::max(1, look.height));
     display_.ApplyLook(look);  // the shape of a see-through colour comes with the paint
     display_.FormPaint();
@@ -465,6 +470,7 @@ void TfrMain::pmMinClick() {
         if (options_.icons == 0) {
             pmIconClick(1);  // the window hides only where the tray icon can bring it back
         }
+        SyncPosition();  // the hidden window keeps the position it stood at
         hide();
     } else {
         show();

@@ -121,6 +121,9 @@ private:
     void UpdateReadings();
     void OpenMenuFromKeyboard();
     void KeepOnScreen();
+    // Tells Qt where the window really stands before its position is read or kept through a
+    // resize (placement.cpp).
+    void SyncPosition();
     void ConnectMenus();
     void ApplyLook(const SkinLook& look);
     QTimer& IndicatorTimer(int indicator) {

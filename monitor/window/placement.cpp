@@ -7,6 +7,7 @@
 
 #include "monitor/window/mainwindow.h"
 #include "monitor/window/snap.h"
+#include "platform/window_hints.h"
 
 namespace tarnwick {
 
@@ -85,6 +86,22 @@ void TfrMain::SnapToEdges() {
         move(snapped);
         snapping_ = false;
     }
+}
+
+// Qt keeps the position from the last configure it was told of. A reparenting window manager
+// (openbox) may tell it while its frame is not yet placed, so Qt holds 0,0 for a window that
+// stands at its place: the close batch would save that, and the next resize (a new skin)
+// would move the window there. So before the position counts, it is asked afresh, and a
+// stale one is mended; the window does not move.
+void TfrMain::SyncPosition() {
+    QPoint real;
+    if (windowHandle() == nullptr || !platform::ReadWindowPosition(*windowHandle(), real) ||
+        real == pos()) {
+        return;
+    }
+    snapping_ = true;  // where the window stands is no move of the user's to dock
+    move(real);
+    snapping_ = false;
 }
 
 // Puts the window into the band above ordinary windows or takes it out, without moving it,

@@ -2,6 +2,8 @@
 // X server.
 #include <QEvent>
 #include <QGuiApplication>
+#include <QMargins>
+#include <QPoint>
 #include <QPointer>
 #include <QWindow>
 
@@ -159,6 +161,34 @@ void KeepOutOfTaskbar(QWindow& window) {
         AddToProperty(connection, id, property, states);
     }
     xcb_flush(connection);
+}
+
+}  // namespace tarnwick::platform
+
+namespace tarnwick::platform {
+
+bool ReadWindowPosition(QWindow& window, QPoint& position) {
+    xcb_connection_t* connection = X11Connection();
+    if (connection == nullptr || !window.isVisible()) {
+        return false;
+    }
+    const auto id = static_cast<xcb_window_t>(window.winId());
+    const Reply<xcb_get_geometry_reply_t> geometry(
+        xcb_get_geometry_reply(connection, xcb_get_geometry(connection, id), nullptr), &std::free);
+    if (!geometry) {
+        return false;
+    }
+    const Reply<xcb_translate_coordinates_reply_t> place(
+        xcb_translate_coordinates_reply(
+            connection, xcb_translate_coordinates(connection, id, geometry->root, 0, 0), nullptr),
+        &std::free);
+    if (!place) {
+        return false;
+    }
+    // The window's own corner; a frame of the window manager's lies around it.
+    const QMargins frame = window.frameMargins();
+    position = QPoint(place->dst_x - frame.left(), place->dst_y - frame.top());
+    return true;
 }
 
 }  // namespace tarnwick::platform

@@ -7,4 +7,8 @@ void KeepOutOfTaskbar(QWindow&) {}
 
 void RepeatOpacityAfterMap(QWindow&) {}
 
+bool ReadWindowPosition(QWindow&, QPoint&) {
+    return false;
+}
+
 }  // namespace tarnwick::platform
