@@ -1,6 +1,6 @@
 # Where everything goes when installed (cmake --install) and the Debian package made from it
-# (cpack -G DEB in the build folder). Included after the programs' folders, so it can ask
-# which programs this tree builds.
+# (cpack -G DEB in the build folder, or elsewhere with -B <folder>). Included after the
+# programs' folders, so it can ask which programs this tree builds.
 include(GNUInstallDirs)
 
 set(TARNWICK_DATA ${PROJECT_SOURCE_DIR}/data)
@@ -57,7 +57,8 @@ install(FILES ${CMAKE_BINARY_DIR}/data/changelog.gz ${TARNWICK_DATA}/copyright
 
 # The system-wide first-start settings, in the XDG configuration folder of the prefix the
 # files are installed to: /etc/xdg for /usr (the package), <prefix>/etc/xdg otherwise. The
-# skin it chooses is named with that prefix, so this is worked out when installing.
+# skin it chooses is named with that prefix, so this is worked out when installing. It is
+# written straight to where it goes: making the package changes nothing in the build folder.
 install(CODE "
   if(CMAKE_INSTALL_PREFIX STREQUAL \"/usr\")
     set(tarnwick_etc /etc)
@@ -65,9 +66,11 @@ install(CODE "
     set(tarnwick_etc \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_SYSCONFDIR}\")
   endif()
   set(TARNWICK_FIRST_SKIN \"\${CMAKE_INSTALL_PREFIX}/${TARNWICK_SHARE}/skins/ember/ember.skin\")
-  configure_file(\"${TARNWICK_DATA}/tarnwick.cfg.in\" \"${CMAKE_BINARY_DIR}/data/tarnwick.cfg\" @ONLY)
-  file(INSTALL DESTINATION \"\${tarnwick_etc}/xdg/tarnwick\" TYPE FILE
-    FILES \"${CMAKE_BINARY_DIR}/data/tarnwick.cfg\")
+  set(tarnwick_cfg \"\${tarnwick_etc}/xdg/tarnwick/tarnwick.cfg\")
+  message(STATUS \"Installing: \$ENV{DESTDIR}\${tarnwick_cfg}\")
+  configure_file(\"${TARNWICK_DATA}/tarnwick.cfg.in\" \"\$ENV{DESTDIR}\${tarnwick_cfg}\" @ONLY
+    FILE_PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
+  list(APPEND CMAKE_INSTALL_MANIFEST_FILES \"\${tarnwick_cfg}\")
 ")
 
 # The Debian package: dependencies from the binaries (shlibdeps) plus the Qt platform
@@ -100,4 +103,8 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The settings file in /etc is the administrator's to change: dpkg keeps their changes.
 file(WRITE ${CMAKE_BINARY_DIR}/data/conffiles "/etc/xdg/tarnwick/tarnwick.cfg\n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_BINARY_DIR}/data/conffiles)
+# CMake's install always writes its list of installed files into the build folder; the
+# package's staging install has no use for it, so it goes once the package is made.
+set(CPACK_TARNWICK_MANIFEST ${CMAKE_BINARY_DIR}/install_manifest.txt)
+set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/package_done.cmake)
 include(CPack)

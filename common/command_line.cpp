@@ -10,7 +10,7 @@ const char* ProgramVersion() {
 }
 
 InfoOptionsResult InfoOptions(int argc, const char* const* argv, const std::string& program,
-                              const std::string& description) {
+                              const std::string& description, const std::string& words) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i) {
         arguments << QString::fromLocal8Bit(argv[i]);
@@ -28,7 +28,8 @@ InfoOptionsResult InfoOptions(int argc, const char* const* argv, const std::stri
     InfoOptionsResult result;
     if (parser.isSet(help)) {
         result.exit = true;
-        result.output = "Usage: " + program + " [--help | --version]\n" + description +
+        result.output = "Usage: " + program + " [--help | --version]" +
+                        (words.empty() ? "" : " " + words) + "\n" + description +
                         "\n\nOptions:\n"
                         "  -h, --help     Show this help and end.\n"
                         "  -v, --version  Show the version and end.\n\n"

@@ -41,7 +41,8 @@ int main(int argc, char* argv[]) {
     const tarnwick::InfoOptionsResult info = tarnwick::InfoOptions(
         argc, argv, "TarnwickCfg",
         "Tarnwick Settings: the settings window (no word), \"about\", \"skineditor\" or "
-        "\"eventseditor\".");
+        "\"eventseditor\".",
+        "[about | skineditor | eventseditor]");
     if (info.exit) {
         std::fputs(info.output.c_str(), stdout);
         return 0;

@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a build folder and checks it as a user would meet it:
-#   - lintian finds no error;
+#   - making it elsewhere (cpack -B) leaves the build folder as it was;
+#   - lintian finds no error and no missing hardening; the programs are linked with BIND_NOW
+#     and a read-only relocation segment, and carry the stack protector;
 #   - the package unpacks (dpkg-deb -x) into a private root, whose desktop entries and
 #     metainfo pass desktop-file-validate and appstreamcli validate;
-#   - the unpacked monitor answers --version and, under Xvfb, starts on a fresh account: the
-#     system-wide settings are copied once and its window shows;
+#   - both unpacked programs answer --version with the package's version;
+#   - the unpacked monitor, under Xvfb, starts on a fresh account: the system-wide settings
+#     are copied once and its window shows;
 #   - it finds the package's skins from its own folder (a random skin, not the built-in look).
 # With a second argument it also saves a picture of the first start there (the README's
 # docs/first-start.png), the mouse resting on the window so the information hint shows.
@@ -14,12 +17,6 @@ cd "$(dirname "$0")/.."
 build=${1:-build}
 shot=${2:-}
 source tools/xsession.sh
-
-(cd "$build" && rm -f tarnwick_*.deb && cpack -G DEB >/dev/null)
-deb=$(ls "$build"/tarnwick_*.deb)
-echo "package: $deb"
-lintian --fail-on error "$deb"
-echo "ok: lintian found no error"
 
 work=$(mktemp -d)
 pid=""
@@ -31,15 +28,38 @@ cleanup() {
 trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
+touch "$work/before-package"
+sleep 1  # file times may have a resolution of a second
+(cd "$build" && cpack -G DEB -B "$work/package" >/dev/null)
+left=$(find "$build" ! -type d -newer "$work/before-package")
+[ -z "$left" ] || fail "making the package elsewhere changed the build folder: $left"
+echo "ok: the build folder is as it was"
+deb=$(ls "$work"/package/tarnwick_*.deb)
+echo "package: $(basename "$deb")"
+lintian --fail-on error --display-info "$deb" 2>/dev/null | tee "$work/lintian.txt"
+if grep -q ' hardening-' "$work/lintian.txt"; then fail "lintian finds hardening missing"; fi
+echo "ok: lintian found no error and no missing hardening"
+
 root=$work/root
 dpkg-deb -x "$deb" "$root"
+for program in Tarnwick TarnwickCfg; do
+  readelf -W --dynamic --program-headers --dyn-syms "$root/usr/bin/$program" >"$work/elf.txt"
+  grep -q 'FLAGS.*\bNOW\b' "$work/elf.txt" || fail "$program is not linked with -z now"
+  grep -q GNU_RELRO "$work/elf.txt" || fail "$program is not linked with -z relro"
+  grep -q __stack_chk_fail "$work/elf.txt" || fail "$program has no stack protector"
+done
+echo "ok: both programs are linked with relro and now and carry the stack protector"
 desktop-file-validate "$root"/usr/share/applications/*.desktop
 echo "ok: desktop-file-validate"
 appstreamcli validate --no-net "$root"/usr/share/metainfo/*.metainfo.xml >/dev/null
 echo "ok: appstreamcli validate"
 [ -s "$root/etc/xdg/tarnwick/tarnwick.cfg" ] || fail "no system-wide settings in the package"
-"$root/usr/bin/Tarnwick" --version | grep -q '^Tarnwick [0-9]' || fail "--version printed no version"
-echo "ok: --version"
+version=$(dpkg-deb -f "$deb" Version)
+for program in Tarnwick TarnwickCfg; do
+  [ "$("$root/usr/bin/$program" --version)" = "$program $version" ] ||
+    fail "$program --version does not say the package's version $version"
+done
+echo "ok: both programs say the package's version $version"
 
 export HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run
 export XDG_CONFIG_DIRS=$root/etc/xdg

@@ -84,8 +84,11 @@ bool HoldsAllRows(const QByteArray& file) {
     if (compression != 0 && compression != 3) {
         return true;
     }
+    // One row fits in 64 bits whatever the header says, all rows together may not: divide.
     const std::int64_t rowBytes = (std::abs(width) * bits + 31) / 32 * 4;
-    return file.size() >= static_cast<std::int64_t>(offset) + rowBytes * std::abs(height);
+    const std::int64_t rows = std::abs(height);
+    const std::int64_t available = file.size() - static_cast<std::int64_t>(offset);
+    return available >= 0 && (rows == 0 || rowBytes <= available / rows);
 }
 
 int ReadTextAngle(const ProfileText& file, const char* section) {

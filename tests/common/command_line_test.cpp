@@ -23,11 +23,11 @@ TEST(InfoOptionsTest, OnlyHelpAndVersionEndTheProgram) {
         {{}, false, ""},
         {{"--help"}, true, "Usage: Tarnwick"},
         {{"-h"}, true, "Usage: Tarnwick"},
-        {{"--version"}, true, "Tarnwick 0."},
-        {{"-v"}, true, "Tarnwick 0."},
+        {{"--version"}, true, "Tarnwick 3.5."},
+        {{"-v"}, true, "Tarnwick 3.5."},
         // Help wins over the version; both among other words still count.
         {{"--version", "--help"}, true, "Usage: Tarnwick"},
-        {{"about", "--version"}, true, "Tarnwick 0."},
+        {{"about", "--version"}, true, "Tarnwick 3.5."},
         // Anything else is the program's to ignore: words, unknown options, Qt's own options.
         {{"skineditor"}, false, ""},
         {{"--frobnicate", "-x"}, false, ""},
@@ -47,6 +47,18 @@ TEST(InfoOptionsTest, HelpNamesBothOptionsAndTheManPage) {
     EXPECT_NE(help.find("--version"), std::string::npos);
     EXPECT_NE(help.find("Monitor of processor and memory usage."), std::string::npos);
     EXPECT_NE(help.find("Tarnwick(1)"), std::string::npos);
+}
+
+TEST(InfoOptionsTest, TheUsageLineShowsTheWordsAfterTheOptions) {
+    const auto usage = [](const std::string& words) {
+        const char* arguments[] = {"TarnwickCfg", "--help"};
+        const std::string help =
+            InfoOptions(2, arguments, "TarnwickCfg", "Settings.", words).output;
+        return help.substr(0, help.find('\n'));
+    };
+    EXPECT_EQ(usage(""), "Usage: TarnwickCfg [--help | --version]");
+    EXPECT_EQ(usage("[about | skineditor]"),
+              "Usage: TarnwickCfg [--help | --version] [about | skineditor]");
 }
 
 }  // namespace

@@ -143,6 +143,22 @@ TEST_F(ReadSkinTest, PicturesAreBoundedByTheirDecodedPixels) {
     EXPECT_EQ(largest.size(), QSize(2000, 4000));
 }
 
+TEST_F(ReadSkinTest, PicturesNeedEveryRowTheirHeaderAnnounces) {
+    QFile gauge(QStringLiteral(TARNWICK_FUZZ_CORPUS "/skin/gauge.bmp"));
+    ASSERT_TRUE(gauge.open(QIODevice::ReadOnly));
+    const QByteArray whole = gauge.readAll();
+    EXPECT_EQ(LoadBitmap(WriteFile("whole.bmp", whole)).size(), QSize(8, 6));
+    EXPECT_TRUE(LoadBitmap(WriteFile("short.bmp", whole.chopped(1))).isNull());
+    // 60 bytes announcing 2^31 - 1 rows of 2^31 - 1 pixels at 65535 bits each.
+    const QString huge = QStringLiteral(TARNWICK_FUZZ_CORPUS "/skin/huge-header.bmp");
+    ASSERT_TRUE(QFileInfo(huge).isFile());
+    EXPECT_TRUE(LoadBitmap(huge).isNull());
+    QFile::copy(huge, Path("huge.bmp"));
+    const QString skin = WriteFile("huge.skin", "[indicator1]\ngraphic=1\npicture=huge.bmp\n");
+    EXPECT_FALSE(SkinIsUsable(skin));
+    EXPECT_FALSE(ReadSkin(skin));
+}
+
 using SkinUsableTest = testing::SkinFolderTest;
 
 TEST_F(SkinUsableTest, GraphicIndicatorsNeedAReadablePictureOfSaneSize) {
