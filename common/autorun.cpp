@@ -1,6 +1,5 @@
 #include "common/autorun.h"
 
-#include <QCoreApplication>
 #include <algorithm>
 #include <string_view>
 
@@ -38,6 +37,14 @@ std::string EscapeValue(std::string_view text) {
 
 bool IsReservedInExec(char c) {
     return std::string_view(" \t\n\"'\\><~|&;$*?#()`").find(c) != std::string_view::npos;
+}
+
+// ".tarnwick-probe-<pid>": what the write check of earlier versions made and removed again,
+// and left behind when the program was killed in between.
+bool IsProbeLeftover(std::string_view name) {
+    constexpr std::string_view kProbe = ".tarnwick-probe-";
+    return name.size() > kProbe.size() && name.substr(0, kProbe.size()) == kProbe &&
+           name.find_first_not_of("0123456789", kProbe.size()) == std::string_view::npos;
 }
 
 std::string WithoutSlash(std::string folder) {
@@ -94,18 +101,8 @@ bool CanWriteAutorun(const std::string& folder) {
         return false;
     }
     const std::string dir = WithoutSlash(folder);
-    if (!platform::IsDirectory(dir) && !platform::MakeDirectoryAndParent(dir)) {
-        return false;  // usual on a fresh account: made here, the first time it is needed
-    }
-    // Not a ".desktop" name, so a session watching the folder never takes it for an entry;
-    // the process number keeps the two programs' probes apart.
-    const std::string probe =
-        dir + "/.tarnwick-probe-" + std::to_string(QCoreApplication::applicationPid());
-    if (!platform::ReplaceFileAtomically(probe, "")) {
-        return false;
-    }
-    platform::RemoveFile(probe);
-    return true;
+    platform::RemoveOwnFiles(dir, IsProbeLeftover);
+    return platform::CanMakeFilesIn(dir);
 }
 
 void SetAutorun(bool on, const std::string& monitorPath, const std::string& folder) {
@@ -126,7 +123,10 @@ void SetAutorun(bool on, const std::string& monitorPath, const std::string& fold
     if (platform::ReadWholeFile(path, current) && current == entry) {
         return;
     }
-    platform::ReplaceFileAtomically(path, entry);
+    // Only the first entry makes the folder: a user who never starts automatically gets none.
+    if (platform::MakeDirectoryAndParent(WithoutSlash(folder))) {
+        platform::ReplaceFileAtomically(path, entry);
+    }
 }
 
 }  // namespace tarnwick

@@ -13,12 +13,13 @@ inline constexpr char kAutostartEntryName[] = "tarnwick.desktop";
 // has no home folder.
 std::string AutostartFolder();
 
-// True when the user may put an entry into folder: a probe file is written there and removed
-// again. A missing folder (usual before the first entry) is made first.
+// True when the user may put an entry into folder, found without writing anything there. A
+// missing folder (usual before the first entry) counts as writable when it could be made; it
+// is not made here. Removes what the write check of earlier versions left in the folder.
 bool CanWriteAutorun(const std::string& folder = AutostartFolder());
 
-// Makes the entry agree with on: written (atomically) or removed; a missing entry is no error.
-// Does nothing when CanWriteAutorun(folder) is false.
+// Makes the entry agree with on: written (atomically, making the folder when it is missing)
+// or removed; a missing entry is no error. Does nothing when CanWriteAutorun(folder) is false.
 void SetAutorun(bool on, const std::string& monitorPath,
                 const std::string& folder = AutostartFolder());
 

@@ -2,11 +2,14 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QPointer>
 #include <QSocketNotifier>
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
+#include <memory>
 
 #include "platform/local_socket.h"
 
@@ -125,30 +128,92 @@ void RefreshListener::Serve(Client* client) {
     guard->deleteLater();
 }
 
-int BroadcastRefresh(const std::string& name, int timeoutMs, const std::string& folder) {
-    if (folder.empty()) {
+namespace {
+
+// How often a broadcast stops waiting to run whileWaiting: often enough that a window
+// repainted there does not look stuck.
+constexpr int kWaitSliceMs = 20;
+
+// One monitor's part in a broadcast: the name it is at and the request for it under way;
+// no request once it is out of the broadcast.
+struct Recipient {
+    std::string path;
+    std::size_t next = 0;
+    std::unique_ptr<platform::LocalRequest> request;
+};
+
+// Moves the monitor on as far as it goes without waiting: to its next name after an
+// acknowledgement, out of the broadcast after the last name or a failure. True when it has
+// just acknowledged the last name.
+bool Advance(Recipient& recipient, const std::vector<std::string>& names) {
+    while (recipient.request) {
+        recipient.request->Proceed();
+        switch (recipient.request->state()) {
+            case platform::LocalRequest::State::kUnderWay:
+                return false;
+            case platform::LocalRequest::State::kAnswered:
+                if (recipient.request->answer().rfind(kAcknowledgement, 0) != 0) {
+                    recipient.request.reset();
+                    return false;
+                }
+                if (++recipient.next == names.size()) {
+                    recipient.request.reset();
+                    return true;
+                }
+                recipient.request = std::make_unique<platform::LocalRequest>(
+                    recipient.path, names[recipient.next] + '\n', kMaxRequest);
+                break;
+            case platform::LocalRequest::State::kRefused:
+                // Nobody listens on it any more: a monitor that crashed or was killed.
+                std::remove(recipient.path.c_str());
+                recipient.request.reset();
+                return false;
+            case platform::LocalRequest::State::kFailed:
+                recipient.request.reset();
+                return false;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+int BroadcastRefresh(const std::vector<std::string>& names, int timeoutMs,
+                     const std::string& folder, const std::function<void()>& whileWaiting) {
+    if (folder.empty() || names.empty()) {
         return 0;
     }
+    QElapsedTimer clock;
+    clock.start();
     const QDir dir(QString::fromStdString(folder));
-    const QStringList endpoints =
-        dir.entryList({QLatin1String(kEndpointPattern)}, QDir::System | QDir::Files, QDir::Name);
-    const std::string request = name + '\n';
-    int handled = 0;
-    std::string answer;
-    for (const QString& entry : endpoints) {
+    std::vector<Recipient> recipients;
+    for (const QString& entry :
+         dir.entryList({QLatin1String(kEndpointPattern)}, QDir::System | QDir::Files, QDir::Name)) {
         const std::string path = dir.filePath(entry).toStdString();
-        switch (platform::CallLocal(path, request, timeoutMs, kMaxRequest, answer)) {
-            case platform::LocalCall::kAnswered:
-                if (answer.rfind(kAcknowledgement, 0) == 0) {
-                    ++handled;
-                }
-                break;
-            case platform::LocalCall::kRefused:
-                // Nobody listens on it any more: a monitor that crashed or was killed.
-                std::remove(path.c_str());
-                break;
-            case platform::LocalCall::kFailed:
-                break;
+        recipients.push_back(
+            {path, 0,
+             std::make_unique<platform::LocalRequest>(path, names.front() + '\n', kMaxRequest)});
+    }
+    int handled = 0;
+    std::vector<platform::LocalRequest*> underWay;
+    for (;;) {
+        underWay.clear();
+        for (Recipient& recipient : recipients) {
+            if (Advance(recipient, names)) {
+                ++handled;
+            }
+            if (recipient.request) {
+                underWay.push_back(recipient.request.get());
+            }
+        }
+        const qint64 left = timeoutMs - clock.elapsed();
+        if (underWay.empty() || left <= 0) {
+            break;
+        }
+        const qint64 wait = whileWaiting ? std::min<qint64>(left, kWaitSliceMs) : left;
+        platform::WaitForLocalRequests(underWay, static_cast<int>(wait));
+        if (whileWaiting) {
+            whileWaiting();
         }
     }
     return handled;

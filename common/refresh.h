@@ -2,25 +2,27 @@
 
 #include <QObject>
 #include <QString>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "platform/process.h"
 
 class QSocketNotifier;
 
 // The one channel between the programs: after writing a settings file, the settings program
-// asks every running monitor of the user to read it again, and goes on only when each has done
-// so. Every monitor listens on its own local socket "monitor-<pid>.sock" in the user's private
-// runtime folder. A request is the message name and "\n"; the monitor answers "ok\n" after its
-// handler has run.
+// asks every running monitor of the user to read it again, and goes on when each has done so
+// or a short time is up. Every monitor listens on its own local socket "monitor-<pid>.sock" in the
+// user's private runtime folder. A request is the message name and "\n"; the monitor answers "ok\n"
+// after its handler has run.
 namespace tarnwick {
 
 inline constexpr char kRefreshOptionsMessage[] = "TarnwickRefreshOptions";
 inline constexpr char kRefreshEventsMessage[] = "TarnwickRefreshEvents";
 
-// How long the broadcast waits for one monitor before it gives up on it and goes on to the
-// next, so a hung monitor cannot hang the settings program.
-inline constexpr int kRefreshTimeoutMs = 3000;
+// How long one broadcast waits for all monitors together, so that a hung or stopped monitor
+// holds the settings program only briefly.
+inline constexpr int kRefreshTimeoutMs = 2000;
 
 // The monitor's end. It lives on the user-interface thread and hands each request to that
 // thread's event loop.
@@ -54,11 +56,15 @@ private:
     std::string endpointPath_;
 };
 
-// The settings program's end: sends name to every monitor endpoint in folder, one after the
-// other, and returns when each has acknowledged or timeoutMs has passed for it. Returns the
-// number of monitors that acknowledged; no monitor at all is not an error (0). Endpoints whose
-// monitor has died are removed. Needs no event loop.
-int BroadcastRefresh(const std::string& name, int timeoutMs = kRefreshTimeoutMs,
-                     const std::string& folder = platform::RuntimeFolder());
+// The settings program's end: sends the names, in order, to every monitor endpoint in
+// folder. All monitors are served at once; each is sent a name only after it acknowledged the
+// one before, so a monitor that misses the time for one name is not sent the rest. Returns
+// after timeoutMs in all at the latest, with the number of monitors that acknowledged every
+// name; no monitor at all is not an error (0). Endpoints whose monitor has died are removed.
+// Needs no event loop; whileWaiting, when given, runs every few milliseconds while answers
+// are awaited (the settings program keeps its windows painted there).
+int BroadcastRefresh(const std::vector<std::string>& names, int timeoutMs = kRefreshTimeoutMs,
+                     const std::string& folder = platform::RuntimeFolder(),
+                     const std::function<void()>& whileWaiting = {});
 
 }  // namespace tarnwick

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -94,5 +95,16 @@ bool MakeDirectory(const std::string& path);
 // The folder and, on a fresh account where it is missing too, its parent. True when the
 // folder exists afterwards.
 bool MakeDirectoryAndParent(const std::string& path);
+
+// Whether this user could make files in folder now, found without making or changing
+// anything: the folder, or where it is missing the nearest existing one of those that
+// MakeDirectoryAndParent would make it in, is a folder the user may write and enter, on a
+// file system that is not read-only.
+bool CanMakeFilesIn(const std::string& folder);
+
+// Removes the regular files of this user in folder (never links, folders or anything else)
+// whose names match, and returns how many.
+int RemoveOwnFiles(const std::string& folder,
+                   const std::function<bool(std::string_view name)>& matches);
 
 }  // namespace tarnwick::platform

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
+#include <vector>
 
 // Local stream sockets (a file in a folder private to the user) for the refresh channel.
 // Every descriptor is closed on exec, so programs the monitor starts do not inherit them.
@@ -23,15 +25,47 @@ bool WriteLocal(int fd, const std::string& text);
 
 void CloseLocal(int fd);
 
-enum class LocalCall {
-    kAnswered,  // answer holds what came back (up to a line feed or maxAnswer bytes)
-    kRefused,   // a socket file nobody listens on any more
-    kFailed,    // no such socket, no answer within the time, or another error
+// One request to one listener, carried out without ever blocking, so that requests to many
+// listeners can be under way at once and be waited for together (WaitForLocalRequests). The
+// listener answers one request per connection; the connection closes with the object.
+class LocalRequest {
+public:
+    enum class State {
+        kUnderWay,  // still connecting, sending or waiting for the answer
+        kAnswered,  // answer() holds what came back: up to its first line feed, at most
+                    // maxAnswer bytes, or what came before the listener closed
+        kRefused,   // a socket file nobody listens on any more
+        kFailed,    // no such socket, or another error
+    };
+
+    // Starts connecting and sending at once.
+    LocalRequest(const std::string& path, std::string request, unsigned long maxAnswer);
+    ~LocalRequest();
+    LocalRequest(const LocalRequest&) = delete;
+    LocalRequest& operator=(const LocalRequest&) = delete;
+
+    // Does whatever the connection allows now, without waiting.
+    void Proceed();
+    State state() const { return state_; }
+    const std::string& answer() const { return answer_; }
+
+private:
+    friend void WaitForLocalRequests(const std::vector<LocalRequest*>& requests, int timeoutMs);
+
+    void Finish(State state);
+
+    int fd_ = -1;
+    bool connected_ = false;
+    std::string path_;
+    std::string request_;
+    std::size_t sent_ = 0;
+    unsigned long maxAnswer_;
+    std::string answer_;
+    State state_ = State::kUnderWay;
 };
 
-// Connects to path, sends request and collects the answer up to and including its first
-// line feed, giving up after timeoutMs in all.
-LocalCall CallLocal(const std::string& path, const std::string& request, int timeoutMs,
-                    unsigned long maxAnswer, std::string& answer);
+// Returns when one of the requests under way can proceed, or after timeoutMs at the latest
+// (sooner while a listener's queue is full, to try connecting again).
+void WaitForLocalRequests(const std::vector<LocalRequest*>& requests, int timeoutMs);
 
 }  // namespace tarnwick::platform

@@ -348,4 +348,47 @@ bool MakeDirectoryAndParent(const std::string& path) {
     return MakeDirectory(path) || IsDirectory(path);
 }
 
+bool CanMakeFilesIn(const std::string& folder) {
+    std::string path = folder;
+    // The folder itself, its parent, or the parent's parent: two levels may be made.
+    for (int level = 0; level < 3; ++level) {
+        struct stat st {};
+        if (lstat(path.c_str(), &st) != 0) {
+            if (errno != ENOENT) {
+                return false;  // under a file, or no right to look
+            }
+            path = FolderOf(path);
+            continue;
+        }
+        // access() weighs the permission bits, access lists, an immutable folder and a
+        // read-only mount (EROFS), which a probe file would find out the same way, without
+        // leaving one behind when the program is killed. AT_EACCESS asks for the ids that
+        // make the files.
+        return IsDirectory(path) && faccessat(AT_FDCWD, path.c_str(), W_OK | X_OK, AT_EACCESS) == 0;
+    }
+    return false;
+}
+
+int RemoveOwnFiles(const std::string& folder,
+                   const std::function<bool(std::string_view name)>& matches) {
+    DIR* dir = opendir(folder.c_str());
+    if (dir == nullptr) {
+        return 0;
+    }
+    int removed = 0;
+    while (const dirent* entry = readdir(dir)) {
+        if (!matches(entry->d_name)) {
+            continue;
+        }
+        struct stat st {};
+        if (fstatat(dirfd(dir), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(st.st_mode) && st.st_uid == geteuid() &&
+            unlinkat(dirfd(dir), entry->d_name, 0) == 0) {
+            ++removed;
+        }
+    }
+    closedir(dir);
+    return removed;
+}
+
 }  // namespace tarnwick::platform

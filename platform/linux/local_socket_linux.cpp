@@ -4,9 +4,11 @@
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
+#include <utility>
 
 namespace tarnwick::platform {
 
@@ -118,65 +120,97 @@ void CloseLocal(int fd) {
     }
 }
 
-LocalCall CallLocal(const std::string& path, const std::string& request, int timeoutMs,
-                    unsigned long maxAnswer, std::string& answer) {
-    answer.clear();
+LocalRequest::LocalRequest(const std::string& path, std::string request, unsigned long maxAnswer)
+    : path_(path), request_(std::move(request)), maxAnswer_(maxAnswer) {
     sockaddr_un address;
-    if (!AddressOf(path, address)) {
-        return LocalCall::kFailed;
+    if (!AddressOf(path_, address) || (fd_ = NewSocket()) < 0) {
+        state_ = State::kFailed;
+        return;
     }
-    const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
-    const int fd = NewSocket();
-    if (fd < 0) {
-        return LocalCall::kFailed;
+    Proceed();
+}
+
+LocalRequest::~LocalRequest() {
+    CloseLocal(fd_);
+}
+
+void LocalRequest::Finish(State state) {
+    state_ = state;
+    CloseLocal(fd_);
+    fd_ = -1;
+}
+
+void LocalRequest::Proceed() {
+    if (state_ != State::kUnderWay) {
+        return;
     }
-    // A listener whose queue is full answers "try again"; a hung monitor's queue may stay
-    // full, so this too waits no longer than the deadline.
-    for (;;) {
-        if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0) {
-            break;
-        }
-        const int error = errno;
-        if (error == EINTR ||
-            ((error == EAGAIN || error == EWOULDBLOCK) && RemainingMs(deadline) > 0)) {
-            if (error != EINTR) {
-                ::poll(nullptr, 0, 10);
+    if (!connected_) {
+        sockaddr_un address;
+        AddressOf(path_, address);
+        // A local connection is made at once or refused, except that a listener whose queue
+        // is full says "try again"; a hung monitor's queue may stay full.
+        if (::connect(fd_, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
+            if (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR) {
+                return;
             }
-            continue;
+            if (errno != EISCONN) {
+                Finish(errno == ECONNREFUSED ? State::kRefused : State::kFailed);
+                return;
+            }
         }
-        ::close(fd);
-        return error == ECONNREFUSED ? LocalCall::kRefused : LocalCall::kFailed;
+        connected_ = true;
     }
-    std::size_t sent = 0;
-    while (sent < request.size()) {
-        const ssize_t done = ::send(fd, request.data() + sent, request.size() - sent, MSG_NOSIGNAL);
+    while (sent_ < request_.size()) {
+        const ssize_t done =
+            ::send(fd_, request_.data() + sent_, request_.size() - sent_, MSG_NOSIGNAL);
         if (done > 0) {
-            sent += static_cast<std::size_t>(done);
-        } else if ((done < 0 && errno == EINTR) ||
-                   (done < 0 && (errno == EAGAIN || errno == EWOULDBLOCK) &&
-                    WaitFor(fd, POLLOUT, deadline))) {
+            sent_ += static_cast<std::size_t>(done);
+        } else if (done < 0 && errno == EINTR) {
             continue;
+        } else if (done < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+            return;
         } else {
-            ::close(fd);
-            return LocalCall::kFailed;
+            Finish(State::kFailed);
+            return;
         }
     }
     char buffer[256];
-    while (answer.find('\n') == std::string::npos && answer.size() <= maxAnswer) {
-        const ssize_t got = ::recv(fd, buffer, sizeof buffer, 0);
+    for (;;) {
+        const ssize_t got = ::recv(fd_, buffer, sizeof buffer, 0);
         if (got > 0) {
-            answer.append(buffer, static_cast<std::size_t>(got));
+            answer_.append(buffer, static_cast<std::size_t>(got));
+            if (answer_.find('\n') != std::string::npos || answer_.size() > maxAnswer_) {
+                Finish(State::kAnswered);
+                return;
+            }
         } else if (got == 0) {
-            break;
-        } else if (errno == EINTR ||
-                   ((errno == EAGAIN || errno == EWOULDBLOCK) && WaitFor(fd, POLLIN, deadline))) {
-            continue;
-        } else {
-            break;
+            Finish(State::kAnswered);
+            return;
+        } else if (errno == EAGAIN || errno == EWOULDBLOCK) {
+            return;
+        } else if (errno != EINTR) {
+            Finish(State::kFailed);
+            return;
         }
     }
-    ::close(fd);
-    return LocalCall::kAnswered;
+}
+
+void WaitForLocalRequests(const std::vector<LocalRequest*>& requests, int timeoutMs) {
+    constexpr int kRetryConnectMs = 10;
+    std::vector<pollfd> entries;
+    for (const LocalRequest* request : requests) {
+        if (request->state_ != LocalRequest::State::kUnderWay) {
+            continue;
+        }
+        if (!request->connected_) {
+            timeoutMs = std::min(timeoutMs, kRetryConnectMs);
+            continue;
+        }
+        const bool sending = request->sent_ < request->request_.size();
+        entries.push_back({request->fd_, static_cast<short>(sending ? POLLOUT : POLLIN), 0});
+    }
+    // An interruption returns early; the caller proceeds and waits again.
+    ::poll(entries.data(), entries.size(), std::max(timeoutMs, 0));
 }
 
 }  // namespace tarnwick::platform

@@ -106,4 +106,34 @@ bool MakeDirectoryAndParent(const std::string& path) {
     return MakeDirectory(path);
 }
 
+// Owners are unknown here: the owner's write bit stands for the user's right.
+bool CanMakeFilesIn(const std::string& folder) {
+    fs::path path(folder);
+    for (int level = 0; level < 3; ++level) {
+        std::error_code error;
+        if (fs::symlink_status(path, error).type() == fs::file_type::not_found) {
+            path = path.parent_path();
+            continue;
+        }
+        return IsDirectory(path.string()) &&
+               (fs::status(path, error).permissions() & fs::perms::owner_write) != fs::perms::none;
+    }
+    return false;
+}
+
+int RemoveOwnFiles(const std::string& folder,
+                   const std::function<bool(std::string_view name)>& matches) {
+    std::error_code error;
+    int removed = 0;
+    for (fs::directory_iterator entry(folder, error), end; !error && entry != end;
+         entry.increment(error)) {
+        std::error_code ignored;
+        if (matches(entry->path().filename().string()) && !entry->is_symlink(ignored) &&
+            entry->is_regular_file(ignored) && fs::remove(entry->path(), ignored)) {
+            ++removed;
+        }
+    }
+    return removed;
+}
+
 }  // namespace tarnwick::platform

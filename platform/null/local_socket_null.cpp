@@ -1,5 +1,7 @@
 #include "platform/local_socket.h"
 
+#include <utility>
+
 // Without local sockets the monitor hears of no changes and the settings program finds no
 // monitor to tell.
 namespace tarnwick::platform {
@@ -20,10 +22,13 @@ bool WriteLocal(int, const std::string&) {
     return false;
 }
 void CloseLocal(int) {}
-LocalCall CallLocal(const std::string&, const std::string&, int, unsigned long,
-                    std::string& answer) {
-    answer.clear();
-    return LocalCall::kFailed;
+LocalRequest::LocalRequest(const std::string& path, std::string request, unsigned long maxAnswer)
+    : path_(path), request_(std::move(request)), maxAnswer_(maxAnswer), state_(State::kFailed) {}
+LocalRequest::~LocalRequest() = default;
+void LocalRequest::Proceed() {}
+void LocalRequest::Finish(State state) {
+    state_ = state;
 }
+void WaitForLocalRequests(const std::vector<LocalRequest*>&, int) {}
 
 }  // namespace tarnwick::platform

@@ -123,7 +123,7 @@ TfrMain::TfrMain(const SettingsServices& services, QWidget* parent)
                 [this] { HandOver(&TfrMain::eventsEditorRequested); });
     }
     connect(events_, &EventsPage::eventDeleted, this,
-            [this] { BroadcastToMonitors(services_, kRefreshEventsMessage); });
+            [this] { BroadcastToMonitors(services_, {kRefreshEventsMessage}); });
     // F1 with any modifiers, whichever control has the focus.
     qApp->installEventFilter(this);
 
@@ -192,8 +192,7 @@ bool TfrMain::ApplyClick() {
     if (!SaveOptions()) {
         return false;
     }
-    BroadcastToMonitors(services_, kRefreshOptionsMessage);
-    BroadcastToMonitors(services_, kRefreshEventsMessage);
+    BroadcastToMonitors(services_, {kRefreshOptionsMessage, kRefreshEventsMessage});
     return true;
 }
 

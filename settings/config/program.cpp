@@ -75,7 +75,7 @@ void SettingsProgram::SkinEditorClosed() {
 void SettingsProgram::EventsEditorClosed() {
     main_->LoadEventsNames();
     ComeBack(TfrMain::kEventsPage);
-    BroadcastToMonitors(services_, kRefreshEventsMessage);
+    BroadcastToMonitors(services_, {kRefreshEventsMessage});
 }
 
 void SettingsProgram::ComeBack(int page) {

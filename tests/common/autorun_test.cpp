@@ -1,3 +1,5 @@
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -13,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include "common/autorun.h"
+#include "tests/support/child_process.h"
 #include "tests/support/process_support.h"
 
 namespace tarnwick {
@@ -26,6 +29,15 @@ protected:
     QByteArray Entry() const {
         QFile file(entryPath());
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    // The names in the autostart folder, hidden ones too, sorted and joined by spaces.
+    std::string Listing() const {
+        QStringList names =
+            QDir(QString::fromStdString(autostart()))
+                .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        names.sort();
+        return names.join(' ').toStdString();
     }
 
     // desktop-file-validate's complaints about the entry; empty when it passes.
@@ -69,10 +81,8 @@ TEST_F(AutorunTest, OnWritesAValidEntryAndOffRemovesIt) {
     EXPECT_FALSE(QFile::exists(entryPath()));
     SetAutorun(false, monitor, autostart());  // nothing to remove is fine
     EXPECT_FALSE(QFile::exists(entryPath()));
-    // Only the entry came and went; no probe stays behind.
-    EXPECT_TRUE(QDir(QString::fromStdString(autostart()))
-                    .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)
-                    .isEmpty());
+    // Only the entry came and went.
+    EXPECT_EQ(Listing(), "");
 }
 
 TEST_F(AutorunTest, AwkwardProgramPathsStillGiveValidEntries) {
@@ -118,10 +128,18 @@ TEST_F(AutorunTest, SessionStartsTheMonitorAtItsPath) {
     EXPECT_EQ(QString::fromUtf8(started.readAll()), monitor);
 }
 
-TEST_F(AutorunTest, MissingAutostartFolderIsMade) {
-    ASSERT_FALSE(QDir(QString::fromStdString(autostart())).exists());
+// On a fresh account neither the autostart folder nor the configuration folder exists.
+TEST_F(AutorunTest, TheCheckMakesNothingAndTheFirstEntryMakesTheFolder) {
+    const QString config = dir_.path() + "/config";
+    ASSERT_FALSE(QDir(config).exists());
     EXPECT_TRUE(CanWriteAutorun(autostart()));
-    EXPECT_TRUE(QDir(QString::fromStdString(autostart())).exists());
+    SetAutorun(false, "/usr/lib/tarnwick/Tarnwick", autostart());
+    EXPECT_FALSE(QDir(config).exists());
+
+    SetAutorun(true, "/usr/lib/tarnwick/Tarnwick", autostart());
+    EXPECT_FALSE(Entry().isEmpty());
+    EXPECT_TRUE(CanWriteAutorun(autostart()));
+    EXPECT_EQ(Listing(), kAutostartEntryName);
 }
 
 TEST_F(AutorunTest, NoRightToWriteMeansNoChange) {
@@ -134,6 +152,33 @@ TEST_F(AutorunTest, NoRightToWriteMeansNoChange) {
     SetAutorun(true, "/usr/lib/tarnwick/Tarnwick", autostart());
     EXPECT_EQ(blocker.size(), 0);
     EXPECT_FALSE(CanWriteAutorun(""));
+    // Under a file no folder can ever be, not even for root; nor deeper than the two levels
+    // that writing an entry makes.
+    EXPECT_FALSE(CanWriteAutorun(autostart() + "autostart/"));
+    EXPECT_FALSE(CanWriteAutorun(dir_.path().toStdString() + "/a/b/autostart/"));
+}
+
+// Earlier versions checked with a probe file, which stayed when the program was killed
+// during the check.
+TEST_F(AutorunTest, TheCheckRemovesTheProbeFilesOfEarlierVersionsOnly) {
+    const QString folder = QString::fromStdString(autostart());
+    ASSERT_TRUE(QDir().mkpath(folder + ".tarnwick-probe-77"));  // a folder
+    for (const char* name :
+         {".tarnwick-probe-4242", ".tarnwick-probe-7", ".tarnwick-probe-", ".tarnwick-probe-12a",
+          "tarnwick-probe-5", ".tarnwick-probe-5.desktop", kAutostartEntryName}) {
+        QFile file(folder + name);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    const QString elsewhere = dir_.path() + "/elsewhere";
+    QFile target(elsewhere);
+    ASSERT_TRUE(target.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(QFile::link(elsewhere, folder + ".tarnwick-probe-88"));
+
+    EXPECT_TRUE(CanWriteAutorun(autostart()));
+    EXPECT_EQ(Listing(),
+              ".tarnwick-probe- .tarnwick-probe-12a .tarnwick-probe-5.desktop .tarnwick-probe-77 "
+              ".tarnwick-probe-88 tarnwick-probe-5 tarnwick.desktop");
+    EXPECT_TRUE(QFile::exists(elsewhere));
 }
 
 TEST_F(AutorunTest, ReadOnlyFolderKeepsItsEntry) {
@@ -149,6 +194,35 @@ TEST_F(AutorunTest, ReadOnlyFolderKeepsItsEntry) {
     SetAutorun(true, "/elsewhere/Tarnwick", autostart());
     chmod(autostart().c_str(), 0755);
     EXPECT_EQ(Entry(), entry);
+
+    // A missing folder whose parent may not be written could not be made.
+    const std::string inReadOnly = dir_.path().toStdString() + "/config/readonly/autostart/";
+    ASSERT_TRUE(QDir().mkpath(dir_.path() + "/config/readonly"));
+    ASSERT_EQ(chmod((dir_.path() + "/config/readonly").toLocal8Bit().constData(), 0555), 0);
+    EXPECT_FALSE(CanWriteAutorun(inReadOnly));
+    chmod((dir_.path() + "/config/readonly").toLocal8Bit().constData(), 0755);
+}
+
+// A read-only mount stops root too. Mounting needs a private mount namespace, which only a
+// privileged test gets; elsewhere the case is skipped.
+TEST_F(AutorunTest, ReadOnlyMountCannotBeWrittenEvenByRoot) {
+    const std::string folder = autostart();
+    ASSERT_TRUE(QDir().mkpath(QString::fromStdString(folder)));
+    constexpr int kNoNamespace = 77;
+    const int result = testing::RunInChild([&folder] {
+        if (unshare(CLONE_NEWNS) != 0 ||
+            mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+            mount(folder.c_str(), folder.c_str(), nullptr, MS_BIND, nullptr) != 0 ||
+            mount(nullptr, folder.c_str(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) !=
+                0) {
+            return kNoNamespace;
+        }
+        return CanWriteAutorun(folder) ? 1 : 0;
+    });
+    if (result == kNoNamespace) {
+        GTEST_SKIP() << "no private mount namespace for this test";
+    }
+    EXPECT_EQ(result, 0);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <QProcess>
 #include <QString>
 #include <QTemporaryDir>
+#include <csignal>
 #include <cstdlib>
 #include <optional>
 #include <string>
@@ -67,6 +68,9 @@ public:
         }
         return QString::fromUtf8(process_.readLine()).trimmed();
     }
+
+    // SIGSTOP makes it a monitor that neither runs nor answers, SIGCONT wakes it again.
+    void Signal(int signal) { ::kill(static_cast<pid_t>(process_.processId()), signal); }
 
     // Ends it the hard way, as a crash would: no destructor runs.
     void Kill() {

@@ -2,11 +2,14 @@
 // "Apply" write and broadcast, and how a failed write stops them.
 #include <QAbstractButton>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTest>
+#include <QTimer>
 
+#include <csignal>
 #include <map>
 
 #include "tests/settings/config/cfg_fixture.h"
@@ -150,6 +153,36 @@ TEST_F(CfgTest, EveryApplyBroadcastsBothMessagesAndCancelNothing) {
     Click("btCancel");
     EXPECT_EQ(Heard(), pair + pair);
     EXPECT_FALSE(window.isVisible());
+}
+
+// Counts the paint events of the widget it watches.
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+        paints += event->type() == QEvent::Paint ? 1 : 0;
+        return false;
+    }
+};
+
+// A stopped monitor (SIGSTOP) never answers: "Apply" waits for it only briefly, and the
+// window keeps painting while it waits.
+TEST_F(CfgTest, StoppedMonitorHoldsApplyBrieflyAndTheWindowKeepsPainting) {
+    StartMonitor();
+    monitor_->Signal(SIGSTOP);
+    TfrMain& window = Open();
+    window.show();
+    PaintCounter counter;
+    window.installEventFilter(&counter);
+    QTimer ticker;
+    QObject::connect(&ticker, &QTimer::timeout, &window, [&window] { window.update(); });
+    ticker.start(50);
+
+    QElapsedTimer clock;
+    clock.start();
+    Click("btApply");
+    EXPECT_LT(clock.elapsed(), 2500);
+    EXPECT_GE(counter.paints, 10);  // some 40 chances in the broadcast's two seconds
 }
 
 // Enter presses "Ok" wherever the focus is on a page, but a focused push button is pressed
