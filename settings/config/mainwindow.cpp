@@ -21,10 +21,11 @@
 #include "common/refresh.h"
 #include "common/settings.h"
 #include "common/ui/dialogs.h"
+#include "common/ui/fixed_size.h"
+#include "common/ui/link_label.h"
 #include "common/ui/open_link.h"
 #include "platform/process.h"
 #include "settings/config/events_page.h"
-#include "settings/config/link_label.h"
 #include "settings/config/option_pages.h"
 #include "settings/config/page_links.h"
 #include "settings/config/refresh_monitors.h"
@@ -60,7 +61,6 @@ TfrMain::TfrMain(const SettingsServices& services, QWidget* parent)
       btHelp_(NewButton("btHelp", QStringLiteral("Help"), this)) {
     setObjectName(QStringLiteral("frMain"));
     setWindowTitle(QLatin1String(kTitle));
-    setFixedSize(527, 432);
 
     nbPages_->setObjectName(QStringLiteral("nbPages"));
     QWidget* const pages[] = {options_->mainPage(),
@@ -84,7 +84,9 @@ TfrMain::TfrMain(const SettingsServices& services, QWidget* parent)
         button->setText(captions[i]);
         button->setCheckable(true);
         button->setAutoRaise(true);
-        button->setFixedSize(kPageButtonWidth, kPageButtonHeight);
+        // Larger only where a larger font needs it.
+        button->setFixedSize(
+            QSize(kPageButtonWidth, kPageButtonHeight).expandedTo(button->sizeHint()));
         pageButtons_->addButton(button, i);
         column->addWidget(button);
         sbItems_[static_cast<std::size_t>(i)] = button;
@@ -109,6 +111,7 @@ TfrMain::TfrMain(const SettingsServices& services, QWidget* parent)
     layout->setContentsMargins(4, 4, 8, 6);
     layout->addLayout(body, 1);
     layout->addLayout(bar);
+    FixSizeAtLeast(*this, QSize(527, 432));
 
     connect(btOk_, &QPushButton::clicked, this, &TfrMain::OkClick);
     connect(btApply_, &QPushButton::clicked, this, &TfrMain::ApplyClick);

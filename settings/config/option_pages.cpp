@@ -13,7 +13,7 @@
 #include "common/texts.h"
 
 #include "common/links.h"
-#include "settings/config/link_label.h"
+#include "common/ui/link_label.h"
 #include "settings/config/measure_menu.h"
 #include "settings/config/number_field.h"
 #include "settings/config/page_links.h"

@@ -14,8 +14,8 @@
 
 #include "common/profile_file.h"
 #include "common/ui/dialogs.h"
+#include "common/ui/link_label.h"
 #include "settings/config/descriptions.h"
-#include "settings/config/link_label.h"
 #include "settings/config/page_links.h"
 
 namespace tarnwick::cfg {

@@ -68,11 +68,10 @@ ActionPanel::ActionPanel(QWidget* parent) : QWidget(parent) {
 
     auto* title = new QLabel(QStringLiteral("Action parameters"), this);
     title->setFont(TitleFont(true));
+    // A band in the colours of an entry field: white in a light theme, and following the theme.
     title->setAutoFillBackground(true);
-    QPalette band = title->palette();
-    band.setColor(QPalette::Window, Qt::white);
-    band.setColor(QPalette::WindowText, Qt::black);
-    title->setPalette(band);
+    title->setBackgroundRole(QPalette::Base);
+    title->setForegroundRole(QPalette::Text);
     title->setContentsMargins(10, 6, 10, 6);
     layout->addWidget(title);
 

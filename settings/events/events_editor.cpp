@@ -4,15 +4,19 @@
 #include <QFileInfo>
 #include <QFrame>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QKeySequence>
 #include <QScreen>
 #include <QShortcut>
+
+#include <algorithm>
 
 #include "common/errors.h"
 #include "common/events_file.h"
 #include "common/links.h"
 #include "common/numbers.h"
 #include "common/ui/dialogs.h"
+#include "common/ui/fixed_size.h"
 #include "common/ui/open_link.h"
 #include "platform/process.h"
 #include "platform/sound.h"
@@ -68,17 +72,22 @@ void TfrEvents::Build() {
     // A fixed border with only the system menu's close box.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setFixedSize(kWidth, kHeight);
     setFont(FormFont());
 
     column_ = new EventColumn(this);
-    column_->setGeometry(0, 0, kColumnWidth, kHeight);
+    column_->setFixedWidth(std::max(kColumnWidth, column_->minimumSizeHint().width()));
     auto* divider = new QFrame(this);
     divider->setFrameShape(QFrame::VLine);
     divider->setFrameShadow(QFrame::Sunken);
-    divider->setGeometry(kColumnWidth, 0, 2, kHeight);
+    divider->setFixedWidth(2);
     panel_ = new ActionPanel(this);
-    panel_->setGeometry(kColumnWidth + 2, 0, kWidth - kColumnWidth - 2, kHeight);
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(column_);
+    layout->addWidget(divider);
+    layout->addWidget(panel_, 1);
+    FixSizeAtLeast(*this, QSize(kWidth, kHeight));
     signal_ = new SignalCheck(tones_, this);
 
     connect(column_, &EventColumn::entryChosen, this, &TfrEvents::cmNamesChange);

@@ -11,10 +11,14 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "common/errors.h"
 #include "common/links.h"
 #include "common/profile_file.h"
 #include "common/ui/dialogs.h"
+#include "common/ui/fixed_size.h"
+#include "common/ui/link_label.h"
 #include "common/ui/open_link.h"
 #include "platform/process.h"
 #include "settings/skin/indicator_page.h"
@@ -50,7 +54,6 @@ TfrSkin::TfrSkin(const SettingsServices& services, QWidget* parent)
       services_(services) {
     setObjectName(QStringLiteral("frSkin"));
     setWindowTitle(EditorTitle());
-    setFixedSize(527, 432);
     Dialogs& dialogs = *services_.dialogs;
 
     notebook_ = new QStackedWidget(this);
@@ -84,6 +87,7 @@ TfrSkin::TfrSkin(const SettingsServices& services, QWidget* parent)
     layout->setSpacing(0);
     layout->addWidget(MakeStepColumn());
     layout->addWidget(notebook_, 1);
+    FixSizeAtLeast(*this, QSize(527, 432));
 
     ShowDraft();  // the values a first showing starts with
     SelectPage(0);
@@ -93,31 +97,27 @@ TfrSkin::~TfrSkin() = default;
 
 QWidget* TfrSkin::MakeStepColumn() {
     auto* column = new QWidget(this);
-    column->setFixedWidth(86);
     column->setAutoFillBackground(true);
-    QPalette colours = column->palette();
-    colours.setColor(QPalette::Window, colours.color(QPalette::Mid));
-    column->setPalette(colours);
+    column->setBackgroundRole(QPalette::Mid);
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(12, 40, 8, 12);
     layout->setSpacing(10);
     for (int i = 0; i < kSteps; ++i) {
         stepLabels_[i] = new QLabel(QStringLiteral("Step %1").arg(i + 1), column);
         stepLabels_[i]->setObjectName(QStringLiteral("lbStep%1").arg(i + 1));
+        // Room for the bold caption of the current step.
+        QFont bold = stepLabels_[i]->font();
+        bold.setBold(true);
+        stepLabels_[i]->setMinimumWidth(
+            QFontMetrics(bold).horizontalAdvance(stepLabels_[i]->text()));
         layout->addWidget(stepLabels_[i]);
     }
     layout->addStretch();
-    lbPastefold_ =
-        new QLabel(QStringLiteral("<a href=\"%1%2\">Pastefold</a>")
-                       .arg(QLatin1String(kMakerSite), QLatin1String(kClipboardManagerPath)),
-                   column);
-    lbPastefold_->setObjectName(QStringLiteral("lbPastefold"));
-    lbPastefold_->setTextFormat(Qt::RichText);
-    lbPastefold_->setOpenExternalLinks(false);
-    lbPastefold_->setCursor(Qt::PointingHandCursor);
-    connect(lbPastefold_, &QLabel::linkActivated, this,
-            [this](const QString& url) { OpenLink(*services_.dialogs, url); });
+    lbPastefold_ = new LinkLabel(QStringLiteral("lbPastefold"), QStringLiteral("Pastefold"),
+                                 QLatin1String(kMakerSite) + QLatin1String(kClipboardManagerPath),
+                                 services_.dialogs, column);
     layout->addWidget(lbPastefold_);
+    column->setFixedWidth(std::max(86, column->sizeHint().width()));  // wider for a larger font
     return column;
 }
 
@@ -126,14 +126,13 @@ QWidget* TfrSkin::MakeStep(int index, const char* name, const QString& title, QW
     page->setObjectName(QLatin1String(name));
 
     auto* titleBar = new QLabel(title, page);
+    // In the colours of an entry field: white in a light theme, and following the theme.
     titleBar->setAutoFillBackground(true);
-    QPalette white = titleBar->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    white.setColor(QPalette::WindowText, Qt::black);
-    titleBar->setPalette(white);
+    titleBar->setBackgroundRole(QPalette::Base);
+    titleBar->setForegroundRole(QPalette::Text);
     SetBold(titleBar, true);
     titleBar->setContentsMargins(12, 0, 0, 0);
-    titleBar->setFixedHeight(36);
+    titleBar->setFixedHeight(std::max(36, titleBar->sizeHint().height()));
 
     Step& step = steps_[index];
     step.page = page;

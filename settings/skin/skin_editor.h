@@ -12,6 +12,10 @@ class QLabel;
 class QPushButton;
 class QStackedWidget;
 
+namespace tarnwick {
+class LinkLabel;
+}
+
 namespace tarnwick::cfg {
 
 class CreationPage;
@@ -73,7 +77,7 @@ private:
     QImage iconsBitmap_;   // built by a passed step-6 check, saved and released by "Finish"
 
     std::array<QLabel*, 7> stepLabels_{};
-    QLabel* lbPastefold_ = nullptr;
+    LinkLabel* lbPastefold_ = nullptr;
     QStackedWidget* notebook_ = nullptr;
     std::array<Step, 7> steps_{};
     CreationPage* creation_ = nullptr;
