@@ -1,6 +1,7 @@
 # Sourced by scripts that need a private X display with a tray host:
 #   start_private_display   sets DISPLAY and starts Xvfb and trayer (screen XSESSION_SCREEN,
-#                           1024x768x24 unless set)
+#                           1024x768x24 unless set); "start_private_display notray" starts
+#                           Xvfb alone
 #   stop_private_display    stops both
 # Both programs are Debian packages (xvfb, trayer) that tools/install-deps.sh installs.
 
@@ -20,6 +21,7 @@ start_private_display() {
   DISPLAY=":$(head -n1 "$fdfile")"
   rm -f "$fdfile"
   export DISPLAY
+  [ "${1:-}" = notray ] && return 0
   trayer --edge bottom --align right --widthtype pixel --width 200 --heighttype pixel --height 24 \
     >/dev/null 2>&1 &
   TRAYER_PID=$!
@@ -33,11 +35,15 @@ start_private_display() {
 }
 
 # The tray host may have ended already (it ends when an embedded icon's program is killed), so
-# a failed kill is no error: callers run this from an EXIT trap under set -e.
+# a failed kill is no error: callers run this from an EXIT trap under set -e. It waits only for
+# these two, so a script may go on with other programs of its own running.
 stop_private_display() {
-  if [ -n "${TRAYER_PID:-}" ]; then kill "$TRAYER_PID" 2>/dev/null || true; fi
-  if [ -n "${XVFB_PID:-}" ]; then kill "$XVFB_PID" 2>/dev/null || true; fi
-  wait 2>/dev/null || true
+  local p
+  for p in ${TRAYER_PID:-} ${XVFB_PID:-}; do
+    kill "$p" 2>/dev/null || true
+    wait "$p" 2>/dev/null || true
+  done
+  TRAYER_PID="" XVFB_PID=""
 }
 
 # find_visible_window TITLE [SECONDS]: prints the id of the first visible window whose title

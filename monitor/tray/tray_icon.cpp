@@ -1,11 +1,21 @@
 #include "monitor/tray/tray_icon.h"
 
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusServiceWatcher>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QStyleHints>
 
 #include "data/app_icon.h"
 
 namespace tarnwick {
+
+namespace {
+
+constexpr char kWatcherService[] = "org.kde.StatusNotifierWatcher";
+
+}  // namespace
 
 QtTrayIcon::QtTrayIcon(QObject* parent, int clickDelayMs) : TrayIcon(parent), icon_(this) {
     clickTimer_.setSingleShot(true);
@@ -30,7 +40,29 @@ void QtTrayIcon::TrayIconModify(const QIcon& picture, const QString& tip) {
 }
 
 bool QtTrayIcon::Available() const {
-    return QSystemTrayIcon::isSystemTrayAvailable();
+    return watcherName_ != nullptr ? watcherPresent_ : QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+void QtTrayIcon::SetMenu(QMenu& menu) {
+    icon_.setContextMenu(&menu);
+    // Qt makes a native (DBusMenu) copy of the menu only for a host that shows it; without
+    // one, Qt's own icon would open the menu on a right click beside the monitor's.
+    if (menu.platformMenu() == nullptr) {
+        icon_.setContextMenu(nullptr);
+        return;
+    }
+    // A native menu means Qt's icon is a StatusNotifierItem: a tray exists while a watcher
+    // owns its name on the session bus.
+    const QString service = QString::fromLatin1(kWatcherService);
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    watcherName_ =
+        new QDBusServiceWatcher(service, bus, QDBusServiceWatcher::WatchForOwnerChange, this);
+    connect(watcherName_, &QDBusServiceWatcher::serviceOwnerChanged, this,
+            [this](const QString&, const QString&, const QString& newOwner) {
+                watcherPresent_ = !newOwner.isEmpty();
+            });
+    watcherPresent_ =
+        bus.interface() != nullptr && bus.interface()->isServiceRegistered(service).value();
 }
 
 void QtTrayIcon::TrayIconDelete() {
@@ -58,11 +90,20 @@ void QtTrayIcon::SetPictureAndTip(const QIcon& given, const QString& tip) {
 void QtTrayIcon::OnActivated(QSystemTrayIcon::ActivationReason reason) {
     switch (reason) {
         case QSystemTrayIcon::Trigger:
-            clickTimer_.start();
+            if (clickTimer_.isActive()) {
+                clickTimer_.stop();
+                emit DoubleClicked();
+            } else {
+                clickTimer_.start();
+            }
             break;
         case QSystemTrayIcon::DoubleClick:
             clickTimer_.stop();
             emit DoubleClicked();
+            break;
+        case QSystemTrayIcon::MiddleClick:
+            clickTimer_.stop();
+            emit MiddleClicked();
             break;
         case QSystemTrayIcon::Context:
             clickTimer_.stop();

@@ -15,8 +15,9 @@ namespace tarnwick {
 
 namespace {
 
-// Asking whether a tray host runs is cheap (no allocation on X11 or offscreen); every two
-// seconds nobody waits long for the icon of a panel that has just started.
+// Asking whether a tray host runs is cheap (no allocation on X11, offscreen or where the icon
+// watches a StatusNotifierWatcher); every two seconds nobody waits long for the icon of a
+// panel that has just started.
 constexpr int kTrayWatchMs = 2000;
 
 }  // namespace
@@ -38,6 +39,8 @@ TrayController::TrayController(TrayIcon& icon, const Settings& options, QWidget&
         mainMenu.popup(QCursor::pos());
     });
     connect(&icon_, &TrayIcon::DoubleClicked, this, &TrayController::DoubleClicked);
+    connect(&icon_, &TrayIcon::MiddleClicked, this, &TrayController::DoubleClicked);
+    icon_.SetMenu(mainMenu);
 }
 
 void TrayController::WatchAvailability() {

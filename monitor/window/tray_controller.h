@@ -17,8 +17,9 @@ class TrayIcon;
 
 // The window's tray icon: which measure the icon shows (0 while there is none), its 101
 // number pictures from the skin, the IconsTimer that puts the current value on it, and its
-// mouse: a click opens the short menu, a right click the full one, a double click is passed
-// on to the window (the icon itself holds a click back for the double-click interval).
+// mouse: a click opens the short menu, a right click the full one (which the icon also hands
+// to a tray host that shows menus itself), a double click or a middle click is passed on to
+// the window (the icon itself holds a click back for the double-click interval).
 // It reads the measure to show from the window's settings record.
 class TrayController : public QObject {
     Q_OBJECT
@@ -56,6 +57,7 @@ public:
     QTimer& TrayWatchTimer() { return TrayWatchTimer_; }
 
 signals:
+    // The icon asks to hide or show the window: a double click or a middle click.
     void DoubleClicked();
     void AvailabilityChanged(bool available);
 

@@ -4,6 +4,7 @@
 
 #include <QEventLoop>
 #include <QImage>
+#include <QMenu>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -17,37 +18,52 @@ void Wait(int ms) {
     loop.exec();
 }
 
+// What the icon tells the window, as text: "click", "double", "middle", "right".
+class Heard {
+public:
+    explicit Heard(TrayIcon& icon) {
+        QObject::connect(&icon, &TrayIcon::LeftClicked, [this] { text += "click "; });
+        QObject::connect(&icon, &TrayIcon::DoubleClicked, [this] { text += "double "; });
+        QObject::connect(&icon, &TrayIcon::MiddleClicked, [this] { text += "middle "; });
+        QObject::connect(&icon, &TrayIcon::RightClicked, [this] { text += "right "; });
+    }
+    std::string text;
+};
+
+// Qt here (offscreen) makes no native menus, as on an XEmbed tray: the icon then keeps no
+// context menu, since Qt would open it on a right click beside the one the window opens.
 TEST(QtTrayIcon, EachMouseGestureReachesTheWindowOnce) {
     QtTrayIcon icon(nullptr, 30);
-    std::string heard;
-    QObject::connect(&icon, &TrayIcon::LeftClicked, [&] { heard += "click "; });
-    QObject::connect(&icon, &TrayIcon::DoubleClicked, [&] { heard += "double "; });
-    QObject::connect(&icon, &TrayIcon::RightClicked, [&] { heard += "right "; });
+    QMenu menu;
+    icon.SetMenu(menu);
+    Heard heard(icon);
     const auto host = [&](QSystemTrayIcon::ActivationReason reason) {
         emit icon.SystemTrayIcon().activated(reason);
     };
 
     host(QSystemTrayIcon::Trigger);
-    EXPECT_EQ(heard, "");  // held back: it may still become a double click
+    EXPECT_EQ(heard.text, "");  // held back: it may still become a double click
     Wait(100);
     host(QSystemTrayIcon::Trigger);
     host(QSystemTrayIcon::DoubleClick);
     host(QSystemTrayIcon::Context);
     host(QSystemTrayIcon::MiddleClick);
     Wait(100);
-    EXPECT_EQ(heard, "click double right ");
+    EXPECT_EQ(heard.text, "click double right middle ");
     EXPECT_EQ(icon.SystemTrayIcon().contextMenu(), nullptr);
 }
 
+// An XEmbed tray tells a double click as Trigger and DoubleClick; a StatusNotifier host sends
+// one Activate per click, which Qt passes on as two Triggers.
 TEST(QtTrayIcon, AClickThatBecomesADoubleClickIsNoClick) {
-    QtTrayIcon icon(nullptr, 30);
-    std::string heard;
-    QObject::connect(&icon, &TrayIcon::LeftClicked, [&] { heard += "click "; });
-    QObject::connect(&icon, &TrayIcon::DoubleClicked, [&] { heard += "double "; });
-    emit icon.SystemTrayIcon().activated(QSystemTrayIcon::Trigger);
-    emit icon.SystemTrayIcon().activated(QSystemTrayIcon::DoubleClick);
-    Wait(100);  // nothing after it: the held-back click must not come late
-    EXPECT_EQ(heard, "double ");
+    for (const auto second : {QSystemTrayIcon::DoubleClick, QSystemTrayIcon::Trigger}) {
+        QtTrayIcon icon(nullptr, 30);
+        Heard heard(icon);
+        emit icon.SystemTrayIcon().activated(QSystemTrayIcon::Trigger);
+        emit icon.SystemTrayIcon().activated(second);
+        Wait(100);  // nothing after it: the held-back click must not come late
+        EXPECT_EQ(heard.text, "double ") << second;
+    }
 }
 
 TEST(QtTrayIcon, AnIconWithoutAPictureShowsTheProgramsIcon) {

@@ -62,7 +62,7 @@ TEST_F(TrayControllerTest, TheIconShowsThePicturesOfTheLatestSkin) {
     EXPECT_EQ(icon_.ShownNumber(), 0);
 }
 
-TEST_F(TrayControllerTest, ClicksOpenTheMenusAndADoubleClickGoesToTheWindow) {
+TEST_F(TrayControllerTest, ClicksOpenTheMenusAndADoubleOrMiddleClickGoesToTheWindow) {
     QSignalSpy doubles(&tray_, &TrayController::DoubleClicked);
     emit icon_.LeftClicked();
     EXPECT_TRUE(trayMenu_.isVisible());
@@ -73,7 +73,8 @@ TEST_F(TrayControllerTest, ClicksOpenTheMenusAndADoubleClickGoesToTheWindow) {
     EXPECT_FALSE(trayMenu_.isVisible());
     mainMenu_.hide();
     emit icon_.DoubleClicked();
-    EXPECT_EQ(doubles.count(), 1);
+    emit icon_.MiddleClicked();
+    EXPECT_EQ(doubles.count(), 2);
     EXPECT_FALSE(trayMenu_.isVisible());
 }
 
