@@ -411,7 +411,7 @@ void TfrMain::FormClose() {
 
 void TfrMain::ApplyLook(const SkinLook& look) {
     tray_.SetPictures(look.trayStrip);  // the icon takes them at its next tick
-    SyncPosition();  // a resize keeps the position Qt holds
+    SyncPosition();                     // a resize keeps the position Qt holds
     setFixedSize(std::max(1, look.width), std::max(1, look.height));
     display_.ApplyLook(look);  // the shape of a see-through colour comes with the paint
     display_.FormPaint();
