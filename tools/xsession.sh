@@ -79,3 +79,15 @@ wait_until() {
   done
   return 1
 }
+
+# make_private_user: a new temporary folder $work holding a home, a configuration folder (with
+# tarnwick/ in it) and a private runtime folder, exported as HOME, XDG_CONFIG_HOME and
+# XDG_RUNTIME_DIR, so a test never touches the real user's files.
+make_private_user() {
+  work=$(mktemp -d)
+  export HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run
+  mkdir -p "$HOME" "$XDG_CONFIG_HOME/tarnwick" "$XDG_RUNTIME_DIR"
+  chmod 700 "$XDG_RUNTIME_DIR"
+}
+
+fail() { echo "FAIL: $*" >&2; exit 1; }

@@ -230,9 +230,6 @@ void TfrMain::FormCreate() {
 
 // Reads every key of the settings file and applies it to the window, its timers and menus.
 void TfrMain::LoadOpt(bool reload) {
-    if (reload) {
-        SyncPosition();
-    }
     const QPoint position = pos();
     options_ = ReadMonitorSettings(LoadProfile(services_.settingsFile));
     const Settings& s = options_;

@@ -1,8 +1,9 @@
 // Watches the top-level windows of $DISPLAY as they are made and prints, one line each and
 // in the order the server sends them, when a window is mapped and when its opacity or its
-// states are set: "map 0x1a00003", "opacity 0x1a00003 2147483647" and
-// "state 0x1a00003 _NET_WM_STATE_ABOVE _NET_WM_STATE_SKIP_TASKBAR". So a test sees what the
-// program asked for even where a window manager replaces it at once. Ends after SECONDS.
+// states are set: "map 0x1a00003", "_NET_WM_WINDOW_OPACITY 0x1a00003 2147483647" and
+// "_NET_WM_STATE 0x1a00003 _NET_WM_STATE_ABOVE _NET_WM_STATE_SKIP_TASKBAR". So a test sees
+// what the program asked for even where a window manager replaces it at once. Ends after
+// SECONDS.
 // Usage: map_watch SECONDS
 #include <poll.h>
 #include <xcb/xcb.h>
@@ -13,13 +14,16 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <string>
 
 namespace {
 
 template <typename T>
 using Reply = std::unique_ptr<T, decltype(&std::free)>;
 
-xcb_atom_t Atom(xcb_connection_t* connection, const char* name) {
+xcb_connection_t* connection = nullptr;
+
+xcb_atom_t Atom(const char* name) {
     const Reply<xcb_intern_atom_reply_t> reply(
         xcb_intern_atom_reply(
             connection,
@@ -29,39 +33,35 @@ xcb_atom_t Atom(xcb_connection_t* connection, const char* name) {
     return reply ? reply->atom : static_cast<xcb_atom_t>(XCB_ATOM_NONE);
 }
 
-void PrintOpacity(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t opacity) {
-    const Reply<xcb_get_property_reply_t> reply(
-        xcb_get_property_reply(
-            connection, xcb_get_property(connection, 0, window, opacity, XCB_ATOM_CARDINAL, 0, 1),
-            nullptr),
+std::string AtomName(xcb_atom_t atom) {
+    const Reply<xcb_get_atom_name_reply_t> name(
+        xcb_get_atom_name_reply(connection, xcb_get_atom_name(connection, atom), nullptr),
         &std::free);
-    if (reply && xcb_get_property_value_length(reply.get()) == 4) {
-        const auto value = *static_cast<const std::uint32_t*>(xcb_get_property_value(reply.get()));
-        std::printf("opacity 0x%x %u\n", window, value);
-    }
+    return name ? std::string(xcb_get_atom_name_name(name.get()),
+                              static_cast<std::size_t>(xcb_get_atom_name_name_length(name.get())))
+                : std::string();
 }
 
-void PrintStates(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t states) {
+// The property's name, the window and its 32-bit values: numbers, or names for atoms.
+void PrintProperty(xcb_window_t window, xcb_atom_t property) {
     const Reply<xcb_get_property_reply_t> reply(
         xcb_get_property_reply(
-            connection, xcb_get_property(connection, 0, window, states, XCB_ATOM_ATOM, 0, 64),
+            connection,
+            xcb_get_property(connection, 0, window, property, XCB_GET_PROPERTY_TYPE_ANY, 0, 64),
             nullptr),
         &std::free);
-    if (!reply) {
-        return;
+    if (!reply || reply->format != 32) {
+        return;  // not set
     }
-    std::printf("state 0x%x", window);
-    const auto* atoms = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply.get()));
+    char id[16];
+    std::snprintf(id, sizeof id, "0x%x", window);
+    std::string line = AtomName(property) + " " + id;
+    const auto* values = static_cast<const std::uint32_t*>(xcb_get_property_value(reply.get()));
     for (int i = 0; i < xcb_get_property_value_length(reply.get()) / 4; ++i) {
-        const Reply<xcb_get_atom_name_reply_t> name(
-            xcb_get_atom_name_reply(connection, xcb_get_atom_name(connection, atoms[i]), nullptr),
-            &std::free);
-        if (name) {
-            std::printf(" %.*s", xcb_get_atom_name_name_length(name.get()),
-                        xcb_get_atom_name_name(name.get()));
-        }
+        line +=
+            " " + (reply->type == XCB_ATOM_ATOM ? AtomName(values[i]) : std::to_string(values[i]));
     }
-    std::printf("\n");
+    std::puts(line.c_str());
 }
 
 }  // namespace
@@ -72,7 +72,7 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     int screenNumber = 0;
-    xcb_connection_t* connection = xcb_connect(nullptr, &screenNumber);
+    connection = xcb_connect(nullptr, &screenNumber);
     if (xcb_connection_has_error(connection) != 0) {
         std::fprintf(stderr, "map_watch: no X display\n");
         return 1;
@@ -81,59 +81,43 @@ int main(int argc, char* argv[]) {
     for (int i = 0; i < screenNumber; ++i) {
         xcb_screen_next(&screens);
     }
-    const xcb_window_t root = screens.data->root;
-    const xcb_atom_t opacity = Atom(connection, "_NET_WM_WINDOW_OPACITY");
-    const xcb_atom_t states = Atom(connection, "_NET_WM_STATE");
+    const xcb_atom_t watched[] = {Atom("_NET_WM_WINDOW_OPACITY"), Atom("_NET_WM_STATE")};
     const std::uint32_t rootMask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
-    xcb_change_window_attributes(connection, root, XCB_CW_EVENT_MASK, &rootMask);
+    xcb_change_window_attributes(connection, screens.data->root, XCB_CW_EVENT_MASK, &rootMask);
     xcb_flush(connection);
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
     std::puts("watching");
 
     const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(std::atoi(argv[1]));
     pollfd fd{xcb_get_file_descriptor(connection), POLLIN, 0};
-    while (std::chrono::steady_clock::now() < end) {
+    while (std::chrono::steady_clock::now() < end && xcb_connection_has_error(connection) == 0) {
         poll(&fd, 1, 100);
         while (xcb_generic_event_t* event = xcb_poll_for_event(connection)) {
-            switch (event->response_type & 0x7F) {
-                case XCB_CREATE_NOTIFY: {
-                    // Watch the new window itself: its properties, and its own map also inside a
-                    // window manager's frame.
-                    const auto* created = reinterpret_cast<xcb_create_notify_event_t*>(event);
-                    const std::uint32_t mask =
-                        XCB_EVENT_MASK_PROPERTY_CHANGE | XCB_EVENT_MASK_STRUCTURE_NOTIFY;
-                    xcb_change_window_attributes(connection, created->window, XCB_CW_EVENT_MASK,
-                                                 &mask);
-                    xcb_flush(connection);
-                    PrintOpacity(connection, created->window, opacity);
-                    PrintStates(connection, created->window, states);
-                    break;
+            const int type = event->response_type & 0x7F;
+            if (type == XCB_CREATE_NOTIFY) {
+                // Watch the new window itself: its properties, and its own map also inside a
+                // window manager's frame.
+                const xcb_window_t window =
+                    reinterpret_cast<xcb_create_notify_event_t*>(event)->window;
+                const std::uint32_t mask =
+                    XCB_EVENT_MASK_PROPERTY_CHANGE | XCB_EVENT_MASK_STRUCTURE_NOTIFY;
+                xcb_change_window_attributes(connection, window, XCB_CW_EVENT_MASK, &mask);
+                for (const xcb_atom_t property : watched) {
+                    PrintProperty(window, property);
                 }
-                case XCB_MAP_NOTIFY:
-                    std::printf("map 0x%x\n",
-                                reinterpret_cast<xcb_map_notify_event_t*>(event)->window);
-                    break;
-                case XCB_PROPERTY_NOTIFY: {
-                    const auto* changed = reinterpret_cast<xcb_property_notify_event_t*>(event);
-                    if (changed->state != XCB_PROPERTY_NEW_VALUE) {
-                        break;
-                    }
-                    if (changed->atom == opacity) {
-                        PrintOpacity(connection, changed->window, opacity);
-                    } else if (changed->atom == states) {
-                        PrintStates(connection, changed->window, states);
-                    }
-                    break;
+            } else if (type == XCB_MAP_NOTIFY) {
+                std::printf("map 0x%x\n", reinterpret_cast<xcb_map_notify_event_t*>(event)->window);
+            } else if (type == XCB_PROPERTY_NOTIFY) {
+                const auto* changed = reinterpret_cast<xcb_property_notify_event_t*>(event);
+                if (changed->state == XCB_PROPERTY_NEW_VALUE &&
+                    (changed->atom == watched[0] || changed->atom == watched[1])) {
+                    PrintProperty(changed->window, changed->atom);
                 }
-                default:
-                    break;
             }
             std::free(event);
         }
-        if (xcb_connection_has_error(connection) != 0) {
-            return 1;
-        }
     }
+    const bool failed = xcb_connection_has_error(connection) != 0;
     xcb_disconnect(connection);
-    return 0;
+    return failed ? 1 : 0;
 }

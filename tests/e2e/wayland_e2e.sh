@@ -21,7 +21,7 @@ command -v Xwayland >/dev/null || { echo "SKIP: no Xwayland"; exit 77; }
 ls /usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so >/dev/null 2>&1 ||
   { echo "SKIP: no qt6-wayland"; exit 77; }
 
-work=$(mktemp -d)
+make_private_user
 weston_pid=""
 pid=""
 watch_pid=""
@@ -33,12 +33,8 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
-
-export XDG_RUNTIME_DIR=$work/run XDG_CONFIG_HOME=$work/config HOME=$work/home
 unset QT_QPA_PLATFORM XDG_SESSION_TYPE DISPLAY
-mkdir -p "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME/tarnwick" "$HOME" "$work/noskins"
-chmod 700 "$XDG_RUNTIME_DIR"
+mkdir -p "$work/noskins"
 # XWayland's sockets live in the system-wide X socket folder, which a fresh machine may lack.
 [ -d /tmp/.X11-unix ] || { mkdir -p /tmp/.X11-unix && chmod 1777 /tmp/.X11-unix; }
 weston --backend=headless-backend.so --socket=tarnwick-e2e --idle-time=0 --xwayland \
@@ -62,13 +58,13 @@ pid=$!
 window=$(find_visible_window Tarnwick 20) || fail "no X11 monitor window: $(cat "$work/monitor.err")"
 id=$(printf '0x%x' "$window")
 asked_states() {
-  grep "^state $id " "$work/watch.log" | grep _NET_WM_STATE_ABOVE |
+  grep "^_NET_WM_STATE $id " "$work/watch.log" | grep _NET_WM_STATE_ABOVE |
     grep _NET_WM_STATE_SKIP_TASKBAR | grep -q _NET_WM_STATE_SKIP_PAGER
 }
 wait_until 5 asked_states || fail "the window asked for: $(grep "$id" "$work/watch.log")"
-echo "ok: $(grep "^state $id " "$work/watch.log" | grep _NET_WM_STATE_ABOVE | head -n1)"
+echo "ok: $(grep "^_NET_WM_STATE $id " "$work/watch.log" | grep _NET_WM_STATE_ABOVE | head -n1)"
 # 50 % is 128 of 255: 128/255 of 0xFFFFFFFF.
-wait_until 5 grep -q "^opacity $id 2155905152$" "$work/watch.log" ||
+wait_until 5 grep -q "^_NET_WM_WINDOW_OPACITY $id 2155905152$" "$work/watch.log" ||
   fail "no opacity: $(grep "$id" "$work/watch.log")"
 echo "ok: opacity 50 %"
 [ "$(wc -l <"$work/monitor.err")" -eq 1 ] && grep -q '^Tarnwick: .*XWayland' "$work/monitor.err" ||

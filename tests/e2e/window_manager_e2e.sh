@@ -13,10 +13,8 @@ source_dir=$3
 source "$source_dir/tools/xsession.sh"
 command -v openbox >/dev/null || { echo "SKIP: no openbox"; exit 77; }
 
-work=$(mktemp -d)
-export HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run
-mkdir -p "$HOME" "$XDG_CONFIG_HOME/tarnwick" "$XDG_RUNTIME_DIR" "$work/noskins"
-chmod 700 "$XDG_RUNTIME_DIR"
+make_private_user
+mkdir -p "$work/noskins"
 cfg=$XDG_CONFIG_HOME/tarnwick/tarnwick.cfg
 pid=""
 wm_pid=""
@@ -27,7 +25,6 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
 
 start_private_display
 openbox >"$work/openbox.log" 2>&1 &
@@ -40,14 +37,19 @@ stands_at() {
   geometry=$(xwininfo -id "$1")
   [ "$(awk '/Absolute upper-left X/ {print $4}' <<<"$geometry"),$(awk '/Absolute upper-left Y/ {print $4}' <<<"$geometry")" = "$2" ]
 }
+# start_at X,Y: starts the monitor on the settings written and waits until its window stands
+# at X,Y, settled; sets pid and window.
+start_at() {
+  "$monitor" &
+  pid=$!
+  window=$(find_visible_window Tarnwick) || fail "no monitor window appeared"
+  wait_until 3 stands_at "$window" "$1" || fail "the window does not stand at $1"
+  sleep 0.5
+}
 
 for run in $(seq 10); do
   printf '[main]\nx=400\ny=250\n[skins]\nskinpath=%s/noskins/\n' "$work" >"$cfg"
-  "$monitor" &
-  pid=$!
-  window=$(find_visible_window Tarnwick) || fail "run $run: no monitor window appeared"
-  wait_until 3 stands_at "$window" 400,250 || fail "run $run: the window does not stand at 400,250"
-  sleep 0.5
+  start_at 400,250
   kill -TERM "$pid"
   wait "$pid" || fail "run $run: the monitor ended with $?"
   pid=""
@@ -57,11 +59,7 @@ done
 echo "ok: ten starts under openbox saved x=400 y=250"
 
 printf '[main]\nx=300\ny=300\n[skins]\nskinpath=%s/skins/\n' "$source_dir" >"$cfg"
-"$monitor" &
-pid=$!
-window=$(find_visible_window Tarnwick) || fail "no monitor window appeared"
-wait_until 3 stands_at "$window" 300,300 || fail "the window does not stand at 300,300"
-sleep 0.5
+start_at 300,300
 printf 'active=%s/skins/ember/ember.skin\n' "$source_dir" >>"$cfg"
 [ "$("$refresh" TarnwickRefreshOptions)" = 1 ] || fail "the monitor did not take the refresh"
 sleep 0.5

@@ -10,10 +10,7 @@ settings=$2
 watch=$3
 source "$4/tools/xsession.sh"
 
-work=$(mktemp -d)
-export HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run
-mkdir -p "$HOME" "$XDG_CONFIG_HOME/tarnwick" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
+make_private_user
 cfg=$XDG_CONFIG_HOME/tarnwick/tarnwick.cfg
 pid=""
 watch_pid=""
@@ -24,7 +21,6 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
 
 for program in "$monitor" "$settings"; do
   name=$(basename "$program")
@@ -50,7 +46,7 @@ pid=$!
 window=$(find_visible_window Tarnwick) || fail "no monitor window appeared"
 id=$(printf '0x%x' "$window")
 # 50 % is 128 of 255: 128/255 of 0xFFFFFFFF.
-opacity="opacity $id 2155905152"
+opacity="_NET_WM_WINDOW_OPACITY $id 2155905152"
 after_map() { awk -v map="map $id" -v set="$opacity" '$0 == map {m++} $0 == set && m {n++} END {exit !(n >= 1)}' "$work/watch.log"; }
 wait_until 5 after_map || fail "no opacity after the map: $(grep "$id" "$work/watch.log")"
 echo "ok: the opacity is set again after the map"
