@@ -1,7 +1,5 @@
 #include "common/ui/link_label.h"
 
-#include <QMouseEvent>
-
 #include "common/ui/contrast.h"
 #include "common/ui/dialogs.h"
 #include "common/ui/open_link.h"
@@ -10,14 +8,16 @@ namespace tarnwick {
 
 LinkLabel::LinkLabel(const QString& objectName, const QString& caption, QString target,
                      Dialogs* dialogs, QWidget* parent)
-    : QLabel(caption, parent), target_(std::move(target)), dialogs_(dialogs) {
+    : PressableLabel(QAccessible::Link, parent), target_(std::move(target)), dialogs_(dialogs) {
     setObjectName(objectName);
+    setText(caption);
     QFont underlined = font();
     underlined.setUnderline(true);
     setFont(underlined);
-    setCursor(Qt::PointingHandCursor);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     ShowColour();
+    // A box says so when nothing opens the target.
+    connect(this, &PressableLabel::pressed, this, [this] { OpenLink(*dialogs_, target_); });
 }
 
 // The text is drawn in the window-text colour of the label's own palette; its other colours,
@@ -39,26 +39,19 @@ void LinkLabel::changeEvent(QEvent* event) {
     if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ParentChange) {
         ShowColour();
     }
-    QLabel::changeEvent(event);
+    PressableLabel::changeEvent(event);
 }
 
 void LinkLabel::enterEvent(QEnterEvent* event) {
     hovered_ = true;
     ShowColour();
-    QLabel::enterEvent(event);
+    PressableLabel::enterEvent(event);
 }
 
 void LinkLabel::leaveEvent(QEvent* event) {
     hovered_ = false;
     ShowColour();
-    QLabel::leaveEvent(event);
-}
-
-void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
-        OpenLink(*dialogs_, target_);  // a box says so when nothing opens it
-    }
-    QLabel::mouseReleaseEvent(event);
+    PressableLabel::leaveEvent(event);
 }
 
 }  // namespace tarnwick

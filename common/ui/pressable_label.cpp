@@ -1,0 +1,93 @@
+#include "common/ui/pressable_label.h"
+
+#include <QAccessibleWidget>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
+
+namespace tarnwick {
+namespace {
+
+// What a screen reader sees of a pressable label: its role, and a press action. The label's
+// own accessible interface would call it static text, which a reader skips in the tab order.
+class PressableAccessible final : public QAccessibleWidget {
+public:
+    explicit PressableAccessible(PressableLabel* label)
+        : QAccessibleWidget(label, label->accessibleRole()) {
+        addControllingSignal(QStringLiteral("pressed()"));
+    }
+
+    QString text(QAccessible::Text kind) const override {
+        QString said = QAccessibleWidget::text(kind);
+        if (kind == QAccessible::Name && said.isEmpty()) {
+            said = static_cast<QLabel*>(widget())->text();
+        }
+        return said;
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& action) override {
+        if (action == pressAction()) {
+            static_cast<PressableLabel*>(widget())->Press();
+        }
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+};
+
+QAccessibleInterface* MakePressableAccessible(const QString& className, QObject* object) {
+    if (className == QLatin1String("tarnwick::PressableLabel") && object->isWidgetType()) {
+        return new PressableAccessible(static_cast<PressableLabel*>(object));
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+PressableLabel::PressableLabel(QAccessible::Role role, QWidget* parent)
+    : QLabel(parent), role_(role) {
+    static const bool installed = (QAccessible::installFactory(MakePressableAccessible), true);
+    (void)installed;
+    setFocusPolicy(Qt::StrongFocus);
+    setCursor(Qt::PointingHandCursor);
+}
+
+void PressableLabel::Press() {
+    emit pressed();
+}
+
+void PressableLabel::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Space:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (!event->isAutoRepeat()) {
+                Press();
+            }
+            event->accept();
+            return;
+        default:
+            QLabel::keyPressEvent(event);
+    }
+}
+
+void PressableLabel::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        Press();
+    }
+    QLabel::mouseReleaseEvent(event);
+}
+
+void PressableLabel::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (!hasFocus()) {
+        return;
+    }
+    QStylePainter painter(this);
+    QStyleOptionFocusRect frame;
+    frame.initFrom(this);
+    frame.rect = rect().adjusted(1, 1, -1, -1);
+    frame.backgroundColor = palette().color(backgroundRole());
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, frame);
+}
+
+}  // namespace tarnwick
