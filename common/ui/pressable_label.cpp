@@ -18,12 +18,12 @@ public:
         addControllingSignal(QStringLiteral("pressed()"));
     }
 
+    // Named by its own caption, not by the group it stands in.
     QString text(QAccessible::Text kind) const override {
-        QString said = QAccessibleWidget::text(kind);
-        if (kind == QAccessible::Name && said.isEmpty()) {
-            said = static_cast<QLabel*>(widget())->text();
+        if (kind == QAccessible::Name && widget()->accessibleName().isEmpty()) {
+            return static_cast<QLabel*>(widget())->text();
         }
-        return said;
+        return QAccessibleWidget::text(kind);
     }
     QStringList actionNames() const override { return {pressAction()}; }
     void doAction(const QString& action) override {

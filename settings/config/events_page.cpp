@@ -29,6 +29,7 @@ EventsPage::EventsPage(const SettingsServices& services, QWidget* parent)
     auto* list = new QGroupBox(QStringLiteral("Events list"), this);
     auto* listLayout = new QVBoxLayout(list);
     listLayout->addWidget(lbEvents_);
+    lbEvents_->setAccessibleName(list->title());  // a list takes no name from its group
     auto* management = new QGroupBox(QStringLiteral("Management of events"), this);
     auto* managementLayout = new QHBoxLayout(management);
     managementLayout->addWidget(btDelete_);

@@ -20,6 +20,7 @@
 #include "common/programs.h"
 #include "common/refresh.h"
 #include "common/settings.h"
+#include "common/ui/app_title.h"
 #include "common/ui/dialogs.h"
 #include "common/ui/fixed_size.h"
 #include "common/ui/link_label.h"
@@ -216,7 +217,7 @@ void TfrMain::HandOver(void (TfrMain::*request)()) {
 }
 
 void TfrMain::showEvent(QShowEvent* event) {
-    QGuiApplication::setApplicationDisplayName(QLatin1String(kTitle));
+    TakeApplicationTitle(*this);
     skins_->SelectFirstWhenNone();
     QWidget::showEvent(event);
 }
@@ -228,11 +229,17 @@ void TfrMain::closeEvent(QCloseEvent* event) {
 
 // "Ok" is the default button: Enter that no control of the page used presses it, as in a
 // dialog, where Enter on a focused push button ("Cancel", "Delete event") presses that one.
+// Escape is "Cancel".
 void TfrMain::keyPressEvent(QKeyEvent* event) {
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    if (enter && plain) {
         auto* focused = qobject_cast<QPushButton*>(focusWidget());
         (focused != nullptr ? focused : btOk_)->click();
+        return;
+    }
+    if (event->key() == Qt::Key_Escape && plain) {
+        btCancel_->click();
         return;
     }
     QWidget::keyPressEvent(event);

@@ -41,11 +41,15 @@ QCheckBox* NewCheckBox(const char* name, const QString& caption, QWidget* parent
     return box;
 }
 
-// "Dock within [ 8 ] pixels": a caption, the number field and its unit on one row.
+// "Dock within [ 8 ] pixels": a caption, the number field and its unit on one row. A screen
+// reader names the field by its caption and describes it by its unit.
 QHBoxLayout* NumberRow(const QString& caption, QSpinBox* field, const QString& unit,
                        QWidget* parent, const QString& unitHint = QString()) {
     auto* row = new QHBoxLayout;
-    row->addWidget(new QLabel(caption, parent));
+    auto* captionLabel = new QLabel(caption, parent);
+    captionLabel->setBuddy(field);
+    field->setAccessibleDescription(unit);
+    row->addWidget(captionLabel);
     row->addWidget(field);
     auto* unitLabel = new QLabel(unit, parent);
     unitLabel->setToolTip(unitHint);

@@ -40,19 +40,25 @@ SkinsPage::SkinsPage(const SettingsServices& services, QWidget* parent)
     auto* active = new QGroupBox(QStringLiteral("Active skin"), this);
     auto* activeLayout = new QVBoxLayout(active);
     activeLayout->addWidget(lbSkins_);
+    // A list takes no name from its group, so a screen reader is told the group's title.
+    lbSkins_->setAccessibleName(active->title());
     auto* info = new QGroupBox(QStringLiteral("Information of skin"), this);
     auto* infoLayout = new QVBoxLayout(info);
     infoLayout->addWidget(reInfo_);
+    reInfo_->setAccessibleName(info->title());
     auto* top = new QHBoxLayout;
     top->addWidget(active, 1);
     top->addWidget(info, 1);
 
     auto* parameters = new QGroupBox(QStringLiteral("Parameters"), this);
     auto* grid = new QGridLayout(parameters);
-    grid->addWidget(new QLabel(QStringLiteral("Folder with skins:"), parameters), 0, 0, 1, 2);
+    auto* folderLabel = new QLabel(QStringLiteral("Folder with skins:"), parameters);
+    folderLabel->setBuddy(edSkinPath_);
+    grid->addWidget(folderLabel, 0, 0, 1, 2);
     auto* browse = new QPushButton(QStringLiteral("..."), parameters);
     browse->setObjectName(QStringLiteral("BitBtn1"));
     browse->setToolTip(QStringLiteral("Browse..."));
+    browse->setAccessibleName(browse->toolTip());
     browse->setFixedWidth(browse->fontMetrics().horizontalAdvance(QStringLiteral("...")) + 20);
     auto* folderRow = new QHBoxLayout;
     folderRow->addWidget(edSkinPath_, 1);

@@ -34,6 +34,8 @@ QPushButton* MakeBrowseButton(const char* name, QWidget* parent) {
     button->setObjectName(QString::fromLatin1(name));
     button->setFont(FormFont());
     button->setFixedSize(25, 23);
+    button->setToolTip(QStringLiteral("Browse..."));
+    button->setAccessibleName(button->toolTip());  // not "..."
     return button;
 }
 
@@ -51,7 +53,7 @@ QGroupBox* PathGroup(const QString& title, const QString& label, QLineEdit* edit
                      QPushButton* browse, QWidget* page) {
     QGroupBox* group = MakeGroup(title, page);
     auto* layout = new QGridLayout(group);
-    layout->addWidget(MakeLabel(label, group), 0, 0, 1, 2);
+    layout->addWidget(MakeLabel(label, group, QString(), edit), 0, 0, 1, 2);
     layout->addWidget(edit, 1, 0);
     layout->addWidget(browse, 1, 1);
     edit->setParent(group);
@@ -160,8 +162,10 @@ QWidget* ActionPanel::BuildSoundGroup(QWidget* page) {
                 {"Time of a pause", edPause_, "ms"}};
     int row = 1;
     for (const auto& r : rows) {
-        layout->addWidget(MakeLabel(QString::fromLatin1(r.label), group), row, 0);
+        layout->addWidget(MakeLabel(QString::fromLatin1(r.label), group, QString(), r.edit), row,
+                          0);
         layout->addWidget(r.edit, row, 1);
+        r.edit->setAccessibleDescription(QString::fromLatin1(r.unit));
         layout->addWidget(MakeLabel(QString::fromLatin1(r.unit), group), row, 2);
         ++row;
     }
@@ -182,6 +186,10 @@ QWidget* ActionPanel::BuildLoopGroup(QWidget* page) {
     edLoopHour_ = MakeEdit("edLoopHour", group, kTimeFieldWidth);
     edloopMin_ = MakeEdit("edloopMin", group, kTimeFieldWidth);
     edLoopSec_ = MakeEdit("edLoopSec", group, kTimeFieldWidth);
+    // The fields of a choice are named by their units, and the count by its choice.
+    edLoopHour_->setAccessibleName(QStringLiteral("Hours"));
+    edloopMin_->setAccessibleName(QStringLiteral("Minutes"));
+    edLoopSec_->setAccessibleName(QStringLiteral("Seconds"));
     during->addWidget(rbLoopTime_);
     during->addStretch(1);
     during->addWidget(edLoopHour_);
@@ -194,6 +202,7 @@ QWidget* ActionPanel::BuildLoopGroup(QWidget* page) {
 
     auto* count = new QHBoxLayout;
     edLoopCount_ = MakeEdit("edLoopCount", group, kNumberWidth);
+    edLoopCount_->setAccessibleName(QStringLiteral("Number of times"));
     count->addWidget(rbLoopCount_);
     count->addStretch(1);
     count->addWidget(edLoopCount_);
@@ -208,12 +217,13 @@ QWidget* ActionPanel::BuildProgram() {
     auto* layout = new QGridLayout(group);
     edExec_ = MakeEdit("edExec", group);
     button4_ = MakeBrowseButton("Button4", group);
-    button4_->setToolTip(QStringLiteral("Browse..."));
     edParam_ = MakeEdit("edParam", group);
-    layout->addWidget(MakeLabel(QStringLiteral("Application file:"), group), 0, 0, 1, 2);
+    layout->addWidget(MakeLabel(QStringLiteral("Application file:"), group, QString(), edExec_), 0,
+                      0, 1, 2);
     layout->addWidget(edExec_, 1, 0);
     layout->addWidget(button4_, 1, 1);
-    layout->addWidget(MakeLabel(QStringLiteral("Execution parameters:"), group), 2, 0, 1, 2);
+    layout->addWidget(
+        MakeLabel(QStringLiteral("Execution parameters:"), group, QString(), edParam_), 2, 0, 1, 2);
     layout->addWidget(edParam_, 3, 0);
     return PageWith(page, group);
 }

@@ -15,9 +15,10 @@ QGroupBox* MakeGroup(const QString& title, QWidget* parent, bool boldTitle) {
     return group;
 }
 
-QLabel* MakeLabel(const QString& text, QWidget* parent, const QString& hint) {
+QLabel* MakeLabel(const QString& text, QWidget* parent, const QString& hint, QWidget* buddy) {
     auto* label = new QLabel(text, parent);
     label->setFont(TitleFont());
+    label->setBuddy(buddy);
     if (!hint.isEmpty()) {
         label->setToolTip(hint);
     }

@@ -14,7 +14,8 @@ namespace tarnwick::cfg {
 
 // A group box with a title in the titles' face; its controls keep the regular weight.
 QGroupBox* MakeGroup(const QString& title, QWidget* parent, bool boldTitle = false);
-QLabel* MakeLabel(const QString& text, QWidget* parent, const QString& hint = QString());
+QLabel* MakeLabel(const QString& text, QWidget* parent, const QString& hint = QString(),
+                  QWidget* buddy = nullptr);
 QLineEdit* MakeEdit(const char* name, QWidget* parent, int width = -1);
 QComboBox* MakeList(const char* name, const QStringList& items, QWidget* parent);
 

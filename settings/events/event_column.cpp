@@ -28,9 +28,11 @@ QPushButton* MakeButton(const char* name, const QString& text, QWidget* parent) 
     return button;
 }
 
-// A time field followed by its unit, whose hint spells the unit out.
+// A time field followed by its unit, whose hint spells the unit out; the spelt-out unit
+// ("hours") names the field for a screen reader.
 void AddTimeField(QHBoxLayout* row, QLineEdit* edit, const QString& unit, const QString& hint,
                   QWidget* parent) {
+    edit->setAccessibleName(hint.left(1).toUpper() + hint.mid(1));
     row->addWidget(edit);
     row->addWidget(MakeLabel(unit, parent, hint));
 }
@@ -89,6 +91,11 @@ QWidget* EventColumn::BuildSettings() {
         MakeList("cmBigLit", {QStringLiteral("more than"), QStringLiteral("less than")}, group);
     edValue_ = MakeEdit("edValue", group);
     cmMeasure_ = MakeList("cmMeasure", {QStringLiteral("%"), QStringLiteral("MB/MHz")}, group);
+    // The controls of a group take its title as their name; these say what each one is.
+    cmEvents_->setAccessibleName(QStringLiteral("Resource"));
+    cmBigLit_->setAccessibleName(QStringLiteral("Condition"));
+    edValue_->setAccessibleName(QStringLiteral("Threshold"));
+    cmMeasure_->setAccessibleName(QStringLiteral("Unit"));
     threshold->addWidget(cmBigLit_);
     threshold->addWidget(edValue_, 1);
     threshold->addWidget(cmMeasure_);
@@ -103,6 +110,9 @@ QWidget* EventColumn::BuildSettings() {
     AddTimeField(during, edHour_, QStringLiteral("hr."), QStringLiteral("hours"), group);
     AddTimeField(during, edMin_, QStringLiteral("min."), QStringLiteral("minutes"), group);
     AddTimeField(during, edSec_, QStringLiteral("sec."), QStringLiteral("seconds"), group);
+    for (QLineEdit* time : {edHour_, edMin_, edSec_}) {
+        time->setAccessibleDescription(QStringLiteral("During"));
+    }
     layout->addLayout(during);
     return group;
 }

@@ -5,7 +5,9 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QKeySequence>
+#include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
 
@@ -15,9 +17,11 @@
 #include "common/events_file.h"
 #include "common/links.h"
 #include "common/numbers.h"
+#include "common/ui/app_title.h"
 #include "common/ui/dialogs.h"
 #include "common/ui/fixed_size.h"
 #include "common/ui/open_link.h"
+#include "common/ui/screen_fit.h"
 #include "platform/process.h"
 #include "platform/sound.h"
 #include "settings/events/action_panel.h"
@@ -74,20 +78,23 @@ void TfrEvents::Build() {
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFont(FormFont());
 
-    column_ = new EventColumn(this);
+    body_ = new QWidget(this);
+    column_ = new EventColumn(body_);
     column_->setFixedWidth(std::max(kColumnWidth, column_->minimumSizeHint().width()));
-    auto* divider = new QFrame(this);
+    auto* divider = new QFrame(body_);
     divider->setFrameShape(QFrame::VLine);
     divider->setFrameShadow(QFrame::Sunken);
     divider->setFixedWidth(2);
-    panel_ = new ActionPanel(this);
-    auto* layout = new QHBoxLayout(this);
+    panel_ = new ActionPanel(body_);
+    auto* layout = new QHBoxLayout(body_);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(column_);
     layout->addWidget(divider);
     layout->addWidget(panel_, 1);
-    FixSizeAtLeast(*this, QSize(kWidth, kHeight));
+    FixSizeAtLeast(*body_, QSize(kWidth, kHeight));
+    PutBodyInScrollArea(*this, body_);
+    FitWindowToScreen(*this, *body_, screen());
     signal_ = new SignalCheck(tones_, this);
 
     connect(column_, &EventColumn::entryChosen, this, &TfrEvents::cmNamesChange);
@@ -116,11 +123,11 @@ void TfrEvents::showEvent(QShowEvent* event) {
 }
 
 void TfrEvents::FormShow() {
-    const QString title = QStringLiteral("Events editor");
-    if (QGuiApplication::applicationDisplayName() != title) {
-        titleBefore_ = QGuiApplication::applicationDisplayName();
+    const QString before = TakeApplicationTitle(*this);
+    if (before != windowTitle()) {
+        titleBefore_ = before;
     }
-    QGuiApplication::setApplicationDisplayName(title);
+    FitWindowToScreen(*this, *body_, screen());
     if (const QScreen* screen = this->screen()) {
         move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
     }
@@ -247,6 +254,22 @@ void TfrEvents::Button6Click() {
     const QString folder = services_.dialogs->ChooseFolder(QStringLiteral("Choose a folder:"));
     if (!folder.isEmpty()) {
         panel_->SetFolder(folder);
+    }
+}
+
+// Escape closes the editor as its close box does; Enter presses the focused button, as Space
+// does.
+void TfrEvents::keyPressEvent(QKeyEvent* event) {
+    if (event->modifiers() & ~Qt::KeypadModifier) {
+        QWidget::keyPressEvent(event);
+    } else if (event->key() == Qt::Key_Escape) {
+        close();
+    } else if (auto* focused = qobject_cast<QPushButton*>(focusWidget());
+               focused != nullptr &&
+               (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        focused->click();
+    } else {
+        QWidget::keyPressEvent(event);
     }
 }
 

@@ -37,6 +37,7 @@ signals:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void Build();
@@ -63,6 +64,7 @@ private:
     SettingsServices services_;
     std::unique_ptr<platform::ToneOutput> ownTones_;
     platform::ToneOutput& tones_;
+    QWidget* body_ = nullptr;  // the controls, scrolled where the screen is too small
     EventColumn* column_ = nullptr;
     ActionPanel* panel_ = nullptr;
     SignalCheck* signal_ = nullptr;

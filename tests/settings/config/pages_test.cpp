@@ -11,6 +11,7 @@
 
 #include "common/ui/link_label.h"
 #include "tests/settings/config/cfg_fixture.h"
+#include "tests/support/accessible_names.h"
 
 namespace tarnwick::cfg {
 namespace {
@@ -75,13 +76,30 @@ TEST_F(CfgTest, HelpAndF1OpenTheCurrentPagesHelp) {
     EXPECT_TRUE(dialogs_.started[1].endsWith("/program/manual/tarnwick/config2.html"));
 }
 
-TEST_F(CfgTest, LinksOpenTheirPages) {
+// A link opens by a click, and by Space or Enter once Tab has brought the focus to it.
+TEST_F(CfgTest, LinksOpenTheirPagesByMouseAndKeyboard) {
     TfrMain& window = Open();
     window.show();
+    QApplication::setActiveWindow(&window);
     auto* link = Find<LinkLabel>("lbLoad");
     Click("sbItem5");
     QTest::mouseClick(link, Qt::LeftButton);
-    EXPECT_TRUE(dialogs_.started.value(0).endsWith("/tarnwick/skins.php"));
+    Find<QWidget>("btCancel")->setFocus();
+    for (int tab = 0; tab < 20 && !link->hasFocus(); ++tab) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    }
+    ASSERT_TRUE(link->hasFocus());
+    QTest::keyClick(link, Qt::Key_Space);
+    QTest::keyClick(link, Qt::Key_Return);
+    ASSERT_EQ(dialogs_.started.size(), 3);
+    for (const QString& opened : dialogs_.started) {
+        EXPECT_TRUE(opened.endsWith("/tarnwick/skins.php"));
+    }
+    EXPECT_TRUE(window.isVisible());  // Enter on a link is not "Ok"
+}
+
+TEST_F(CfgTest, EveryControlHasANameOfItsOwn) {
+    EXPECT_EQ(testing::NamingFaults(Open()), std::vector<std::string>{});
 }
 
 }  // namespace

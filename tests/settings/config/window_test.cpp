@@ -186,16 +186,18 @@ TEST_F(CfgTest, StoppedMonitorHoldsApplyBrieflyAndTheWindowKeepsPainting) {
 }
 
 // Enter presses "Ok" wherever the focus is on a page, but a focused push button is pressed
-// itself: Enter on "Cancel" must not save.
-TEST_F(CfgTest, EnterPressesOkUnlessAButtonHasTheFocus) {
+// itself: Enter on "Cancel" must not save. Escape is "Cancel" wherever the focus is.
+TEST_F(CfgTest, EnterPressesOkUnlessAButtonHasTheFocusAndEscapeCancels) {
     struct Case {
         const char* focused;
         Qt::Key key;
         std::optional<std::string> mode;  // written by the key; nothing when not saved
     };
     for (const Case& c : {Case{"rbMode1", Qt::Key_Return, "1"}, Case{"udSnap", Qt::Key_Enter, "1"},
-                          Case{"btCancel", Qt::Key_Return, std::nullopt}}) {
-        SCOPED_TRACE(c.focused);
+                          Case{"btCancel", Qt::Key_Return, std::nullopt},
+                          Case{"udSnap", Qt::Key_Escape, std::nullopt},
+                          Case{"btOk", Qt::Key_Escape, std::nullopt}}) {
+        SCOPED_TRACE(std::string(c.focused) + " " + std::to_string(c.key));
         QFile::remove(QString::fromStdString(services_.settingsFile));
         TfrMain& window = Open();
         window.show();

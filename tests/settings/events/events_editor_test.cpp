@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/accessible_names.h"
 #include "tests/support/eventually.h"
 #include "tests/support/fake_tones.h"
 #include "tests/support/scripted_dialogs.h"
@@ -211,6 +212,27 @@ TEST_F(EventsEditor, ClosingGivesTheProgramItsDisplayNameBack) {
     EXPECT_EQ(QGuiApplication::applicationDisplayName(), QStringLiteral("Events editor"));
     editor->close();
     EXPECT_EQ(QGuiApplication::applicationDisplayName(), QStringLiteral("Tarnwick Settings"));
+}
+
+TEST_F(EventsEditor, EveryControlHasANameOfItsOwn) {
+    Open();
+    EXPECT_EQ(testing::NamingFaults(*editor), std::vector<std::string>{});
+}
+
+// Escape is the close box, with its hand-back; Enter presses the focused button, as Space does.
+TEST_F(EventsEditor, EscapeClosesAndEnterPressesTheFocusedButton) {
+    Open();
+    editor->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(editor.get()));
+    FillValidEvent(QStringLiteral("Four"));
+    Find<QPushButton>("Button2")->setFocus();
+    QTest::keyClick(Find<QPushButton>("Button2"), Qt::Key_Return);
+    EXPECT_EQ(ListedNames().last(), QStringLiteral("Four"));
+
+    QSignalSpy closed(editor.get(), &TfrEvents::closed);
+    QTest::keyClick(Find<QLineEdit>("edName"), Qt::Key_Escape);
+    EXPECT_EQ(closed.count(), 1);
+    EXPECT_FALSE(editor->isVisible());
 }
 
 TEST_F(EventsEditor, F1OpensTheHelpPage) {
