@@ -3,8 +3,7 @@
 #include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QStyleOptionFocusRect>
-#include <QStylePainter>
+#include <QPainter>
 
 namespace tarnwick {
 namespace {
@@ -48,6 +47,7 @@ PressableLabel::PressableLabel(QAccessible::Role role, QWidget* parent)
     static const bool installed = (QAccessible::installFactory(MakePressableAccessible), true);
     (void)installed;
     setFocusPolicy(Qt::StrongFocus);
+    setContentsMargins(2, 1, 2, 1);  // room for the focus frame
     setCursor(Qt::PointingHandCursor);
 }
 
@@ -82,12 +82,10 @@ void PressableLabel::paintEvent(QPaintEvent* event) {
     if (!hasFocus()) {
         return;
     }
-    QStylePainter painter(this);
-    QStyleOptionFocusRect frame;
-    frame.initFrom(this);
-    frame.rect = rect().adjusted(1, 1, -1, -1);
-    frame.backgroundColor = palette().color(backgroundRole());
-    painter.drawPrimitive(QStyle::PE_FrameFocusRect, frame);
+    // The theme's highlight, solid: the style's own focus frame is too faint beside a link.
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 1));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 }  // namespace tarnwick
