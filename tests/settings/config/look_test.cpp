@@ -133,8 +133,10 @@ TEST_F(CfgTest, WindowsGrowForALargerFontAndStayFixed) {
 }
 
 // The colour a label's text is drawn in: the commonest colour of its picture other than the
-// background's, which the underline and the letters' stems are drawn in.
+// background's, which the underline and the letters' stems are drawn in. Without the focus,
+// whose frame is drawn in another colour.
 QColor Ink(QWidget* label) {
+    label->clearFocus();
     const QImage picture = label->grab().toImage().convertToFormat(QImage::Format_RGB32);
     const QRgb ground = picture.pixel(0, 0);
     std::map<QRgb, int> counts;
