@@ -61,19 +61,28 @@ bool Writable(const QPainter& painter, int left, int top, int right, int bottom,
     return painter.isActive() && !text.isEmpty() && right > left && bottom > top;
 }
 
-// The text of w x h pixels with the painter's font, its top at the start point.
-void WriteAt(QPainter& painter, int left, int top, int right, int bottom, const QString& text,
-             int angle, int w, int h, int ascent, bool keepState) {
-    const QPoint start = TextStartPoint(left, top, right, bottom, w, h, angle);
+// A text's size in pixels with its font, and the height of its letters above the baseline.
+struct TextBox {
+    int width;
+    int height;
+    int ascent;
+};
+
+// The text with the painter's font, centred in area (its right and bottom edges exclusive)
+// and clipped to it.
+void WriteAt(QPainter& painter, const QRect& area, const QString& text, const TextBox& box,
+             int angle, bool keepState) {
+    const QPoint start = TextStartPoint(area.left(), area.top(), area.right() + 1,
+                                        area.bottom() + 1, box.width, box.height, angle);
     if (keepState) {
         painter.save();
     }
-    painter.setClipRect(QRect(left, top, right - left, bottom - top), Qt::IntersectClip);
+    painter.setClipRect(area, Qt::IntersectClip);
     painter.setBackgroundMode(Qt::TransparentMode);
     painter.translate(start);
     // Qt turns clockwise on the screen for positive angles; the skins count counter-clockwise.
     painter.rotate(-KnownAngle(angle));
-    painter.drawText(0, ascent, text);  // top of the text at the start point
+    painter.drawText(0, box.ascent, text);  // top of the text at the start point
     if (keepState) {
         painter.restore();
     }
@@ -93,8 +102,8 @@ void DrawRotatedText(QPainter& painter, int left, int top, int right, int bottom
         return;
     }
     const QFontMetrics metrics = painter.fontMetrics();  // for the painter's device
-    WriteAt(painter, left, top, right, bottom, text, angle, metrics.horizontalAdvance(text),
-            metrics.height(), metrics.ascent(), true);
+    WriteAt(painter, QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)), text,
+            {metrics.horizontalAdvance(text), metrics.height(), metrics.ascent()}, angle, true);
 }
 
 void DrawRotatedText(QPainter& painter, TextFont& font, int left, int top, int right, int bottom,
@@ -108,8 +117,8 @@ void DrawRotatedText(QPainter& painter, TextFont& font, int left, int top, int r
         // font made for the paint.
         painter.setFont(font.Font());
         painter.setPen(font.Pen());
-        WriteAt(painter, left, top, right, bottom, text, angle, laid.width, font.Height(),
-                font.Ascent(), false);
+        WriteAt(painter, QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)), text,
+                {laid.width, font.Height(), font.Ascent()}, angle, false);
         return;
     }
     const QPoint start = TextStartPoint(left, top, right, bottom, laid.width, font.Height(), angle);

@@ -12,8 +12,4 @@ QString MakerPage(const char* path) {
     return QLatin1String(kMakerSite) + QLatin1String(path);
 }
 
-QString HelpPage(int page) {
-    return ProductPage("/tarnwick/config") + QString::number(page) + QStringLiteral(".php");
-}
-
 }  // namespace tarnwick::cfg

@@ -38,7 +38,6 @@ namespace {
 constexpr int kWidth = 635;
 constexpr int kHeight = 494;
 constexpr int kColumnWidth = 306;
-constexpr char kHelpPath[] = "/tarnwick/eventseditor.php";
 
 // Fields that passed their check hold plain decimal text.
 std::int32_t CheckedNumber(const QString& field) {
@@ -214,7 +213,8 @@ void TfrEvents::Button1Click() {
 }
 
 void TfrEvents::Button7Click() {
-    OpenSiteLink(*services_.dialogs, kHelpPath, platform::ShippedFolderOf(services_.programFolder));
+    OpenSiteLink(*services_.dialogs, kEventsEditorHelpPath,
+                 platform::ShippedFolderOf(services_.programFolder));
 }
 
 void TfrEvents::Button3Click() {
