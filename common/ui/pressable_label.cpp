@@ -18,12 +18,16 @@ public:
         addControllingSignal(QStringLiteral("pressed()"));
     }
 
+    // Named by its own text before anything around it: the widget's default would take the
+    // title of the group box it stands in, the same for every link of the group.
     QString text(QAccessible::Text kind) const override {
-        QString said = QAccessibleWidget::text(kind);
-        if (kind == QAccessible::Name && said.isEmpty()) {
-            said = static_cast<QLabel*>(widget())->text();
+        if (kind == QAccessible::Name && widget()->accessibleName().isEmpty()) {
+            const QString own = static_cast<QLabel*>(widget())->text();
+            if (!own.isEmpty()) {
+                return own;
+            }
         }
-        return said;
+        return QAccessibleWidget::text(kind);
     }
     QStringList actionNames() const override { return {pressAction()}; }
     void doAction(const QString& action) override {
