@@ -15,6 +15,7 @@
 #include <utility>
 
 #include "common/ui/box_place.h"
+#include "common/ui/picture_dialog.h"
 
 namespace tarnwick {
 
@@ -112,8 +113,8 @@ QString QtDialogs::ChooseFolder(const QString& title) {
     return QFileDialog::getExistingDirectory(Owner(), title, QString(), QFileDialog::ShowDirsOnly);
 }
 
-std::optional<QColor> QtDialogs::ChooseColor(const QColor& initial) {
-    const QColor chosen = QColorDialog::getColor(initial, Owner());
+std::optional<QColor> QtDialogs::ChooseColor(const QColor& initial, const QString& title) {
+    const QColor chosen = QColorDialog::getColor(initial, Owner(), title);
     if (!chosen.isValid()) {
         return std::nullopt;
     }
@@ -132,6 +133,11 @@ std::optional<QFont> QtDialogs::ChooseFont(const QFont& initial) {
 QString QtDialogs::OpenFileName(const QString& title, const QString& folder,
                                 const QString& filter) {
     return QFileDialog::getOpenFileName(Owner(), title, folder, filter);
+}
+
+QString QtDialogs::OpenPictureName(const QString& title, const QString& folder,
+                                   const QString& filter) {
+    return OpenPictureWithPreview(Owner(), title, folder, filter);
 }
 
 QString QtDialogs::SaveFileName(const QString& title, const QString& folder,

@@ -43,12 +43,16 @@ public:
 
     // The folder chooser; empty when cancelled. The path has no trailing "/" (but "/").
     virtual QString ChooseFolder(const QString& title) = 0;
-    // The colour and font dialogs, preset to initial; nothing when cancelled.
-    virtual std::optional<QColor> ChooseColor(const QColor& initial) = 0;
+    // The colour and font dialogs, preset to initial; nothing when cancelled. A colour dialog
+    // with an empty title has the toolkit's own caption.
+    virtual std::optional<QColor> ChooseColor(const QColor& initial, const QString& title) = 0;
     virtual std::optional<QFont> ChooseFont(const QFont& initial) = 0;
     // The file dialogs; filter in Qt's form ("Skins (*.skin)"). Empty when cancelled.
     virtual QString OpenFileName(const QString& title, const QString& folder,
                                  const QString& filter) = 0;
+    // A file open dialog with a preview of the picture that is selected.
+    virtual QString OpenPictureName(const QString& title, const QString& folder,
+                                    const QString& filter) = 0;
     virtual QString SaveFileName(const QString& title, const QString& folder,
                                  const QString& filter) = 0;
 };
@@ -69,10 +73,12 @@ public:
     bool OpenDocument(const QString& path) override;
     bool OpenFolder(const QString& path) override;
     QString ChooseFolder(const QString& title) override;
-    std::optional<QColor> ChooseColor(const QColor& initial) override;
+    std::optional<QColor> ChooseColor(const QColor& initial, const QString& title) override;
     std::optional<QFont> ChooseFont(const QFont& initial) override;
     QString OpenFileName(const QString& title, const QString& folder,
                          const QString& filter) override;
+    QString OpenPictureName(const QString& title, const QString& folder,
+                            const QString& filter) override;
     QString SaveFileName(const QString& title, const QString& folder,
                          const QString& filter) override;
 

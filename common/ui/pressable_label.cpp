@@ -17,10 +17,14 @@ public:
         addControllingSignal(QStringLiteral("pressed()"));
     }
 
-    // Named by its own caption, not by the group it stands in.
+    // Named by its own text before anything around it: the widget's default would take the
+    // title of the group box it stands in, the same for every link of the group.
     QString text(QAccessible::Text kind) const override {
         if (kind == QAccessible::Name && widget()->accessibleName().isEmpty()) {
-            return static_cast<QLabel*>(widget())->text();
+            const QString own = static_cast<QLabel*>(widget())->text();
+            if (!own.isEmpty()) {
+                return own;
+            }
         }
         return QAccessibleWidget::text(kind);
     }

@@ -19,9 +19,12 @@ namespace {
 
 constexpr int kMaxCoordinateValue = 2000;
 
-QSpinBox* Coordinate(const QString& name, int minimum, QWidget* parent) {
+// The label beside each field is a bare "X" or "Y": a screen reader hears the corner too.
+QSpinBox* Coordinate(const QString& name, const QString& spoken, int minimum, QWidget* parent) {
     auto* spin = new QSpinBox(parent);
     spin->setObjectName(name);
+    spin->setAccessibleName(spoken);
+    spin->setAccessibleDescription(QStringLiteral("pixels"));
     spin->setRange(minimum, kMaxCoordinateValue);
     spin->setValue(minimum);
     spin->setFixedWidth(58);
@@ -37,6 +40,12 @@ QString PictureFilter() {
     return QStringLiteral("Bitmaps (*.bmp);;All files (*)");
 }
 
+QLabel* BuddyLabel(const QString& text, QWidget* field) {
+    auto* label = new QLabel(text, field->parentWidget());
+    label->setBuddy(field);
+    return label;
+}
+
 IndicatorPage::IndicatorPage(int number, Dialogs& dialogs, QWidget* parent)
     : QWidget(parent), dialogs_(dialogs) {
     const QString n = QString::number(number);
@@ -44,10 +53,14 @@ IndicatorPage::IndicatorPage(int number, Dialogs& dialogs, QWidget* parent)
 
     auto* coordinates = new QGroupBox(QStringLiteral("Coordinates"), this);
     auto* grid = new QGridLayout(coordinates);
-    udX1_ = Coordinate(QStringLiteral("udX1_") + n, 0, coordinates);
-    udY1_ = Coordinate(QStringLiteral("udY1_") + n, 0, coordinates);
-    udX2_ = Coordinate(QStringLiteral("udX2_") + n, 1, coordinates);
-    udY2_ = Coordinate(QStringLiteral("udY2_") + n, 1, coordinates);
+    udX1_ = Coordinate(QStringLiteral("udX1_") + n, QStringLiteral("Top left corner X"), 0,
+                       coordinates);
+    udY1_ = Coordinate(QStringLiteral("udY1_") + n, QStringLiteral("Top left corner Y"), 0,
+                       coordinates);
+    udX2_ = Coordinate(QStringLiteral("udX2_") + n, QStringLiteral("Right bottom corner X"), 1,
+                       coordinates);
+    udY2_ = Coordinate(QStringLiteral("udY2_") + n, QStringLiteral("Right bottom corner Y"), 1,
+                       coordinates);
     grid->addWidget(new QLabel(QStringLiteral("Top left corner:"), coordinates), 0, 0, 1, 4);
     grid->addWidget(new QLabel(QStringLiteral("X"), coordinates), 1, 0);
     grid->addWidget(udX1_, 1, 1);
@@ -71,8 +84,8 @@ IndicatorPage::IndicatorPage(int number, Dialogs& dialogs, QWidget* parent)
     // The list has a row of its own, so each "Y" stays beside its field.
     grid->setColumnStretch(4, 1);
     auto* orientRow = new QHBoxLayout;
-    orientRow->addWidget(new QLabel(
-        diagram ? QStringLiteral("Direction:") : QStringLiteral("Orientation:"), coordinates));
+    orientRow->addWidget(BuddyLabel(
+        diagram ? QStringLiteral("Direction:") : QStringLiteral("Orientation:"), cmOrient_));
     orientRow->addWidget(cmOrient_);
     orientRow->addStretch();
     grid->addLayout(orientRow, 4, 0, 1, 5);
@@ -82,26 +95,29 @@ IndicatorPage::IndicatorPage(int number, Dialogs& dialogs, QWidget* parent)
 
     auto* type = new QGroupBox(QStringLiteral("Type"), this);
     auto* typeGrid = new QGridLayout(type);
+    // Made in the order Tab goes through them: each choice, then what belongs to it.
     rbFlat_ = new QRadioButton(QStringLiteral("&flat skin"), type);
     rbFlat_->setObjectName(QStringLiteral("rbFlat_") + n);
     rbFlat_->setChecked(true);
-    rbGraph_ = new QRadioButton(QStringLiteral("&graphical skin"), type);
-    rbGraph_->setObjectName(QStringLiteral("rbGraph_") + n);
     pnGround_ = new ColorPanel(dialogs, type);
     pnGround_->setObjectName(QStringLiteral("pnGround_") + n);
     pnProgress_ = new ColorPanel(dialogs, type);
     pnProgress_->setObjectName(QStringLiteral("pnProgress_") + n);
+    rbGraph_ = new QRadioButton(QStringLiteral("&graphical skin"), type);
+    rbGraph_->setObjectName(QStringLiteral("rbGraph_") + n);
     edPict_ = new QLineEdit(type);
     edPict_->setObjectName(QStringLiteral("edPict_") + n);
     edPict_->setReadOnly(true);
+    edPict_->setAccessibleName(QStringLiteral("Picture file"));
     btPict_ = new QToolButton(type);
     btPict_->setObjectName(QLatin1String(kPictureButtons[number - 1]));
     btPict_->setText(QStringLiteral("..."));
+    btPict_->setAccessibleName(QStringLiteral("Choose a picture"));
     auto* colours = new QHBoxLayout;
-    colours->addWidget(new QLabel(QStringLiteral("Background:"), type));
+    colours->addWidget(BuddyLabel(QStringLiteral("Background:"), pnGround_));
     colours->addWidget(pnGround_);
     colours->addSpacing(12);
-    colours->addWidget(new QLabel(QStringLiteral("Progress:"), type));
+    colours->addWidget(BuddyLabel(QStringLiteral("Progress:"), pnProgress_));
     colours->addWidget(pnProgress_);
     colours->addStretch();
     auto* picture = new QHBoxLayout;
@@ -122,7 +138,7 @@ IndicatorPage::IndicatorPage(int number, Dialogs& dialogs, QWidget* parent)
                         QString::fromUtf8("180°"), QString::fromUtf8("270°")});
     fontRow->addWidget(pnFont_);
     fontRow->addSpacing(16);
-    fontRow->addWidget(new QLabel(QStringLiteral("Angle:"), fontBox));
+    fontRow->addWidget(BuddyLabel(QStringLiteral("Angle:"), cmAngle_));
     fontRow->addWidget(cmAngle_);
     fontRow->addStretch();
 
@@ -149,9 +165,13 @@ IndicatorPage::IndicatorPage(int number, Dialogs& dialogs, QWidget* parent)
     connect(btPict_, &QToolButton::clicked, this, &IndicatorPage::ChoosePicture);
 }
 
+QWidget* IndicatorPage::FirstField() const {
+    return udX1_;
+}
+
 void IndicatorPage::ChoosePicture() {
     const QString chosen =
-        dialogs_.OpenFileName(QStringLiteral("Open"), QString(), PictureFilter());
+        dialogs_.OpenPictureName(QStringLiteral("Open"), QString(), PictureFilter());
     if (!chosen.isEmpty()) {
         edPict_->setText(chosen);
         emit changed();

@@ -5,6 +5,7 @@
 #include "settings/skin/skin_draft.h"
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QRadioButton;
 class QSpinBox;
@@ -31,6 +32,8 @@ public:
     void Collect(IndicatorDraft& draft) const;
     // Where the preview goes, beside the coordinates.
     QWidget* previewPlace() const { return previewPlace_; }
+    // Where the focus goes when the step comes up.
+    QWidget* FirstField() const;
 
 signals:
     void changed();
@@ -57,5 +60,8 @@ private:
 
 // The filter of every picture dialog of the editor.
 QString PictureFilter();
+
+// A label for the field, beside it in the same parent, that names it to a screen reader.
+QLabel* BuddyLabel(const QString& text, QWidget* field);
 
 }  // namespace tarnwick::cfg

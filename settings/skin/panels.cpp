@@ -1,40 +1,67 @@
 #include "settings/skin/panels.h"
 
-#include <QMouseEvent>
+#include <QPainter>
 
 #include <algorithm>
 
 #include "common/numbers.h"
 #include "common/paint/text.h"
+#include "common/skin/skin.h"
+#include "common/ui/contrast.h"
 #include "common/ui/dialogs.h"
 
 namespace tarnwick::cfg {
+namespace {
 
-ColorPanel::ColorPanel(Dialogs& dialogs, QWidget* parent) : QLabel(parent), dialogs_(dialogs) {
+// Of black and white, the one that stands out more from the colour (white when equal).
+QColor StandingOut(const QColor& colour) {
+    return ContrastRatio(Qt::black, colour) > ContrastRatio(Qt::white, colour) ? Qt::black
+                                                                               : Qt::white;
+}
+
+// The style's focus frame may be drawn in the highlight colour, which a panel of that colour
+// would hide: a frame in black or white inside the panel's edge shows the focus on any colour.
+void DrawFocusMark(QWidget& panel, const QColor& ground) {
+    if (!panel.hasFocus()) {
+        return;
+    }
+    QPainter painter(&panel);
+    painter.setPen(QPen(StandingOut(ground), 1, Qt::DotLine));
+    painter.drawRect(panel.rect().adjusted(3, 3, -4, -4));
+}
+
+}  // namespace
+
+ColorPanel::ColorPanel(Dialogs& dialogs, QWidget* parent)
+    : PressableLabel(QAccessible::Button, parent), dialogs_(dialogs) {
     setFrameShape(QFrame::Panel);
     setFrameShadow(QFrame::Sunken);
     setAutoFillBackground(true);
-    setCursor(Qt::PointingHandCursor);
     setFixedSize(41, 21);
     SetValue(0x00FFFFFFu);
+    connect(this, &PressableLabel::pressed, this, &ColorPanel::Choose);
 }
 
 void ColorPanel::SetValue(ColorValue value) {
     value_ = value;
+    const QColor shown = ColorOfValue(value, Qt::black);
     QPalette colours = palette();
-    colours.setColor(QPalette::Window, ColorOfValue(value, Qt::black));
+    colours.setColor(QPalette::Window, shown);
     setPalette(colours);
+    setAccessibleDescription(shown.name());
 }
 
-void ColorPanel::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton) {
-        return;
-    }
+void ColorPanel::Choose() {
     if (const std::optional<QColor> chosen =
-            dialogs_.ChooseColor(ColorOfValue(value_, Qt::black))) {
+            dialogs_.ChooseColor(ColorOfValue(value_, Qt::black), QString())) {
         SetValue(ValueOfColor(*chosen));
         emit changed();
     }
+}
+
+void ColorPanel::paintEvent(QPaintEvent* event) {
+    PressableLabel::paintEvent(event);
+    DrawFocusMark(*this, ColorOfValue(value_, Qt::black));
 }
 
 QFont DialogFont(const FontSpec& font) {
@@ -60,15 +87,16 @@ FontSpec SkinFontOf(const QFont& qt) {
     return font;
 }
 
-FontPanel::FontPanel(Dialogs& dialogs, QWidget* parent) : QLabel(parent), dialogs_(dialogs) {
+FontPanel::FontPanel(Dialogs& dialogs, QWidget* parent)
+    : PressableLabel(QAccessible::Button, parent), dialogs_(dialogs) {
     setText(QStringLiteral("Font"));
     setAlignment(Qt::AlignCenter);
     setFrameShape(QFrame::Panel);
     setFrameShadow(QFrame::Sunken);
     setAutoFillBackground(true);
-    setCursor(Qt::PointingHandCursor);
     setFixedSize(140, 40);
     Refresh();
+    connect(this, &PressableLabel::pressed, this, &FontPanel::Choose);
 }
 
 void FontPanel::SetFont(const FontSpec& font, ColorValue color) {
@@ -83,25 +111,34 @@ void FontPanel::Refresh() {
     setFont(MakeFont(shown, 96));
     QPalette colours = palette();
     colours.setColor(QPalette::WindowText, shown.color);
-    colours.setColor(QPalette::Window, Qt::white);
+    // White, as the sample always stood on, unless black sets the colour off better.
+    colours.setColor(QPalette::Window, StandingOut(shown.color));
     setPalette(colours);
+    const QString style = FontStyleToSkinText(font_);
+    setAccessibleDescription(QStringLiteral("%1, %2 pt%3, %4")
+                                 .arg(font_.name)
+                                 .arg(font_.pointSize)
+                                 .arg(style.isEmpty() ? QString() : QStringLiteral(", ") + style)
+                                 .arg(shown.color.name()));
 }
 
-void FontPanel::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton) {
-        return;
-    }
+void FontPanel::Choose() {
     const std::optional<QFont> chosen = dialogs_.ChooseFont(DialogFont(font_));
     if (!chosen) {
         return;
     }
     font_ = SkinFontOf(*chosen);
     if (const std::optional<QColor> colour =
-            dialogs_.ChooseColor(ColorOfValue(color_, Qt::black))) {
+            dialogs_.ChooseColor(ColorOfValue(color_, Qt::black), QStringLiteral("Font color"))) {
         color_ = ValueOfColor(*colour);
     }
     Refresh();
     emit changed();
+}
+
+void FontPanel::paintEvent(QPaintEvent* event) {
+    PressableLabel::paintEvent(event);
+    DrawFocusMark(*this, palette().color(QPalette::Window));
 }
 
 }  // namespace tarnwick::cfg

@@ -1,9 +1,8 @@
 #pragma once
 
-#include <QLabel>
-
 #include "common/skin/colors.h"
 #include "common/skin/look.h"
+#include "common/ui/pressable_label.h"
 
 namespace tarnwick {
 class Dialogs;
@@ -11,9 +10,11 @@ class Dialogs;
 
 namespace tarnwick::cfg {
 
-// A colour panel: shows its colour; a click opens the colour dialog preset to it and takes
-// the chosen colour when the dialog is confirmed.
-class ColorPanel : public QLabel {
+// A colour panel: shows its colour; a click, or Space or Enter while it has the focus, opens
+// the colour dialog preset to it and takes the chosen colour when the dialog is confirmed. A
+// screen reader sees a button named by the panel's label (its buddy) or its accessible name,
+// and the colour as its description.
+class ColorPanel : public PressableLabel {
     Q_OBJECT
 public:
     ColorPanel(Dialogs& dialogs, QWidget* parent);
@@ -24,17 +25,21 @@ signals:
     void changed();
 
 protected:
-    void mousePressEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
+    void Choose();
+
     Dialogs& dialogs_;
     ColorValue value_ = 0;
 };
 
-// A font panel: shows the word "Font" in its font, size, colour and style. A click opens the
-// font dialog preset to the font, then the colour dialog for the text's colour (the font
-// dialog of this platform has no colour of its own); each takes effect when confirmed.
-class FontPanel : public QLabel {
+// A font panel: shows the word "Font" in its font, size, colour and style, on white or, for a
+// light colour, on black. A click, Space or Enter opens the font dialog preset to the font,
+// then the colour dialog "Font color" for the text's colour (the font dialog of this platform
+// has no colour of its own); each takes effect when confirmed. A screen reader sees a button
+// "Font" and the font in words as its description.
+class FontPanel : public PressableLabel {
     Q_OBJECT
 public:
     FontPanel(Dialogs& dialogs, QWidget* parent);
@@ -46,9 +51,10 @@ signals:
     void changed();
 
 protected:
-    void mousePressEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
+    void Choose();
     void Refresh();
 
     Dialogs& dialogs_;

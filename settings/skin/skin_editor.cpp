@@ -8,7 +8,9 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStackedWidget>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -44,6 +46,14 @@ void SetBold(QLabel* label, bool bold) {
     QFont font = label->font();
     font.setBold(bold);
     label->setFont(font);
+}
+
+// The buttons that Return and Enter press as Space does: "Back", "Next", "Help", "...", "?".
+QAbstractButton* PushedByEnter(QObject* object) {
+    if (auto* push = qobject_cast<QPushButton*>(object)) {
+        return push;
+    }
+    return qobject_cast<QToolButton*>(object);
 }
 
 }  // namespace
@@ -87,7 +97,7 @@ TfrSkin::TfrSkin(const SettingsServices& services, QWidget* parent)
     layout->setSpacing(0);
     layout->addWidget(MakeStepColumn());
     layout->addWidget(notebook_, 1);
-    FixSizeAtLeast(*this, QSize(527, 432));
+    FitToScreen();
 
     ShowDraft();  // the values a first showing starts with
     SelectPage(0);
@@ -158,12 +168,19 @@ QWidget* TfrSkin::MakeStep(int index, const char* name, const QString& title, QW
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
 
-    content->setParent(page);
+    // The step's own controls scroll only on a screen too low for the whole window.
+    auto* scroll = new QScrollArea(page);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::NoFocus);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(content);
+    scrolls_[index] = scroll;
+
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(titleBar);
-    layout->addWidget(content, 1);
+    layout->addWidget(scroll, 1);
     layout->addWidget(line);
     layout->addLayout(bottom);
     notebook_->addWidget(page);
@@ -184,8 +201,11 @@ void TfrSkin::showEvent(QShowEvent* event) {
         titleBefore_ = QApplication::applicationDisplayName();
     }
     QApplication::setApplicationDisplayName(EditorTitle());
+    FitToScreen();
     if (QScreen* screen = this->screen()) {
-        move(screen->availableGeometry().center() - rect().center());
+        // The window with its title bar in the middle.
+        move(screen->availableGeometry().center() -
+             QPoint(width() / 2, (height() + TitleBarAllowance()) / 2));
     }
     qApp->installEventFilter(this);
     SelectPage(0);
@@ -199,22 +219,85 @@ void TfrSkin::closeEvent(QCloseEvent* event) {
     emit closed();
 }
 
-// F1 with any modifiers opens the help of the current step, whichever control has the focus.
+// Keys of the whole window, whichever control has the focus: F1 with any modifiers opens the
+// help of the current step, Escape closes the editor as its close box does, and Return or
+// Enter presses the focused button as Space does (held down, once).
 bool TfrSkin::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
-        static_cast<QWidget*>(watched)->window() == this &&
-        static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
+    if (event->type() != QEvent::KeyPress || !watched->isWidgetType() ||
+        static_cast<QWidget*>(watched)->window() != this) {
+        return QWidget::eventFilter(watched, event);
+    }
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_F1) {
         HelpClick();
         return true;
+    }
+    if (key->matches(QKeySequence::Cancel)) {
+        close();
+        return true;
+    }
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+        if (QAbstractButton* button = PushedByEnter(watched)) {
+            if (!key->isAutoRepeat()) {
+                button->click();
+            }
+            return true;
+        }
     }
     return QWidget::eventFilter(watched, event);
 }
 
+// The designed size, or more where the controls need more room, as with a larger font. On a
+// screen too low for that (a high scale on a small screen) the window is as high as the
+// screen allows and the steps' own controls scroll, so the bottom bar stays within reach.
+void TfrSkin::FitToScreen() {
+    for (QScrollArea* scroll : scrolls_) {
+        scroll->setMinimumSize(scroll->widget()->minimumSizeHint());
+    }
+    FixSizeAtLeast(*this, QSize(527, 432));
+    const QScreen* screen = this->screen();
+    if (screen == nullptr) {
+        return;
+    }
+    const QSize room = screen->availableGeometry().size() - QSize(0, TitleBarAllowance());
+    if (width() <= room.width() && height() <= room.height()) {
+        return;
+    }
+    for (QScrollArea* scroll : scrolls_) {
+        scroll->setMinimumSize(0, 0);
+    }
+    setFixedSize(size().boundedTo(room).expandedTo(minimumSizeHint()));
+}
+
+// The height of the title bar: the window system's once it is known, and at least two lines.
+int TfrSkin::TitleBarAllowance() const {
+    return std::max(frameGeometry().height() - height(), 2 * fontMetrics().height());
+}
+
+QWidget* TfrSkin::FirstField(int index) const {
+    switch (index) {
+        case 0:
+            return creation_->FirstField();
+        case 1:
+            return window_->FirstField();
+        case 2:
+        case 3:
+        case 4:
+            return indicators_[index - 2]->FirstField();
+        case 5:
+            return icons_->FirstField();
+        default:
+            return save_->FirstField();
+    }
+}
+
+// The focus goes to the first field of the new step, as a keyboard user would go on there.
 void TfrSkin::SelectPage(int index) {
     notebook_->setCurrentIndex(index);
     for (int i = 0; i < kSteps; ++i) {
         SetBold(stepLabels_[i], i == index);
     }
+    FirstField(index)->setFocus(Qt::TabFocusReason);
     RefreshPreview();
 }
 

@@ -10,6 +10,7 @@
 
 class QLabel;
 class QPushButton;
+class QScrollArea;
 class QStackedWidget;
 
 namespace tarnwick {
@@ -26,7 +27,7 @@ class SkinPreview;
 class WindowPage;
 
 // The skin editor: a wizard of seven steps that makes and edits skin files. Each showing
-// starts at step 1 with the values of the last use.
+// starts at step 1 with the values of the last use. Escape closes it as its close box does.
 class TfrSkin : public QWidget {
     Q_OBJECT
 public:
@@ -55,6 +56,9 @@ private:
     QWidget* MakeStepColumn();
     void AddPreview(int index, QWidget* place);
 
+    void FitToScreen();
+    int TitleBarAllowance() const;
+    QWidget* FirstField(int index) const;
     void SelectPage(int index);
     void BackClick();
     void NextClick();
@@ -80,6 +84,7 @@ private:
     LinkLabel* lbPastefold_ = nullptr;
     QStackedWidget* notebook_ = nullptr;
     std::array<Step, 7> steps_{};
+    std::array<QScrollArea*, 7> scrolls_{};
     CreationPage* creation_ = nullptr;
     WindowPage* window_ = nullptr;
     std::array<IndicatorPage*, 3> indicators_{};

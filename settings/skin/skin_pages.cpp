@@ -31,9 +31,18 @@ QToolButton* Button(const char* name, const QString& text, QWidget* parent) {
     return button;
 }
 
-QToolButton* HelpButton(const char* name, QWidget* parent) {
+// "...": a screen reader says what it chooses.
+QToolButton* ChooseButton(const char* name, const QString& spoken, QWidget* parent) {
+    QToolButton* button = Button(name, QStringLiteral("..."), parent);
+    button->setAccessibleName(spoken);
+    return button;
+}
+
+// "?": named apart from the step's "Help" button and from each other.
+QToolButton* HelpButton(const char* name, const QString& spoken, QWidget* parent) {
     QToolButton* button = Button(name, QStringLiteral("?"), parent);
     button->setToolTip(QStringLiteral("Help"));
+    button->setAccessibleName(spoken);
     return button;
 }
 
@@ -89,14 +98,14 @@ CreationPage::CreationPage(Dialogs& dialogs, QWidget* parent) : QWidget(parent),
     cbExist_ = new QRadioButton(QStringLiteral("&Modify an existing skin"), method);
     cbExist_->setObjectName(QStringLiteral("cbExist"));
     edExist_ = Field("edExist", true, method);
-    btExist_ = Button("BitBtn14", QStringLiteral("..."), method);
+    btExist_ = ChooseButton("BitBtn14", QStringLiteral("Choose a skin file"), method);
     auto* row = new QHBoxLayout;
     row->addWidget(edExist_);
     row->addWidget(btExist_);
     methodLayout->addWidget(cbNew_);
     methodLayout->addWidget(cbExist_);
     methodLayout->addSpacing(8);
-    methodLayout->addWidget(new QLabel(QStringLiteral("Specify a skin file:"), method));
+    methodLayout->addWidget(BuddyLabel(QStringLiteral("Specify a skin file:"), edExist_));
     methodLayout->addLayout(row);
     QVBoxLayout* layout = PageLayout(this);
     layout->addWidget(method);
@@ -109,6 +118,10 @@ CreationPage::CreationPage(Dialogs& dialogs, QWidget* parent) : QWidget(parent),
             edExist_->setText(chosen);
         }
     });
+}
+
+QWidget* CreationPage::FirstField() const {
+    return cbExist_->isChecked() ? cbExist_ : cbNew_;
 }
 
 void CreationPage::Show(const SkinDraft& draft) {
@@ -134,7 +147,8 @@ WindowPage::WindowPage(Dialogs& dialogs, QWidget* parent) : QWidget(parent) {
     for (auto [spin, caption] : {std::pair{udWidth_, "Width"}, std::pair{udHeight_, "Height"}}) {
         spin->setRange(1, 2000);
         spin->setFixedWidth(64);
-        sizeGrid->addWidget(new QLabel(QLatin1String(caption), size), row, 0);
+        spin->setAccessibleDescription(QStringLiteral("pixels"));
+        sizeGrid->addWidget(BuddyLabel(QLatin1String(caption), spin), row, 0);
         sizeGrid->addWidget(spin, row, 1);
         sizeGrid->addWidget(new QLabel(QStringLiteral("pixels"), size), row, 2);
         ++row;
@@ -148,7 +162,8 @@ WindowPage::WindowPage(Dialogs& dialogs, QWidget* parent) : QWidget(parent) {
     cbTransparent_->setObjectName(QStringLiteral("cbTransparent"));
     pnTransparent_ = new ColorPanel(dialogs, colours);
     pnTransparent_->setObjectName(QStringLiteral("pnTransparent"));
-    colourGrid->addWidget(new QLabel(QStringLiteral("Background color"), colours), 0, 0);
+    pnTransparent_->setAccessibleName(QStringLiteral("Transparent color"));  // the check box's
+    colourGrid->addWidget(BuddyLabel(QStringLiteral("Background color"), pnWindow_), 0, 0);
     colourGrid->addWidget(pnWindow_, 0, 1);
     colourGrid->addWidget(cbTransparent_, 1, 0);
     colourGrid->addWidget(pnTransparent_, 1, 1);
@@ -171,6 +186,10 @@ WindowPage::WindowPage(Dialogs& dialogs, QWidget* parent) : QWidget(parent) {
     connect(pnWindow_, &ColorPanel::changed, this, &WindowPage::changed);
     connect(pnTransparent_, &ColorPanel::changed, this, &WindowPage::changed);
     connect(cbTransparent_, &QCheckBox::toggled, this, &WindowPage::changed);
+}
+
+QWidget* WindowPage::FirstField() const {
+    return udWidth_;
 }
 
 void WindowPage::Show(const SkinDraft& draft) {
@@ -200,8 +219,10 @@ IconsPage::IconsPage(Dialogs& dialogs, QWidget* parent) : QWidget(parent), dialo
     rbIconsNew_->setObjectName(QStringLiteral("rbIconsNew"));
     rbIconsNew_->setChecked(true);
     edIconsDir_ = Field("edIconsDir", true, box);
-    btIconsDir_ = Button("BitBtn20", QStringLiteral("..."), box);
-    btDigitsHelp_ = HelpButton("BitBtn22", box);
+    btIconsDir_ =
+        ChooseButton("BitBtn20", QStringLiteral("Choose the folder with images of digits"), box);
+    btDigitsHelp_ =
+        HelpButton("BitBtn22", QStringLiteral("Help on the folder with images of digits"), box);
     pnIconsGround_ = new ColorPanel(dialogs, box);
     pnIconsGround_->setObjectName(QStringLiteral("pnIconsGround"));
     cmDepth_ = new QComboBox(box);
@@ -213,8 +234,8 @@ IconsPage::IconsPage(Dialogs& dialogs, QWidget* parent) : QWidget(parent), dialo
     rbIconsOld_ = new QRadioButton(QStringLiteral("&Open the icons file"), box);
     rbIconsOld_->setObjectName(QStringLiteral("rbIconsOld"));
     edIcons_ = Field("edIcons", true, box);
-    btIcons_ = Button("BitBtn21", QStringLiteral("..."), box);
-    btIconsHelp_ = HelpButton("BitBtn23", box);
+    btIcons_ = ChooseButton("BitBtn21", QStringLiteral("Choose an icons file"), box);
+    btIconsHelp_ = HelpButton("BitBtn23", QStringLiteral("Help on the icons file"), box);
     rbIconsBuilt_ = new QRadioButton(QStringLiteral("&Use standard icons"), box);
     rbIconsBuilt_->setObjectName(QStringLiteral("rbIconsBuilt"));
 
@@ -224,11 +245,11 @@ IconsPage::IconsPage(Dialogs& dialogs, QWidget* parent) : QWidget(parent), dialo
     folderRow->addWidget(btIconsDir_);
     folderRow->addWidget(btDigitsHelp_);
     auto* optionsRow = new QGridLayout;
-    optionsRow->addWidget(new QLabel(QStringLiteral("Background color:"), box), 0, 0);
+    optionsRow->addWidget(BuddyLabel(QStringLiteral("Background color:"), pnIconsGround_), 0, 0);
     optionsRow->addWidget(pnIconsGround_, 0, 1);
-    optionsRow->addWidget(new QLabel(QStringLiteral("Color depth:"), box), 1, 0);
+    optionsRow->addWidget(BuddyLabel(QStringLiteral("Color depth:"), cmDepth_), 1, 0);
     optionsRow->addWidget(cmDepth_, 1, 1);
-    optionsRow->addWidget(new QLabel(QStringLiteral("File name:"), box), 2, 0);
+    optionsRow->addWidget(BuddyLabel(QStringLiteral("File name:"), edIconsName_), 2, 0);
     optionsRow->addWidget(edIconsName_, 2, 1);
     optionsRow->setColumnStretch(2, 1);
     auto* iconsRow = new QHBoxLayout;
@@ -238,11 +259,11 @@ IconsPage::IconsPage(Dialogs& dialogs, QWidget* parent) : QWidget(parent), dialo
 
     grid->setColumnMinimumWidth(0, kIndent);
     grid->addWidget(rbIconsNew_, 0, 0, 1, 2);
-    grid->addWidget(new QLabel(QStringLiteral("Folder with images of digits:"), box), 1, 1);
+    grid->addWidget(BuddyLabel(QStringLiteral("Folder with images of digits:"), edIconsDir_), 1, 1);
     grid->addLayout(folderRow, 2, 1);
     grid->addLayout(optionsRow, 3, 1);
     grid->addWidget(rbIconsOld_, 4, 0, 1, 2);
-    grid->addWidget(new QLabel(QStringLiteral("Specify icons file"), box), 5, 1);
+    grid->addWidget(BuddyLabel(QStringLiteral("Specify icons file"), edIcons_), 5, 1);
     grid->addLayout(iconsRow, 6, 1);
     grid->addWidget(rbIconsBuilt_, 7, 0, 1, 2);
     QVBoxLayout* layout = PageLayout(this);
@@ -250,15 +271,14 @@ IconsPage::IconsPage(Dialogs& dialogs, QWidget* parent) : QWidget(parent), dialo
     layout->addStretch();
 
     connect(btIconsDir_, &QToolButton::clicked, this, [this] {
-        const QString chosen =
-            dialogs_.ChooseFolder(QStringLiteral("Folder with images of digits"));
+        const QString chosen = dialogs_.ChooseFolder(QStringLiteral("Choose a folder:"));
         if (!chosen.isEmpty()) {
             edIconsDir_->setText(chosen);
         }
     });
     connect(btIcons_, &QToolButton::clicked, this, [this] {
         const QString chosen =
-            dialogs_.OpenFileName(QStringLiteral("Open"), QString(), PictureFilter());
+            dialogs_.OpenPictureName(QStringLiteral("Open"), QString(), PictureFilter());
         if (!chosen.isEmpty()) {
             edIcons_->setText(chosen);
         }
@@ -270,6 +290,12 @@ IconsPage::IconsPage(Dialogs& dialogs, QWidget* parent) : QWidget(parent), dialo
             EditorTitle(),
             QStringLiteral("The image of icons should have the sizes 1616 x 16 pixels"));
     });
+}
+
+QWidget* IconsPage::FirstField() const {
+    return rbIconsOld_->isChecked()     ? rbIconsOld_
+           : rbIconsBuilt_->isChecked() ? rbIconsBuilt_
+                                        : rbIconsNew_;
 }
 
 void IconsPage::Show(const SkinDraft& draft) {
@@ -317,19 +343,19 @@ SavePage::SavePage(Dialogs& dialogs, QWidget* parent) : QWidget(parent), dialogs
     reInfo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     reInfo_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     edFile_ = Field("edFile", false, this);
-    btFile_ = Button("BitBtn12", QStringLiteral("..."), this);
+    btFile_ = ChooseButton("BitBtn12", QStringLiteral("Choose a file to save as"), this);
 
     auto* fileRow = new QHBoxLayout;
     fileRow->addWidget(edFile_);
     fileRow->addWidget(btFile_);
     QVBoxLayout* layout = PageLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Skin title"), this));
+    layout->addWidget(BuddyLabel(QStringLiteral("Skin title"), edName_));
     layout->addWidget(edName_);
-    layout->addWidget(new QLabel(QStringLiteral("Author name"), this));
+    layout->addWidget(BuddyLabel(QStringLiteral("Author name"), edAuthor_));
     layout->addWidget(edAuthor_);
-    layout->addWidget(new QLabel(QStringLiteral("Description"), this));
+    layout->addWidget(BuddyLabel(QStringLiteral("Description"), reInfo_));
     layout->addWidget(reInfo_, 1);
-    layout->addWidget(new QLabel(QStringLiteral("Save as"), this));
+    layout->addWidget(BuddyLabel(QStringLiteral("Save as"), edFile_));
     layout->addLayout(fileRow);
 
     connect(btFile_, &QToolButton::clicked, this, [this] {
@@ -339,6 +365,10 @@ SavePage::SavePage(Dialogs& dialogs, QWidget* parent) : QWidget(parent), dialogs
             edFile_->setText(WithSkinExtension(chosen));
         }
     });
+}
+
+QWidget* SavePage::FirstField() const {
+    return edName_;
 }
 
 void SavePage::Show(const SkinDraft& draft) {

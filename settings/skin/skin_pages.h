@@ -27,6 +27,8 @@ QString EditorTitle();
 class CreationPage : public QWidget {
 public:
     CreationPage(Dialogs& dialogs, QWidget* parent);
+    // Where the focus goes when the step comes up (on each page).
+    QWidget* FirstField() const;
     void Show(const SkinDraft& draft);
     void Collect(SkinDraft& draft) const;
 
@@ -43,6 +45,7 @@ class WindowPage : public QWidget {
     Q_OBJECT
 public:
     WindowPage(Dialogs& dialogs, QWidget* parent);
+    QWidget* FirstField() const;
     void Show(const SkinDraft& draft);
     void Collect(SkinDraft& draft) const;
     QWidget* previewPlace() const { return previewPlace_; }
@@ -63,6 +66,7 @@ private:
 class IconsPage : public QWidget {
 public:
     IconsPage(Dialogs& dialogs, QWidget* parent);
+    QWidget* FirstField() const;
     void Show(const SkinDraft& draft);
     void Collect(SkinDraft& draft) const;
 
@@ -86,6 +90,7 @@ private:
 class SavePage : public QWidget {
 public:
     SavePage(Dialogs& dialogs, QWidget* parent);
+    QWidget* FirstField() const;
     void Show(const SkinDraft& draft);
     void Collect(SkinDraft& draft) const;
 

@@ -42,7 +42,7 @@ public:
     QStringList started;  // "program arg arg", and every URL opened
     std::vector<std::pair<QString, QStringList>> programs;
     std::vector<QString> opened;  // "document <path>" or "folder <path>"
-    QStringList asked;            // "folder <title>", "color", "font", "open <title>", ...
+    QStringList asked;  // "folder <title>", "color [<title>]", "font", "open <title>|<filter>", ...
     int unanswered = 0;
 
     void Close(std::size_t box) { boxes.at(box).closed(); }
@@ -76,8 +76,8 @@ public:
         asked << QStringLiteral("folder ") + title;
         return Take(folders, QString());
     }
-    std::optional<QColor> ChooseColor(const QColor&) override {
-        asked << QStringLiteral("color");
+    std::optional<QColor> ChooseColor(const QColor&, const QString& title) override {
+        asked << (title.isEmpty() ? QStringLiteral("color") : QStringLiteral("color ") + title);
         return Take(colors, std::optional<QColor>());
     }
     std::optional<QFont> ChooseFont(const QFont&) override {
@@ -86,6 +86,11 @@ public:
     }
     QString OpenFileName(const QString& title, const QString&, const QString& filter) override {
         asked << QStringLiteral("open ") + title + QLatin1Char('|') + filter;
+        return Take(openFiles, QString());
+    }
+    // Answered from openFiles, like the plain open dialog.
+    QString OpenPictureName(const QString& title, const QString&, const QString& filter) override {
+        asked << QStringLiteral("picture ") + title + QLatin1Char('|') + filter;
         return Take(openFiles, QString());
     }
     QString SaveFileName(const QString& title, const QString&, const QString& filter) override {

@@ -1,9 +1,14 @@
 #include "common/ui/dialogs.h"
 
 #include <QApplication>
+#include <QFileDialog>
+#include <QImage>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QTemporaryDir>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -74,6 +79,47 @@ TEST(QtDialogs, EventBoxesCascadeFromTheLastOpenOneBesideTheMonitorWindow) {
     for (QMessageBox* box : {one, two, four}) {
         box->button(QMessageBox::Ok)->click();
     }
+}
+
+TEST(QtDialogs, PictureDialogPreviewsWhatIsSelectedAndGivesTheChosenFile) {
+    QTemporaryDir folder;
+    const QString picture = folder.filePath(QStringLiteral("digit.bmp"));
+    QImage digit(8, 16, QImage::Format_RGB32);
+    digit.fill(Qt::red);
+    ASSERT_TRUE(digit.save(picture, "BMP"));
+    const QString notes = folder.filePath(QStringLiteral("notes.bmp"));
+    QFile text(notes);
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+    text.write("not a picture");
+    text.close();
+
+    QPixmap shown;
+    QString told;
+    QString toldForText;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        auto* preview = dialog->findChild<QLabel*>(QStringLiteral("picturePreview"));
+        auto* size = dialog->findChild<QLabel*>(QStringLiteral("pictureSize"));
+        ASSERT_TRUE(preview && size);
+        emit dialog->currentChanged(picture);
+        shown = preview->pixmap();
+        told = size->text();
+        emit dialog->currentChanged(notes);
+        toldForText = size->text();
+        EXPECT_TRUE(preview->pixmap().isNull());
+        dialog->selectFile(picture);
+        static_cast<QDialog*>(dialog)->accept();  // as "Open" does
+    });
+    QtDialogs dialogs;
+    EXPECT_EQ(dialogs.OpenPictureName(QStringLiteral("Open"), folder.path(),
+                                      QStringLiteral("Bitmaps (*.bmp);;All files (*)")),
+              picture);
+    ASSERT_FALSE(shown.isNull());
+    EXPECT_GT(shown.height(), 16);  // enlarged to fill its box
+    EXPECT_EQ(shown.toImage().pixelColor(shown.width() / 2, shown.height() / 2), QColor(Qt::red));
+    EXPECT_EQ(told, QStringLiteral("8 x 16 pixels"));
+    EXPECT_EQ(toldForText, QStringLiteral("No picture"));
 }
 
 }  // namespace

@@ -105,7 +105,7 @@ step_picture 5
 next_step 5
 
 # The strip from the digits folder, on magenta, converted to 8 bits.
-pick_folder "$editor" 463 127 '^Folder with images of digits' "$work/digits" || fail "no folder dialog for the digits"
+pick_folder "$editor" 463 127 '^Choose a folder:' "$work/digits" || fail "no folder dialog for the digits"
 pick_colour "$editor" 267 155 '#ff00ff' || fail "no colour dialog for the icons' ground"
 click "$editor" 312 182
 sleep 0.3

@@ -1,14 +1,19 @@
 // Opens the real skin editor, walks through its seven steps with a made-up skin, saves a
 // picture of each step, <folder>/skin-editor-step<k>.png, and finishes: the skin
 // "harbour.skin" and its built strip "icons.bmp" go to the skins folder when one is given.
+// On step 3 it also opens the picture dialog on a made-up gauge picture and saves it,
+// <folder>/skin-editor-picture.png.
 // Usage: skin_editor_shots [<picture folder> [<skins folder>]]. Run by
 // tools/screenshot-skin-editor.sh and by the end-to-end check skin_e2e.sh.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QImage>
 #include <QLineEdit>
+#include <QListView>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QRadioButton>
@@ -26,6 +31,7 @@
 #include "settings/skin/skin_editor.h"
 
 using tarnwick::cfg::ColorPanel;
+using tarnwick::cfg::FontPanel;
 using tarnwick::cfg::SettingsServices;
 using tarnwick::cfg::TfrSkin;
 
@@ -67,6 +73,48 @@ void Settle() {
     }
 }
 
+// A gauge picture of 90 x 16: a blue gradient with a light edge.
+QString WriteGauge(const QString& folder) {
+    QImage image(90, 16, QImage::Format_RGB32);
+    QPainter painter(&image);
+    QLinearGradient ramp(0, 0, 90, 0);
+    ramp.setColorAt(0, QColor(20, 40, 120));
+    ramp.setColorAt(1, QColor(90, 170, 240));
+    painter.fillRect(image.rect(), ramp);
+    painter.setPen(QColor(230, 240, 255));
+    painter.drawRect(0, 0, 89, 15);
+    painter.end();
+    const QString path = folder + QStringLiteral("/gauge.bmp");
+    image.save(path, "BMP");
+    return path;
+}
+
+// The picture dialog of step 3 with the gauge chosen in its list as a user would, saved as
+// a picture and then cancelled.
+void ShootPictureDialog(QWidget& editor, const QString& gauge, const QString& path) {
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) {
+            return;
+        }
+        dialog->setDirectory(QFileInfo(gauge).path());
+        Settle();  // the folder is read in the background
+        auto* list = dialog->findChild<QListView*>(QStringLiteral("listView"));
+        QAbstractItemModel* model = list->model();
+        for (int row = 0; row < model->rowCount(list->rootIndex()); ++row) {
+            const QModelIndex index = model->index(row, 0, list->rootIndex());
+            if (index.data().toString() == QFileInfo(gauge).fileName()) {
+                list->setCurrentIndex(index);
+            }
+        }
+        Settle();
+        dialog->grab().save(path);
+        std::printf("%s\n", qPrintable(path));
+        dialog->reject();
+    });
+    Find<QAbstractButton>(&editor, "BitBtn10")->click();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -101,6 +149,13 @@ int main(int argc, char** argv) {
                 Find<QSpinBox>(&editor, "udY1_1")->setValue(3);
                 Find<QSpinBox>(&editor, "udX2_1")->setValue(92);
                 Find<QSpinBox>(&editor, "udY2_1")->setValue(18);
+                ShootPictureDialog(editor, WriteGauge(temp.path()),
+                                   QStringLiteral("%1/skin-editor-picture.png").arg(out));
+                // A light font, which needs the dark ground of the sample, and the focus on it.
+                Find<FontPanel>(&editor, "pnFont1")
+                    ->SetFont(Find<FontPanel>(&editor, "pnFont1")->font(), 0x00FFFFFFu);
+                editor.activateWindow();
+                Find<QWidget>(&editor, "pnFont1")->setFocus(Qt::TabFocusReason);
                 break;
             case 4:
                 Find<ColorPanel>(&editor, "pnGround_2")->SetValue(0x00C0F0E0);

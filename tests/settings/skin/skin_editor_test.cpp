@@ -1,9 +1,11 @@
 #include "settings/skin/skin_editor.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileInfo>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -14,9 +16,13 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
+#include <utility>
 
 #include "common/skin/skin.h"
+#include "common/ui/contrast.h"
+#include "settings/skin/panels.h"
 #include "skin_folder.h"
 #include "tests/support/scripted_dialogs.h"
 
@@ -28,9 +34,9 @@ class PresetDialogs : public testing::ScriptedDialogs {
 public:
     std::vector<QColor> colorPresets;
     std::vector<QFont> fontPresets;
-    std::optional<QColor> ChooseColor(const QColor& initial) override {
+    std::optional<QColor> ChooseColor(const QColor& initial, const QString& title) override {
         colorPresets.push_back(initial);
-        return ScriptedDialogs::ChooseColor(initial);
+        return ScriptedDialogs::ChooseColor(initial, title);
     }
     std::optional<QFont> ChooseFont(const QFont& initial) override {
         fontPresets.push_back(initial);
@@ -269,6 +275,89 @@ TEST_F(SkinEditor, ABuiltStripIsSavedBesideTheSkinAndNamedInIt) {
     ASSERT_TRUE(look.has_value());
     EXPECT_EQ(look->trayStrip.size(), QSize(1616, 16));
     EXPECT_EQ(look->trayStrip.pixelColor(1615, 0), QColor(Qt::blue));
+}
+
+TEST_F(SkinEditor, ReturnAndEnterPressTheFocusedButtonTheFocusGoesOnAndEscapeHandsBack) {
+    QTest::keyClick(Find<QWidget>("BitBtn9"), Qt::Key_Return);
+    EXPECT_EQ(Page(), 2);
+    EXPECT_EQ(editor->focusWidget(), Find<QWidget>("udWidth"));
+    QTest::keyClick(Find<QWidget>("BitBtn11"), Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(Page(), 3);
+    EXPECT_EQ(editor->focusWidget(), Find<QWidget>("udX1_1"));
+    QTest::keyClick(Find<QWidget>("BitBtn7"), Qt::Key_Return);  // "Back"
+    EXPECT_EQ(Page(), 2);
+    EXPECT_EQ(editor->focusWidget(), Find<QWidget>("udWidth"));
+    QTest::keyClick(Find<QWidget>("BitBtn25"), Qt::Key_Return);  // "Help"
+    EXPECT_EQ(dialogs.messages.size(), 1);
+
+    QTest::keyClick(Find<QWidget>("udWidth"), Qt::Key_Escape);
+    EXPECT_EQ(closedCount, 1);
+    EXPECT_FALSE(editor->isVisible());
+}
+
+TEST_F(SkinEditor, PanelsAnswerSpaceAndEnterAndTheFontSampleStandsOutFromItsGround) {
+    Click("BitBtn9");
+    Click("BitBtn11");
+    dialogs.colors = {QColor(200, 0, 0), QColor(0, 100, 0)};
+    QTest::keyClick(Find<QWidget>("pnGround_1"), Qt::Key_Space);
+    QTest::keyClick(Find<QWidget>("pnProgress_1"), Qt::Key_Return);
+    EXPECT_EQ(Find<ColorPanel>("pnGround_1")->value(), 0x000000C8u);
+    EXPECT_EQ(Find<ColorPanel>("pnProgress_1")->value(), 0x00006400u);
+
+    for (const QColor& colour : {QColor(Qt::white), QColor(255, 255, 160), QColor(Qt::black)}) {
+        SCOPED_TRACE(colour.name().toStdString());
+        dialogs.fonts.push_back(QFont(QStringLiteral("Arial"), 16));
+        dialogs.colors.push_back(colour);
+        QTest::keyClick(Find<QWidget>("pnFont1"), Qt::Key_Enter, Qt::KeypadModifier);
+        EXPECT_EQ(dialogs.asked.last(), QStringLiteral("color Font color"));
+        const QImage sample = Find<QWidget>("pnFont1")->grab().toImage();
+        const QColor ground = sample.pixelColor(8, 8);
+        EXPECT_GE(ContrastRatio(colour, ground), 4.5);
+        int standingOut = 0;  // the pixels of the word
+        for (int y = 0; y < sample.height(); ++y) {
+            for (int x = 10; x < sample.width() - 10; ++x) {
+                standingOut += ContrastRatio(sample.pixelColor(x, y), ground) >= 4.5 ? 1 : 0;
+            }
+        }
+        EXPECT_GT(standingOut, 20);
+    }
+}
+
+// What a screen reader says of each control that Tab reaches: a list box by its label, any
+// other control by its name.
+QString SpokenName(QWidget* control) {
+    QAccessibleInterface* about = QAccessible::queryAccessibleInterface(control);
+    if (about->role() == QAccessible::ComboBox) {
+        const auto labels = about->relations(QAccessible::Label);
+        return labels.isEmpty() ? QString() : labels.first().first->text(QAccessible::Name);
+    }
+    return about->text(QAccessible::Name);
+}
+
+TEST_F(SkinEditor, EveryControlOfAStepHasANameOfItsOwn) {
+    for (QWidget* page : Find<QStackedWidget>("Notebook1")
+                             ->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        SCOPED_TRACE(page->objectName().toStdString());
+        std::map<std::pair<int, QString>, QString> named;  // role and name: the control's name
+        for (QWidget* control : page->findChildren<QWidget*>()) {
+            if ((control->focusPolicy() & Qt::TabFocus) == 0 || !control->isVisibleTo(page) ||
+                control->focusProxy() != nullptr) {
+                continue;
+            }
+            const QString name = SpokenName(control);
+            EXPECT_FALSE(name.isEmpty()) << control->objectName().toStdString();
+            // Without a name of its own a control is called by its group's title.
+            if (const auto* group = qobject_cast<QGroupBox*>(control->parentWidget())) {
+                EXPECT_NE(name, group->title()) << control->objectName().toStdString();
+            }
+            const auto [at, added] = named.emplace(
+                std::pair{QAccessible::queryAccessibleInterface(control)->role(), name},
+                control->objectName());
+            EXPECT_TRUE(added) << name.toStdString() << ": " << at->second.toStdString() << " and "
+                               << control->objectName().toStdString();
+        }
+        EXPECT_GE(named.size(), 4u);
+    }
 }
 
 }  // namespace
