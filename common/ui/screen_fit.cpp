@@ -6,6 +6,8 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace tarnwick {
 
 void PutBodyInScrollArea(QWidget& window, QWidget* body) {
@@ -21,11 +23,8 @@ void PutBodyInScrollArea(QWidget& window, QWidget* body) {
 void FitWindowToScreen(QWidget& window, const QWidget& body, const QScreen* screen) {
     QSize size = body.size();
     if (screen != nullptr) {
-        const QStyle* style = window.style();
-        const int border = 2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth);
-        const QSize room = screen->availableGeometry().size() -
-                           QSize(border, border + style->pixelMetric(QStyle::PM_TitleBarHeight));
-        const int bar = style->pixelMetric(QStyle::PM_ScrollBarExtent);
+        const QSize room = RoomOnScreen(window, *screen);
+        const int bar = window.style()->pixelMetric(QStyle::PM_ScrollBarExtent);
         // A scroll bar for one direction takes room from the other.
         if (size.height() > room.height()) {
             size.rwidth() += bar;
@@ -36,6 +35,22 @@ void FitWindowToScreen(QWidget& window, const QWidget& body, const QScreen* scre
         size = size.boundedTo(room);
     }
     window.setFixedSize(size);
+}
+
+int TitleBarAllowance(const QWidget& window) {
+    return std::max(window.frameGeometry().height() - window.height(),
+                    2 * window.fontMetrics().height());
+}
+
+QSize RoomOnScreen(const QWidget& window, const QScreen& screen) {
+    return screen.availableGeometry().size() - QSize(0, TitleBarAllowance(window));
+}
+
+void CentreOnScreen(QWidget& window, const QScreen& screen) {
+    const QRect free = screen.availableGeometry();
+    const QPoint corner = free.center() - QPoint(window.width() / 2,
+                                                 (window.height() + TitleBarAllowance(window)) / 2);
+    window.move(std::max(corner.x(), free.left()), std::max(corner.y(), free.top()));
 }
 
 }  // namespace tarnwick

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QSize>
+
 class QScreen;
 class QWidget;
 
@@ -11,5 +13,13 @@ namespace tarnwick {
 // for a title bar, and the controls scroll.
 void PutBodyInScrollArea(QWidget& window, QWidget* body);
 void FitWindowToScreen(QWidget& window, const QWidget& body, const QScreen* screen);
+
+// The height of window's title bar: the window system's once the window has its frame, and at
+// least two lines of the window's font before.
+int TitleBarAllowance(const QWidget& window);
+// What the screen's free area leaves for the inside of window, below its title bar.
+QSize RoomOnScreen(const QWidget& window, const QScreen& screen);
+// Puts window, with its title bar, in the middle of the screen's free area.
+void CentreOnScreen(QWidget& window, const QScreen& screen);
 
 }  // namespace tarnwick

@@ -128,7 +128,7 @@ void TfrEvents::FormShow() {
     }
     FitWindowToScreen(*this, *body_, screen());
     if (const QScreen* screen = this->screen()) {
-        move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+        CentreOnScreen(*this, *screen);
     }
     // The controls keep what they held; the page is the one of the action they show.
     cmActionChange();

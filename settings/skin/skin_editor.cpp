@@ -18,10 +18,12 @@
 #include "common/errors.h"
 #include "common/links.h"
 #include "common/profile_file.h"
+#include "common/ui/app_title.h"
 #include "common/ui/dialogs.h"
 #include "common/ui/fixed_size.h"
 #include "common/ui/link_label.h"
 #include "common/ui/open_link.h"
+#include "common/ui/screen_fit.h"
 #include "platform/process.h"
 #include "settings/skin/indicator_page.h"
 #include "settings/skin/skin_file.h"
@@ -197,15 +199,12 @@ void TfrSkin::AddPreview(int index, QWidget* place) {
 
 void TfrSkin::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (QApplication::applicationDisplayName() != EditorTitle()) {
-        titleBefore_ = QApplication::applicationDisplayName();
+    if (const QString before = TakeApplicationTitle(*this); before != EditorTitle()) {
+        titleBefore_ = before;
     }
-    QApplication::setApplicationDisplayName(EditorTitle());
     FitToScreen();
-    if (QScreen* screen = this->screen()) {
-        // The window with its title bar in the middle.
-        move(screen->availableGeometry().center() -
-             QPoint(width() / 2, (height() + TitleBarAllowance()) / 2));
+    if (const QScreen* screen = this->screen()) {
+        CentreOnScreen(*this, *screen);
     }
     qApp->installEventFilter(this);
     SelectPage(0);
@@ -259,7 +258,7 @@ void TfrSkin::FitToScreen() {
     if (screen == nullptr) {
         return;
     }
-    const QSize room = screen->availableGeometry().size() - QSize(0, TitleBarAllowance());
+    const QSize room = RoomOnScreen(*this, *screen);
     if (width() <= room.width() && height() <= room.height()) {
         return;
     }
@@ -267,11 +266,6 @@ void TfrSkin::FitToScreen() {
         scroll->setMinimumSize(0, 0);
     }
     setFixedSize(size().boundedTo(room).expandedTo(minimumSizeHint()));
-}
-
-// The height of the title bar: the window system's once it is known, and at least two lines.
-int TfrSkin::TitleBarAllowance() const {
-    return std::max(frameGeometry().height() - height(), 2 * fontMetrics().height());
 }
 
 QWidget* TfrSkin::FirstField(int index) const {

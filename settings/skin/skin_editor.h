@@ -57,7 +57,6 @@ private:
     void AddPreview(int index, QWidget* place);
 
     void FitToScreen();
-    int TitleBarAllowance() const;
     QWidget* FirstField(int index) const;
     void SelectPage(int index);
     void BackClick();
