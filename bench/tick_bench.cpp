@@ -136,7 +136,7 @@ public:
     void TrayIconDelete() override {}
 };
 
-void BM_TrayTick(benchmark::State& state, int trayMeasure) {
+void BM_TrayTick(benchmark::State& state, tarnwick::TrayMeasure trayMeasure) {
     Reading reading;
     const tarnwick::TrayPictures pictures =
         tarnwick::BuildTrayPictures(tarnwick::BuiltInTrayStrip());
@@ -148,8 +148,8 @@ void BM_TrayTick(benchmark::State& state, int trayMeasure) {
                                 tarnwick::TrayTip(trayMeasure));
     }
 }
-BENCHMARK_CAPTURE(BM_TrayTick, processor, tarnwick::kTrayMeasureProcessor);
-BENCHMARK_CAPTURE(BM_TrayTick, memory, tarnwick::kTrayMeasureOperativeMemory);
+BENCHMARK_CAPTURE(BM_TrayTick, processor, tarnwick::TrayMeasure::Processor);
+BENCHMARK_CAPTURE(BM_TrayTick, memory, tarnwick::TrayMeasure::OperativeMemory);
 
 }  // namespace
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "common/domain.h"
 #include "common/profile_file.h"
 
 namespace tarnwick {
@@ -166,8 +167,8 @@ std::int32_t WriteEvent(const std::string& path, std::int32_t n, const EventEntr
 
         const std::string ac = ActionSection(written);
         const ActionKeys& a = entry.action;
-        switch (e.action) {
-            case 1: {
+        switch (EventActionFromNumber(e.action).value_or(EventAction::None)) {
+            case EventAction::Message: {
                 WriteBool(file, ac, "autotext", a.autotext);
                 WriteInteger(file, ac, "linescount", static_cast<std::int32_t>(a.lines.size()));
                 for (std::size_t i = 0; i < a.lines.size(); ++i) {
@@ -187,18 +188,18 @@ std::int32_t WriteEvent(const std::string& path, std::int32_t n, const EventEntr
                 }
                 break;
             }
-            case 2:
+            case EventAction::StartProgram:
                 WriteString(file, ac, "execute", a.execute);
                 WriteString(file, ac, "parameters", a.parameters);
                 break;
-            case 3:
+            case EventAction::OpenDocument:
                 WriteString(file, ac, "document", a.document);
                 break;
-            case 4:
+            case EventAction::OpenFolder:
                 WriteString(file, ac, "folder", a.folder);
                 break;
             default:
-                break;
+                break;  // the other actions keep nothing in [actionN]
         }
     });
     return written;

@@ -20,7 +20,7 @@ bool LooksLikeSettings(const std::string& bytes) {
         return false;
     }
     const ProfileText file = ProfileText::Parse(bytes);
-    if (file.HasSection("main") || file.HasSection("skins")) {
+    if (file.HasSection(setting::kMain) || file.HasSection(setting::kSkins)) {
         return true;
     }
     for (const char* section : kIndicatorSections) {

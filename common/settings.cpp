@@ -1,7 +1,5 @@
 #include "common/settings.h"
 
-#include <algorithm>
-
 #include "common/numbers.h"
 #include "common/profile_file.h"
 
@@ -9,135 +7,114 @@ namespace tarnwick {
 
 namespace {
 
-constexpr const char* kMain = "main";
-constexpr const char* kSkins = "skins";
-constexpr const auto& kIndicators = kIndicatorSections;
-
-std::int32_t ReadClamped(const ProfileText& file, const char* section, const char* key,
-                         std::int32_t fallback, std::int32_t low, std::int32_t high) {
-    return std::clamp(ReadInteger(file, section, key, fallback), low, high);
+// Reads a key into a field of the record, when the program reads it at all. The numbers
+// that fit in a byte after their fit go into the record's one-byte fields.
+template <typename T, typename Field>
+void ReadInto(const ProfileText& file, const SettingKey<T>& key, Program program, Field& field) {
+    if (Reads(program, key.owner)) {
+        field = static_cast<Field>(Read(file, key, program));
+    }
 }
 
-std::int32_t ReadInterval(const ProfileText& file, const char* section, const char* key,
-                          std::int32_t fallback) {
-    return ReadClamped(file, section, key, fallback, 100, 30000);
-}
-
-// What both programs read alike.
-void ReadCommon(const ProfileText& file, Settings& s) {
-    s.autorun = ReadBool(file, kMain, "autorun", false);
-    s.info = ReadBool(file, kMain, "info", false);
-    s.bolt = ReadBool(file, kMain, "bolt", false);
-    s.lowprior = ReadBool(file, kMain, "lowprior", false);
-    s.popup = ReadBool(file, kMain, "popup", true);
-    s.snap = ReadBool(file, kMain, "snap", true);
-    s.transparent = ReadClamped(file, kMain, "transparent", 0, 0, 90);
-    s.iconstime = ReadInterval(file, kMain, "iconstime", 500);
-    s.skinpath = ReadString(file, kSkins, "skinpath", "");
-    s.active = ReadString(file, kSkins, "active", "");
-    s.random = ReadBool(file, kSkins, "random", false);
+Settings ReadAs(const ProfileText& file, Program program) {
+    using namespace setting;
+    Settings s;
+    ReadInto(file, kOneCopy, program, s.onecopy);
+    ReadInto(file, kMode, program, s.mode);
+    ReadInto(file, kAutorun, program, s.autorun);
+    ReadInto(file, kInfo, program, s.info);
+    ReadInto(file, kInfoShow, program, s.infoshow);
+    ReadInto(file, kInfoHide, program, s.infohide);
+    ReadInto(file, kBolt, program, s.bolt);
+    ReadInto(file, kLowPrior, program, s.lowprior);
+    ReadInto(file, kX, program, s.x);
+    ReadInto(file, kY, program, s.y);
+    ReadInto(file, kPopup, program, s.popup);
+    ReadInto(file, kSnap, program, s.snap);
+    ReadInto(file, kSnapValue, program, s.snapvalue);
+    ReadInto(file, kTransparent, program, s.transparent);
+    ReadInto(file, kVisible, program, s.visible);
+    ReadInto(file, kIcons, program, s.icons);
+    ReadInto(file, kIconsTime, program, s.iconstime);
+    ReadInto(file, kSkinPath, program, s.skinpath);
+    ReadInto(file, kActive, program, s.active);
+    ReadInto(file, kRandom, program, s.random);
+    for (std::size_t i = 0; i < s.indicators.size(); ++i) {
+        IndicatorSettings& indicator = s.indicators[i];
+        ReadInto(file, kType[i], program, indicator.type);
+        ReadInto(file, kTime[i], program, indicator.time);
+        ReadInto(file, kTextShowing[i], program, indicator.visible);
+    }
+    return s;
 }
 
 }  // namespace
 
 Settings ReadMonitorSettings(const ProfileText& file) {
-    Settings s;
-    ReadCommon(file, s);
-    s.onecopy = ReadBool(file, kMain, "onecopy", true);
-    const std::uint8_t mode = static_cast<std::uint8_t>(ReadInteger(file, kMain, "mode", 2));
-    s.mode = mode == 1 ? 1 : 2;
-    s.infoshow = ReadInteger(file, kMain, "infoshow", 1000);
-    s.infohide = ReadInteger(file, kMain, "infohide", 5000);
-    s.x = ReadInteger(file, kMain, "x", 100);
-    s.y = ReadInteger(file, kMain, "y", 100);
-    s.snapvalue = ReadClamped(file, kMain, "snapvalue", 8, 1, 64);
-    for (std::size_t i = 0; i < kIndicators.size(); ++i) {
-        IndicatorSettings& indicator = s.indicators[i];
-        const auto type = static_cast<std::uint8_t>(ReadInteger(file, kIndicators[i], "type", 1));
-        indicator.type = std::clamp<std::uint8_t>(type, 1, 16);
-        indicator.time = ReadInterval(file, kIndicators[i], "time", 500);
-        indicator.visible = ReadBool(file, kIndicators[i], "visible", true);
-    }
-    s.visible = ReadBool(file, kMain, "visible", true);
-    // Above 4 is the processor icon; below 0 is no icon, so the window stays reachable.
-    const std::int32_t icons = ReadInteger(file, kMain, "icons", 0);
-    s.icons = static_cast<std::uint8_t>(icons > 4 ? 1 : std::max(icons, 0));
-    if (s.icons == 0) {
+    Settings s = ReadAs(file, Program::Monitor);
+    if (s.Tray() == TrayMeasure::None) {
         s.visible = true;  // without a tray icon the window is the only way to the program
     }
     return s;
 }
 
 Settings ReadSettingsProgramSettings(const ProfileText& file) {
-    static constexpr std::array<std::uint8_t, 3> kTypes = {1, 7, 11};
-    static constexpr std::array<std::int32_t, 3> kTimes = {500, 1000, 2000};
-    static constexpr std::array<bool, 3> kVisible = {true, true, false};
-    Settings s;
-    ReadCommon(file, s);
-    s.onecopy = ReadBool(file, kMain, "onecopy", false);
-    s.mode = ReadInteger(file, kMain, "mode", 2) == 1 ? 1 : 2;
-    s.infoshow = ReadInterval(file, kMain, "infoshow", 1000);
-    s.infohide = ReadInterval(file, kMain, "infohide", 5000);
-    s.snapvalue = ReadClamped(file, kMain, "snapvalue", 8, 1, 50);
-    for (std::size_t i = 0; i < kIndicators.size(); ++i) {
-        IndicatorSettings& indicator = s.indicators[i];
-        indicator.type =
-            static_cast<std::uint8_t>(ReadClamped(file, kIndicators[i], "type", kTypes[i], 1, 16));
-        indicator.time = ReadInterval(file, kIndicators[i], "time", kTimes[i]);
-        indicator.visible = ReadBool(file, kIndicators[i], "visible", kVisible[i]);
-    }
-    const std::int32_t icons = ReadInteger(file, kMain, "icons", 0);
-    s.icons = static_cast<std::uint8_t>(icons >= 1 && icons <= 4 ? icons : 0);
-    return s;
+    return ReadAs(file, Program::SettingsProgram);
+}
+
+bool OneCopyAtStart(const ProfileText& file) {
+    return Read(file, setting::kOneCopyAtStart, Program::Monitor);
 }
 
 void WriteCloseTimeSettings(ProfileText& file, const Settings& s) {
-    WriteInteger(file, kMain, "mode", s.mode);
-    WriteBool(file, kMain, "onecopy", s.onecopy);
-    WriteBool(file, kSkins, "random", s.random);
-    WriteString(file, kSkins, "active", s.active);
-    WriteBool(file, kMain, "info", s.info);
-    WriteBool(file, kMain, "lowprior", s.lowprior);
-    WriteBool(file, kMain, "visible", s.visible);
-    WriteBool(file, kMain, "autorun", s.autorun);
-    WriteInteger(file, kMain, "x", s.x);
-    WriteInteger(file, kMain, "y", s.y);
-    WriteBool(file, kMain, "popup", s.popup);
-    WriteBool(file, kMain, "bolt", s.bolt);
-    WriteBool(file, kMain, "snap", s.snap);
-    WriteInteger(file, kMain, "transparent", s.transparent);
-    for (std::size_t i = 0; i < kIndicators.size(); ++i) {
-        WriteInteger(file, kIndicators[i], "type", s.indicators[i].type);
-        WriteBool(file, kIndicators[i], "visible", s.indicators[i].visible);
+    using namespace setting;
+    Write(file, kMode, s.mode);
+    Write(file, kOneCopy, s.onecopy);
+    Write(file, kRandom, s.random);
+    Write(file, kActive, s.active);
+    Write(file, kInfo, s.info);
+    Write(file, kLowPrior, s.lowprior);
+    Write(file, kVisible, s.visible);
+    Write(file, kAutorun, s.autorun);
+    Write(file, kX, s.x);
+    Write(file, kY, s.y);
+    Write(file, kPopup, s.popup);
+    Write(file, kBolt, s.bolt);
+    Write(file, kSnap, s.snap);
+    Write(file, kTransparent, s.transparent);
+    for (std::size_t i = 0; i < s.indicators.size(); ++i) {
+        Write(file, kType[i], s.indicators[i].type);
+        Write(file, kTextShowing[i], s.indicators[i].visible);
     }
-    WriteInteger(file, kMain, "icons", s.icons);
+    Write(file, kIcons, s.icons);
 }
 
 void WriteAllSettings(ProfileText& file, const Settings& s, bool hasSkins) {
-    WriteBool(file, kMain, "popup", s.popup);
-    WriteBool(file, kMain, "snap", s.snap);
-    WriteInteger(file, kMain, "snapvalue", s.snapvalue);
-    WriteInteger(file, kMain, "transparent", s.transparent);
-    WriteInteger(file, kMain, "mode", s.mode == 1 ? 1 : 2);
-    WriteBool(file, kMain, "bolt", s.bolt);
-    WriteBool(file, kMain, "info", s.info);
-    WriteInteger(file, kMain, "infoshow", s.infoshow);
-    WriteInteger(file, kMain, "infohide", s.infohide);
+    using namespace setting;
+    Write(file, kPopup, s.popup);
+    Write(file, kSnap, s.snap);
+    Write(file, kSnapValue, s.snapvalue);
+    Write(file, kTransparent, s.transparent);
+    Write(file, kMode, NumberOf(s.Mode()));  // 1 or 2, whatever the record held
+    Write(file, kBolt, s.bolt);
+    Write(file, kInfo, s.info);
+    Write(file, kInfoShow, s.infoshow);
+    Write(file, kInfoHide, s.infohide);
     if (hasSkins) {
-        WriteString(file, kSkins, "active", s.active);
+        Write(file, kActive, s.active);
     }
-    WriteString(file, kSkins, "skinpath", s.skinpath);
-    WriteBool(file, kSkins, "random", s.random);
-    for (std::size_t i = 0; i < kIndicators.size(); ++i) {
-        WriteInteger(file, kIndicators[i], "type", s.indicators[i].type);
-        WriteInteger(file, kIndicators[i], "time", s.indicators[i].time);
-        WriteBool(file, kIndicators[i], "visible", s.indicators[i].visible);
+    Write(file, kSkinPath, s.skinpath);
+    Write(file, kRandom, s.random);
+    for (std::size_t i = 0; i < s.indicators.size(); ++i) {
+        Write(file, kType[i], s.indicators[i].type);
+        Write(file, kTime[i], s.indicators[i].time);
+        Write(file, kTextShowing[i], s.indicators[i].visible);
     }
-    WriteBool(file, kMain, "onecopy", s.onecopy);
-    WriteBool(file, kMain, "autorun", s.autorun);
-    WriteInteger(file, kMain, "icons", s.icons);
-    WriteInteger(file, kMain, "iconstime", s.iconstime);
-    WriteBool(file, kMain, "lowprior", s.lowprior);
+    Write(file, kOneCopy, s.onecopy);
+    Write(file, kAutorun, s.autorun);
+    Write(file, kIcons, s.icons);
+    Write(file, kIconsTime, s.iconstime);
+    Write(file, kLowPrior, s.lowprior);
 }
 
 void SaveOpt(const std::string& path, const Settings& settings) {

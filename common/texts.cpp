@@ -18,31 +18,33 @@ constexpr std::array<const char*, 4> kMemoryKinds = {"&Usage, %", "&Freely, %", 
 
 }  // namespace
 
-const char* ResourceUsageName(int resource) {
+const char* ResourceUsageName(Resource resource) {
     static const char* const kNames[] = {"Processor usage", "Operation memory usage",
                                          "Swap file usage", "Virtual memory usage"};
-    return resource >= kProcessor && resource <= kVirtualMemory ? kNames[resource] : "";
+    return kNames[IndexOf(resource)];
 }
 
-QString ResourceCaption(int resource) {
-    if (resource < 0 || resource >= kResourceCount) {
-        return QString();
-    }
-    return QString::fromLatin1(kResourceCaptions[resource]);
+QString ResourceCaption(Resource resource) {
+    return QString::fromLatin1(kResourceCaptions[IndexOf(resource)]);
 }
 
-QString MeasureKindCaption(int measure) {
-    if (measure < 1 || measure > kMeasureCount) {
-        return QString();
-    }
-    const auto& kinds = ResourceOfMeasure(measure) == kProcessor ? kProcessorKinds : kMemoryKinds;
-    return QString::fromLatin1(kinds[KindOfMeasure(measure)]);
+QString MeasureKindCaption(Measure measure) {
+    const auto& kinds = measure.resource == Resource::Processor ? kProcessorKinds : kMemoryKinds;
+    return QString::fromLatin1(kinds[static_cast<std::size_t>(measure.kind)]);
 }
 
-QString MeasureButtonCaption(int measure) {
-    measure = std::clamp(measure, 1, kMeasureCount);
-    return WithoutAccelerators(ResourceCaption(ResourceOfMeasure(measure))) +
-           QStringLiteral(" | ") + WithoutAccelerators(MeasureKindCaption(measure));
+QString MeasureButtonCaption(Measure measure) {
+    return WithoutAccelerators(ResourceCaption(measure.resource)) + QStringLiteral(" | ") +
+           WithoutAccelerators(MeasureKindCaption(measure));
+}
+
+QString MeasureKindCaption(int number) {
+    const std::optional<Measure> measure = MeasureFromNumber(number);
+    return measure ? MeasureKindCaption(*measure) : QString();
+}
+
+QString MeasureButtonCaption(int number) {
+    return MeasureButtonCaption(NearestMeasure(number));
 }
 
 QString WithoutAccelerators(const QString& caption) {
@@ -65,7 +67,8 @@ std::int64_t DurationOf(std::int32_t hour, std::int32_t min, std::int32_t sec) {
 }
 
 QString AutomaticText(const EventKeys& event) {
-    QString text = QLatin1String(ResourceUsageName(event.event));
+    const std::optional<Resource> resource = ResourceFromNumber(event.event);
+    QString text = resource ? QLatin1String(ResourceUsageName(*resource)) : QLatin1String();
     text += kCrLf;
     text += QStringLiteral("during %1 hours, %2 minutes and %3 seconds")
                 .arg(event.hour)
@@ -77,7 +80,7 @@ QString AutomaticText(const EventKeys& event) {
     if (event.measure == 0) {
         text += QStringLiteral(" %");
     } else {
-        text += event.event == kProcessor ? QStringLiteral(" MHz") : QStringLiteral(" MB");
+        text += resource == Resource::Processor ? QStringLiteral(" MHz") : QStringLiteral(" MB");
     }
     return text;
 }

@@ -11,6 +11,7 @@
 #include "common/first_start.h"
 #include "common/profile_file.h"
 #include "common/programs.h"
+#include "common/settings.h"
 #include "common/single_copy.h"
 #include "common/ui/dialogs.h"
 #include "common/window_system.h"
@@ -36,7 +37,7 @@ int main(int argc, char* argv[]) {
     // so without a settings file a second copy runs.
     const std::string settingsFile = tarnwick::SettingsFilePath();
     if (tarnwick::IsSecondCopy(tarnwick::kMonitorMutex) &&
-        tarnwick::ReadBool(tarnwick::LoadProfile(settingsFile), "main", "onecopy", false)) {
+        tarnwick::OneCopyAtStart(tarnwick::LoadProfile(settingsFile))) {
         return 0;
     }
     // The window is tiny: a plain upload of its picture costs less than shared memory, for

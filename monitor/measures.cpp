@@ -58,95 +58,105 @@ void Measures::RefreshMemoryStatus() {
     memory_.ReadMemoryStatus(status_);
 }
 
-std::int32_t Measures::UsageOf(int resource) const {
+std::int32_t Measures::UsageOf(Resource resource) const {
     switch (resource) {
-        case kProcessor:
+        case Resource::Processor:
             return cpu_.CPUUsage;
-        case kOperativeMemory:
+        case Resource::OperativeMemory:
             // The total taken at start-up, so the gauge keeps its scale for the whole run.
             return UsagePercentage(totalPhysAtStart_ - status_.availPhys, totalPhysAtStart_);
-        case kSwapFile:
+        case Resource::SwapFile:
             return UsagePercentage(status_.totalPageFile - status_.availPageFile,
                                    status_.totalPageFile);
-        case kVirtualMemory:
+        case Resource::VirtualMemory:
             return UsagePercentage(status_.totalVirtual - status_.availVirtual,
                                    status_.totalVirtual);
-        default:
-            return 0;
     }
+    return 0;
 }
 
-std::int64_t Measures::TotalOf(int resource) const {
+std::int64_t Measures::TotalOf(Resource resource) const {
     switch (resource) {
-        case kOperativeMemory:
+        case Resource::Processor:
+            return 0;  // a speed, not an amount
+        case Resource::OperativeMemory:
             return totalPhysAtStart_;
-        case kSwapFile:
+        case Resource::SwapFile:
             return status_.totalPageFile;
-        case kVirtualMemory:
+        case Resource::VirtualMemory:
             return status_.totalVirtual;
-        default:
-            return 0;
     }
+    return 0;
 }
 
-std::int32_t Measures::UsagePercent(int resource) {
-    if (resource != kProcessor) {
+std::int32_t Measures::UsagePercent(Resource resource) {
+    if (resource != Resource::Processor) {
         RefreshMemoryStatus();
     }
     return UsageOf(resource);
 }
 
+std::int32_t Measures::UsagePercent(int resource) {
+    const std::optional<Resource> known = ResourceFromNumber(resource);
+    return known ? UsagePercent(*known) : 0;
+}
+
 std::int32_t Measures::GetMeasure(int n, std::string& text) {
-    text.clear();
-    if (n < 1 || n > 16) {
+    const std::optional<Measure> measure = MeasureFromNumber(n);
+    if (!measure) {
+        text.clear();
         return 0;
     }
-    const int resource = (n - 1) / 4;
-    const int kind = (n - 1) % 4;
-    if (resource != kProcessor) {
+    return GetMeasure(*measure, text);
+}
+
+std::int32_t Measures::GetMeasure(Measure measure, std::string& text) {
+    text.clear();
+    const Resource resource = measure.resource;
+    if (resource != Resource::Processor) {
         RefreshMemoryStatus();  // the processor's measures need no memory figures
     }
     const std::int32_t value = UsageOf(resource);
+    const bool free = measure.Free();
 
     // The free percentage is 100 less the rounded usage, so the two always add up.
-    if (kind == 0) {
-        AppendInt(text, value);
-        text += " %";
-        return value;
-    }
-    if (kind == 1) {
-        text += '-';
-        AppendInt(text, 100 - value);
+    if (measure.InPercent()) {
+        if (free) {
+            text += '-';
+        }
+        AppendInt(text, free ? 100 - value : value);
         text += " %";
         return value;
     }
 
-    const bool free = kind == 3;
     if (free) {
         text += '-';
     }
-    if (resource == kProcessor) {
+    if (resource == Resource::Processor) {
         const std::int32_t load = free ? 100 - value : value;  // the load read above, once
         AppendInt(text, SpeedShare(cpu_.CPUSpeed, load));
         text += " MHz";
         return value;
     }
 
-    std::int64_t used = 0;
-    std::int64_t avail = 0;
-    if (resource == kOperativeMemory) {
-        used = totalPhysAtStart_ - status_.availPhys;
-        avail = status_.availPhys;
-    } else if (resource == kSwapFile) {
-        used = status_.totalPageFile - status_.availPageFile;
-        avail = status_.availPageFile;
-    } else {
-        used = status_.totalVirtual - status_.availVirtual;
-        avail = status_.availVirtual;
-    }
-    AppendSizeText(text, free ? avail : used);
+    const std::int64_t available = Available(resource);
+    AppendSizeText(text, free ? available : TotalOf(resource) - available);
     text += 'B';
     return value;
+}
+
+std::int64_t Measures::Available(Resource resource) const {
+    switch (resource) {
+        case Resource::Processor:
+            return 0;
+        case Resource::OperativeMemory:
+            return status_.availPhys;
+        case Resource::SwapFile:
+            return status_.availPageFile;
+        case Resource::VirtualMemory:
+            return status_.availVirtual;
+    }
+    return 0;
 }
 
 std::string Measures::SizeText(std::int64_t bytes) const {
@@ -188,12 +198,12 @@ void Measures::AppendScaled(std::string& out, long double amount, const char* un
     out += unit;
 }
 
-void Measures::AppendHintLine(const char* name, std::int64_t used, std::int32_t percent,
-                              std::int64_t total) {
+void Measures::AppendHintLine(const char* name, Resource resource) {
+    const std::int64_t total = TotalOf(resource);
     hint_ += name;
-    AppendSizeText(hint_, used);
+    AppendSizeText(hint_, total - Available(resource));
     hint_ += "B (";
-    AppendInt(hint_, percent);
+    AppendInt(hint_, UsageOf(resource));
     hint_ += " %) of ";
     AppendSizeText(hint_, total);
     hint_ += 'B';
@@ -210,14 +220,11 @@ const std::string& Measures::InfoHintText() {
     hint_ += " %) of ";
     AppendInt(hint_, cpu_.CPUSpeed);
     hint_ += " MHz\r\n";
-    AppendHintLine("RAM: ", totalPhysAtStart_ - status_.availPhys, UsageOf(kOperativeMemory),
-                   totalPhysAtStart_);
+    AppendHintLine("RAM: ", Resource::OperativeMemory);
     hint_ += "\r\n";
-    AppendHintLine("Swap: ", status_.totalPageFile - status_.availPageFile, UsageOf(kSwapFile),
-                   status_.totalPageFile);
+    AppendHintLine("Swap: ", Resource::SwapFile);
     hint_ += "\r\n";
-    AppendHintLine("Virtual: ", status_.totalVirtual - status_.availVirtual,
-                   UsageOf(kVirtualMemory), status_.totalVirtual);
+    AppendHintLine("Virtual: ", Resource::VirtualMemory);
     return hint_;
 }
 

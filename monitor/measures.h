@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/texts.h"
+#include "common/domain.h"
 #include "monitor/usecpu.h"
 #include "platform/figures.h"
 
@@ -25,13 +25,17 @@ public:
     Measures(platform::MemoryFigures& memory, const CpuFigures& cpu,
              std::string decimalPoint = SystemDecimalPoint());
 
-    // Value and text of measure n (1..16). The value is the usage percentage of the measure's
+    // Value and text of a measure. The value is the usage percentage of the measure's
     // resource, also for the free and amount measures; text is replaced by what the indicator
-    // writes. Outside 1..16: 0 and an empty text.
+    // writes.
+    std::int32_t GetMeasure(Measure measure, std::string& text);
+    // The same by the measure's number; outside 1..16: 0 and an empty text.
     std::int32_t GetMeasure(int n, std::string& text);
 
     // Usage percentage of a resource with fresh figures: what the gauges draw, the tray icon
-    // shows and the events compare. 0 for a resource outside 0..3.
+    // shows and the events compare.
+    std::int32_t UsagePercent(Resource resource);
+    // The same by the resource's number; 0 outside 0..3.
     std::int32_t UsagePercent(int resource);
 
     // The scaled text of a byte count without the final "B": "1023 ", "1.5 k", "512 M".
@@ -50,13 +54,14 @@ public:
 
     // The same percentage, and the total it is a share of, from the figures of the latest
     // refresh, for callers that ask about several resources after one refresh.
-    std::int32_t UsageOf(int resource) const;
-    std::int64_t TotalOf(int resource) const;
+    std::int32_t UsageOf(Resource resource) const;
+    std::int64_t TotalOf(Resource resource) const;
 
 private:
     void AppendScaled(std::string& out, long double amount, const char* unit) const;
-    void AppendHintLine(const char* name, std::int64_t used, std::int32_t percent,
-                        std::int64_t total);
+    // What is free of a memory resource now: the latest refresh's figure.
+    std::int64_t Available(Resource resource) const;
+    void AppendHintLine(const char* name, Resource resource);
 
     platform::MemoryFigures& memory_;
     const CpuFigures& cpu_;

@@ -26,11 +26,14 @@ void ReadingsText::Begin(std::uint32_t nowMs) {
     building_.clear();  // keeps its capacity
 }
 
-void ReadingsText::Add(int measure, std::string_view shownText) {
-    const std::string_view name = MeasureName(measure);
-    if (name.empty()) {
-        return;
+void ReadingsText::Add(int number, std::string_view shownText) {
+    if (const std::optional<Measure> measure = MeasureFromNumber(number)) {
+        Add(*measure, shownText);
     }
+}
+
+void ReadingsText::Add(Measure measure, std::string_view shownText) {
+    const std::string_view name = MeasureName(measure);
     if (!building_.empty()) {
         building_ += ", ";
     }
@@ -54,21 +57,16 @@ bool ReadingsText::Finish() {
     return true;
 }
 
-std::string_view ReadingsText::MeasureName(int measure) {
-    static const std::array<std::string, 32> names = [] {
-        std::array<std::string, 32> all;
+std::string_view ReadingsText::MeasureName(Measure measure) {
+    static const std::array<std::string, 8> names = [] {
+        std::array<std::string, 8> all;
         for (std::size_t resource = 0; resource < kResourceNames.size(); ++resource) {
             all[resource * 2] = std::string(kResourceNames[resource]) + " usage";
             all[resource * 2 + 1] = std::string(kResourceNames[resource]) + " free";
         }
         return all;
     }();
-    if (measure < 1 || measure > 16) {
-        return {};
-    }
-    const int resource = (measure - 1) / 4;
-    const int kind = (measure - 1) % 4;  // usage %, free %, usage amount, free amount
-    return names[static_cast<std::size_t>(resource * 2 + (kind % 2))];
+    return names[IndexOf(measure.resource) * 2 + (measure.Free() ? 1 : 0)];
 }
 
 }  // namespace tarnwick

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "common/domain.h"
+
 namespace tarnwick {
 
 // The readings the window shows, as one line for screen readers: "Processor usage 12 %,
@@ -19,17 +21,19 @@ public:
     // clock is a millisecond counter that may wrap around.
     bool Due(std::uint32_t nowMs) const;
 
-    // One rebuild: Begin at nowMs, Add each reading shown (measure 1..16 and the text the
-    // window shows for it), then Finish, which answers whether text() changed.
+    // One rebuild: Begin at nowMs, Add each reading shown (the measure and the text the window
+    // shows for it), then Finish, which answers whether text() changed.
     void Begin(std::uint32_t nowMs);
-    void Add(int measure, std::string_view shownText);
+    void Add(Measure measure, std::string_view shownText);
+    // The same by the measure's number; a number outside 1..16 adds nothing.
+    void Add(int number, std::string_view shownText);
     bool Finish();
 
     const QString& text() const { return text_; }
 
     // "Processor usage", "Operative memory free" ..: the resource of the measure and whether it
-    // counts the used or the free part. Empty outside 1..16.
-    static std::string_view MeasureName(int measure);
+    // counts the used or the free part.
+    static std::string_view MeasureName(Measure measure);
 
 private:
     std::uint32_t intervalMs_;

@@ -18,19 +18,6 @@
 namespace tarnwick {
 namespace {
 
-// Indicators 1 and 2 and the diagram, in file order.
-constexpr const char* kIndicatorSections[] = {"indicator1", "indicator2", "indicator3"};
-
-QString ReadText(const ProfileText& file, const char* section, const char* key,
-                 const char* fallback) {
-    return QString::fromStdString(ReadString(file, section, key, fallback));
-}
-
-QColor ReadColor(const ProfileText& file, const char* section, const char* key,
-                 const QColor& fallback) {
-    return ParseColor(ReadText(file, section, key, ""), fallback);
-}
-
 // A file named by a skin, in the skin's folder. Skin files may separate folders with
 // backslashes; a backslash inside a file name is too rare to keep.
 QString SkinFilePath(const QString& skinFolder, QString name) {
@@ -39,12 +26,11 @@ QString SkinFilePath(const QString& skinFolder, QString name) {
 }
 
 // The picture of a graphic indicator, or a null image when it is missing or unusable.
-QImage IndicatorPicture(const ProfileText& file, const char* section, const QString& folder) {
-    const QString name = ReadText(file, section, "picture", "");
-    if (name.isEmpty()) {
+QImage IndicatorPicture(const SkinIndicatorKeys& indicator, const QString& folder) {
+    if (indicator.picture.isEmpty()) {
         return QImage();
     }
-    return LoadBitmap(SkinFilePath(folder, name));
+    return LoadBitmap(SkinFilePath(folder, indicator.picture));
 }
 
 std::uint32_t Little(const QByteArray& bytes, int at, int size) {
@@ -91,36 +77,7 @@ bool HoldsAllRows(const QByteArray& file) {
     return available >= 0 && (rows == 0 || rowBytes <= available / rows);
 }
 
-int ReadTextAngle(const ProfileText& file, const char* section) {
-    const int angle = ReadInteger(file, section, "textangle", 0);
-    return angle == 90 || angle == 180 || angle == 270 ? angle : 0;
-}
-
 }  // namespace
-
-void ApplyFontStyle(FontSpec& font, const QString& style) {
-    font.bold = style.contains(QLatin1String("bold"), Qt::CaseSensitive);
-    font.italic = style.contains(QLatin1String("italic"), Qt::CaseSensitive);
-    font.underline = style.contains(QLatin1String("underline"), Qt::CaseSensitive);
-    font.strikeout = style.contains(QLatin1String("strikeout"), Qt::CaseSensitive);
-}
-
-QString FontStyleToSkinText(const FontSpec& font) {
-    QStringList words;
-    if (font.bold) {
-        words << QStringLiteral("bold");
-    }
-    if (font.italic) {
-        words << QStringLiteral("italic");
-    }
-    if (font.underline) {
-        words << QStringLiteral("underline");
-    }
-    if (font.strikeout) {
-        words << QStringLiteral("strikeout");
-    }
-    return words.join(u' ');
-}
 
 SkinLook BuiltInLook() {
     const QColor pink(255, 128, 192);       // 0x00C080FF
@@ -182,11 +139,11 @@ bool SkinIsUsable(const QString& path) {
     if (!info.isFile()) {
         return false;
     }
-    const ProfileText file = LoadProfile(QFile::encodeName(path).toStdString());
+    const SkinKeys keys =
+        ReadSkinKeys(LoadProfile(QFile::encodeName(path).toStdString()), SkinReader::Viewer);
     const QString folder = info.absolutePath();
-    for (const char* section : kIndicatorSections) {
-        if (ReadBool(file, section, "graphic", false) &&
-            IndicatorPicture(file, section, folder).isNull()) {
+    for (const SkinIndicatorKeys& indicator : keys.indicators) {
+        if (indicator.graphic && IndicatorPicture(indicator, folder).isNull()) {
             return false;
         }
     }
@@ -194,37 +151,38 @@ bool SkinIsUsable(const QString& path) {
 }
 
 std::optional<SkinLook> ReadSkin(const QString& path) {
+    using namespace skinkey;
     const QFileInfo info(path);
     if (!info.isFile()) {
         return std::nullopt;
     }
-    const ProfileText file = LoadProfile(QFile::encodeName(path).toStdString());
+    const SkinKeys keys =
+        ReadSkinKeys(LoadProfile(QFile::encodeName(path).toStdString()), SkinReader::Viewer);
     const QString folder = info.absolutePath();
 
     SkinLook look;
-    // A window needs at least one pixel, and one wider than any picture we take is a typo.
-    look.width = std::clamp(ReadInteger(file, "window", "width", 1), 1, kMaxPictureSide);
-    look.height = std::clamp(ReadInteger(file, "window", "height", 1), 1, kMaxPictureSide);
-    look.background = ReadColor(file, "window", "background", Qt::black);
-    look.seeThrough = ReadBool(file, "window", "transparent", false);
+    look.width = keys.width;
+    look.height = keys.height;
+    look.background = ColorOfKey(keys.background, kBackground);
+    look.seeThrough = keys.transparent;
     if (look.seeThrough) {
-        look.seeThroughColor = ReadColor(file, "window", "transparentcolor", Qt::black);
+        look.seeThroughColor = ColorOfKey(keys.transparentColor, kTransparentColor);
     }
 
-    for (int i = 0; i < 3; ++i) {
-        const char* section = kIndicatorSections[i];
+    for (std::size_t i = 0; i < keys.indicators.size(); ++i) {
+        const SkinIndicatorKeys& in = keys.indicators[i];
         IndicatorLook& indicator = look.indicators[i];
-        indicator.X1 = ReadInteger(file, section, "x1", 1);
-        indicator.Y1 = ReadInteger(file, section, "y1", 1);
-        indicator.X2 = ReadInteger(file, section, "x2", 1);
-        indicator.Y2 = ReadInteger(file, section, "y2", 1);
-        indicator.Font.name = ReadText(file, section, "font-name", "Arial");
-        indicator.Font.color = ReadColor(file, section, "font-color", Qt::black);
-        indicator.Font.pointSize = ReadInteger(file, section, "font-size", 9);
-        ApplyFontStyle(indicator.Font, ReadText(file, section, "font-style", ""));
-        indicator.Graphic = ReadBool(file, section, "graphic", false);
+        indicator.X1 = in.x1;
+        indicator.Y1 = in.y1;
+        indicator.X2 = in.x2;
+        indicator.Y2 = in.y2;
+        indicator.Font.name = in.fontName;
+        indicator.Font.color = ColorOfKey(in.fontColor, kFontColor);
+        indicator.Font.pointSize = in.fontSize;
+        ApplyFontStyle(indicator.Font, in.fontStyle);
+        indicator.Graphic = in.graphic;
         if (indicator.Graphic) {
-            const QImage picture = IndicatorPicture(file, section, folder);
+            const QImage picture = IndicatorPicture(in, folder);
             if (picture.isNull()) {
                 return std::nullopt;  // the whole skin is set aside
             }
@@ -233,21 +191,16 @@ std::optional<SkinLook> ReadSkin(const QString& path) {
             indicator.ProgressPicture =
                 picture.copy(0, half, picture.width(), picture.height() - half);
         } else {
-            indicator.GroundColor = ReadColor(file, section, "ground", Qt::yellow);
-            indicator.ProgressColor = ReadColor(file, section, "progress", Qt::red);
+            indicator.GroundColor = ColorOfKey(in.ground, kGround);
+            indicator.ProgressColor = ColorOfKey(in.progress, kProgress);
         }
-        if (i < 2) {
-            indicator.Horizontal =
-                ReadText(file, section, "orientation", "horizontal") != QLatin1String("vertical");
-        } else {
-            indicator.Upward = ReadText(file, section, "direction", "up") != QLatin1String("down");
-        }
-        indicator.TextAngle = ReadTextAngle(file, section);
+        indicator.Horizontal = !in.vertical;
+        indicator.Upward = !in.downward;
+        indicator.TextAngle = in.textAngle;
     }
 
-    const QString icons = ReadText(file, "window", "icons", "");
-    if (!icons.isEmpty()) {
-        const QImage strip = LoadBitmap(SkinFilePath(folder, icons));
+    if (!keys.icons.isEmpty()) {
+        const QImage strip = LoadBitmap(SkinFilePath(folder, keys.icons));
         if (strip.width() == kTrayStripWidth && strip.height() == kTrayStripHeight) {
             look.trayStrip = strip;
         }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/skin/look.h"
+#include "common/skin/skin_format.h"
 
 #include <QImage>
 #include <QString>
@@ -10,12 +11,9 @@
 
 namespace tarnwick {
 
-// The largest picture side we accept: anything bigger is not a picture for a window of a few
-// dozen pixels, and decoding it could take most of the memory.
-constexpr int kMaxPictureSide = 4096;
-// And the most pixels a picture may decode to: a compressed file of a kilobyte can announce
-// 4096 x 4096 pixels, 64 MB once decoded. The skin editor's sizes end at 2000, so the
-// largest picture it needs is 2000 x 4000 (the ground above the progress).
+// The most pixels a picture may decode to (kMaxPictureSide is the largest side): a compressed file
+// of a kilobyte can announce 4096 x 4096 pixels, 64 MB once decoded. The skin editor's sizes end at
+// 2000, so the largest picture it needs is 2000 x 4000 (the ground above the progress).
 constexpr qint64 kMaxPicturePixels = qint64{2000} * 4000;
 // A picture file is never larger than those pixels uncompressed at 32 bits, plus a header.
 constexpr std::size_t kMaxPictureFileBytes = std::size_t{kMaxPicturePixels} * 4 + 65536;
@@ -23,12 +21,6 @@ constexpr std::size_t kMaxPictureFileBytes = std::size_t{kMaxPicturePixels} * 4 
 // The size of a tray strip: 101 cells of 16 x 16, cell i at x = 16 i.
 constexpr int kTrayStripWidth = 1616;
 constexpr int kTrayStripHeight = 16;
-
-// Sets the four styles from the words "bold", "italic", "underline" and "strikeout" found
-// anywhere in the text, with regard to case ("bolditalic" is bold and italic, "Bold" plain).
-void ApplyFontStyle(FontSpec& font, const QString& style);
-// The style words of a font the way the skin editor writes them: "bold italic", "" for plain.
-QString FontStyleToSkinText(const FontSpec& font);
 
 // The look of the monitor when no skin can be used: 50 x 39, two gauges and the diagram.
 SkinLook BuiltInLook();

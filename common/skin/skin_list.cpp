@@ -59,7 +59,7 @@ std::vector<SkinEntry> SkinList(const QString& folder) {
     std::vector<SkinEntry> skins;
     for (const QString& path : FindSkins(folder)) {
         const ProfileText file = LoadProfile(QFile::encodeName(path).toStdString());
-        skins.push_back({path, QString::fromStdString(ReadString(file, "skin", "name", ""))});
+        skins.push_back({path, ReadSkinKeys(file, SkinReader::Viewer).name});
     }
     return skins;
 }

@@ -17,38 +17,46 @@ EventActions::~EventActions() {
 }
 
 void EventActions::Carry(const TEventRec& event) {
-    switch (event.Action) {
-        case 1:
+    const std::optional<EventAction> action = event.Does();
+    if (!action) {
+        return;  // a code beyond the last does nothing
+    }
+    // The power actions belong to the platforms that have them.
+    const bool mayPower =
+        services_.platform == kPlatformWindows9x || services_.platform == kPlatformNt;
+    switch (*action) {
+        case EventAction::Message:
             ShowEventMessage(event);
             break;
-        case 2:
+        case EventAction::StartProgram:
             if (!event.Target.isEmpty()) {
                 services_.dialogs->StartProgram(event.Target, event.Arguments);
             }
             break;
-        case 3:
+        case EventAction::OpenDocument:
             services_.dialogs->OpenDocument(event.Target);
             break;
-        case 4:
+        case EventAction::OpenFolder:
             services_.dialogs->OpenFolder(event.Target);
             break;
-        case 6:
-        case 7:
-        case 8: {
-            if (services_.platform != kPlatformWindows9x && services_.platform != kPlatformNt) {
-                break;
-            }
-            if (event.Action == 6) {
+        case EventAction::Restart:
+            if (mayPower) {
                 services_.power->Restart();
-            } else if (event.Action == 7) {
+            }
+            break;
+        case EventAction::StandBy:
+            if (mayPower) {
                 services_.power->StandBy();
-            } else {
+            }
+            break;
+        case EventAction::SwitchOff:
+            if (mayPower) {
                 services_.power->SwitchOff();
             }
             break;
-        }
-        default:
-            break;  // 0 nothing, 5 the window's, above 8 nothing
+        case EventAction::None:
+        case EventAction::CloseMonitor:
+            break;  // nothing, or the window's
     }
 }
 

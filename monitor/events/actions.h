@@ -44,7 +44,8 @@ public:
     EventActions(const EventActions&) = delete;
     EventActions& operator=(const EventActions&) = delete;
 
-    // Actions 1 to 4 and 6 to 8 of a fired event; 0, 5 and codes above 8 do nothing here.
+    // The action of a fired event, but closing the monitor; no action and unknown codes do
+    // nothing.
     void Carry(const TEventRec& event);
 
     // The message box with the event's own text and, when Sound, its own signal. Closing a

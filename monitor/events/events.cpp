@@ -38,17 +38,17 @@ TEventRec MakeEventRec(const EventEntry& entry) {
     const ActionKeys& a = entry.action;
     TEventRec rec;
     rec.Name = QString::fromStdString(e.name);
-    rec.EventType = InRangeOr255(e.event, 3);
+    rec.EventType = InRangeOr255(e.event, kResourceCount - 1);
     rec.MoreThan = e.biglit == 0;
     rec.Threshold = e.value;
     rec.InPercent = e.measure == 0;
     rec.Duration = DurationOf(e.hour, e.min, e.sec);
-    rec.Action = InRangeOr255(e.action, 8);
+    rec.Action = InRangeOr255(e.action, kEventActionCount - 1);
     rec.ExecuteMode = InRangeOr255(e.execute, 254);
     rec.Active = e.active;
 
-    switch (rec.Action) {
-        case 1:
+    switch (rec.Does().value_or(EventAction::None)) {
+        case EventAction::Message:
             if (a.autotext) {
                 rec.MessageText = AutomaticText(e);
             } else {
@@ -70,19 +70,19 @@ TEventRec MakeEventRec(const EventEntry& entry) {
                 rec.Infinite = true;
             }
             break;
-        case 2:
+        case EventAction::StartProgram:
             // The path is one program even with blanks in it; only the parameters are split.
             rec.Target = QString::fromStdString(a.execute);
             rec.Arguments = QProcess::splitCommand(QString::fromStdString(a.parameters));
             break;
-        case 3:
+        case EventAction::OpenDocument:
             rec.Target = QString::fromStdString(a.document);
             break;
-        case 4:
+        case EventAction::OpenFolder:
             rec.Target = QString::fromStdString(a.folder);
             break;
         default:
-            break;
+            break;  // the other actions need nothing from [actionN]
     }
     return rec;
 }
@@ -97,22 +97,19 @@ EventTable LoadEvents(const ProfileText& file) {
     return table;
 }
 
-std::int64_t EventValues::Value(std::uint8_t eventType, bool inPercent) {
-    if (eventType > kVirtualMemory) {
-        return 0;
-    }
-    if (eventType != kProcessor && !refreshed_) {
+std::int64_t EventValues::Value(Resource resource, bool inPercent) {
+    if (resource != Resource::Processor && !refreshed_) {
         measures_.RefreshMemoryStatus();  // once a tick, for all events together
         refreshed_ = true;
     }
-    const std::int32_t percent = measures_.UsageOf(eventType);
+    const std::int32_t percent = measures_.UsageOf(resource);
     if (inPercent) {
         return percent;
     }
-    if (eventType == kProcessor) {
+    if (resource == Resource::Processor) {
         return RoundHalfEven(static_cast<long double>(cpu_.CPUSpeed) * cpu_.CPUUsage / 100.0L);
     }
-    return MegabytesOf(measures_.TotalOf(eventType), percent);
+    return MegabytesOf(measures_.TotalOf(resource), percent);
 }
 
 bool CountTick(TEventRec& rec, std::int64_t value) {

@@ -4,8 +4,10 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
+#include "common/domain.h"
 #include "common/events_file.h"
 #include "common/texts.h"
 #include "monitor/measures.h"
@@ -18,7 +20,8 @@ namespace tarnwick {
 // this, so a file value of 256 never turns into 0 and fires as the processor or "one time".
 constexpr std::uint8_t kOutOfRange = 255;
 
-// One event as the monitor watches it.
+// One event as the monitor watches it. The resource, the action and the execution method are
+// kept as the file numbers them; Watched(), Does() and Method() are how the code reads them.
 struct TEventRec {
     QString Name;
     std::uint8_t EventType = 0;  // 0..3, else kOutOfRange: never fires
@@ -35,11 +38,16 @@ struct TEventRec {
     std::int32_t Pause = 0;
     std::int32_t LoopCount = 0;
     bool Infinite = false;
-    QString Target;         // program (action 2), document (3) or folder (4)
-    QStringList Arguments;  // action 2: the parameters split like a command line
-    std::uint8_t ExecuteMode = 0;
+    QString Target;                // program (action 2), document (3) or folder (4)
+    QStringList Arguments;         // action 2: the parameters split like a command line
+    std::uint8_t ExecuteMode = 0;  // 0..2, else: counts on past its time
     bool Active = false;
     bool DoneThisRun = false;
+
+    // Nothing for a number that names none.
+    std::optional<Resource> Watched() const { return ResourceFromNumber(EventType); }
+    std::optional<EventAction> Does() const { return EventActionFromNumber(Action); }
+    std::optional<ExecuteMethod> Method() const { return ExecuteMethodFromNumber(ExecuteMode); }
 };
 
 using EventTable = std::vector<TEventRec>;
@@ -61,7 +69,7 @@ public:
 
     void NewTick() { refreshed_ = false; }
     // The current value of a resource, in percent or in MHz / megabytes.
-    std::int64_t Value(std::uint8_t eventType, bool inPercent);
+    std::int64_t Value(Resource resource, bool inPercent);
 
 private:
     Measures& measures_;

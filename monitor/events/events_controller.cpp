@@ -102,10 +102,11 @@ void EventsController::CheckEvents() {
     values_.NewTick();
     for (std::size_t i = 0; i < table_.size(); ++i) {
         TEventRec& rec = table_[i];
-        if (!rec.Active || rec.DoneThisRun || rec.EventType == kOutOfRange) {
+        const std::optional<Resource> watched = rec.Watched();
+        if (!rec.Active || rec.DoneThisRun || !watched) {
             continue;
         }
-        if (!CountTick(rec, values_.Value(rec.EventType, rec.InPercent))) {
+        if (!CountTick(rec, values_.Value(*watched, rec.InPercent))) {
             continue;
         }
         Fire(i);
@@ -122,20 +123,20 @@ void EventsController::CheckEvents() {
 void EventsController::Fire(std::size_t index) {
     // A copy: a failed write below shows a box, during which the table may be reloaded.
     const TEventRec event = table_[index];
-    switch (event.ExecuteMode) {
-        case 0:
-            EventsMenuClick(static_cast<int>(index));
-            break;
-        case 1:
-            table_[index].DoneThisRun = true;
-            break;
-        case 2:
-            table_[index].Elapsed = 0;
-            break;
-        default:
-            break;  // counts on; fires again after the condition has failed once
-    }
-    if (event.Action == 5) {
+    if (const std::optional<ExecuteMethod> method = event.Method()) {
+        switch (*method) {
+            case ExecuteMethod::OneTime:
+                EventsMenuClick(static_cast<int>(index));
+                break;
+            case ExecuteMethod::OncePerSession:
+                table_[index].DoneThisRun = true;
+                break;
+            case ExecuteMethod::Permanently:
+                table_[index].Elapsed = 0;
+                break;
+        }
+    }  // another method counts on and fires again after the condition has failed once
+    if (event.Does() == EventAction::CloseMonitor) {
         if (closeMonitor_) {
             closeMonitor_();
         }

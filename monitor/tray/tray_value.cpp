@@ -1,26 +1,37 @@
 #include "monitor/tray/tray_value.h"
 
 #include <algorithm>
+#include <array>
+
+#include "common/texts.h"
 
 namespace tarnwick {
 
-const QString& TrayTip(int trayMeasure) {
+const QString& TrayTip(TrayMeasure tray) {
     // Made once: the icon's timer asks for the tip at every tick.
-    static const QString kTips[] = {QString(), QString::fromLatin1(ResourceUsageName(0)),
-                                    QString::fromLatin1(ResourceUsageName(1)),
-                                    QString::fromLatin1(ResourceUsageName(2)),
-                                    QString::fromLatin1(ResourceUsageName(3))};
-    const bool known =
-        trayMeasure >= kTrayMeasureProcessor && trayMeasure <= kTrayMeasureVirtualMemory;
-    return kTips[known ? trayMeasure : 0];
+    static const QString kNone;
+    static const std::array<QString, kResourceCount> kTips = [] {
+        std::array<QString, kResourceCount> tips;
+        for (const Resource resource : kResources) {
+            tips[IndexOf(resource)] = QString::fromLatin1(ResourceUsageName(resource));
+        }
+        return tips;
+    }();
+    const std::optional<Resource> resource = ResourceOf(tray);
+    return resource ? kTips[IndexOf(*resource)] : kNone;
 }
 
-int TrayValue(int trayMeasure, Measures& measures) {
-    if (trayMeasure < kTrayMeasureProcessor || trayMeasure > kTrayMeasureVirtualMemory) {
-        return 0;
-    }
-    // Measure N shows resource N - 1, in the order of the menus.
-    return measures.UsagePercent(trayMeasure - 1);
+const QString& TrayTip(int number) {
+    return TrayTip(TrayMeasureFromNumber(number));
+}
+
+int TrayValue(TrayMeasure tray, Measures& measures) {
+    const std::optional<Resource> resource = ResourceOf(tray);
+    return resource ? measures.UsagePercent(*resource) : 0;
+}
+
+int TrayValue(int number, Measures& measures) {
+    return TrayValue(TrayMeasureFromNumber(number), measures);
 }
 
 void ShowTrayValue(TrayIcon& icon, const TrayPictures& pictures, int value, const QString& tip) {

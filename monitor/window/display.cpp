@@ -51,7 +51,7 @@ void MonitorDisplay::ResetHistory() {
 }
 
 void MonitorDisplay::Measure(int indicator, int& value, QString& text) {
-    value = measures_->GetMeasure(options_.indicators[indicator].type, measureText_);
+    value = measures_->GetMeasure(options_.indicators[indicator].Shows(), measureText_);
     text = QString::fromStdString(measureText_);
 }
 
@@ -66,7 +66,7 @@ void MonitorDisplay::PaintOpt(int i, bool byTimer) {
         text = &indicators_[i].frozenText;
         memo.Forget();
     } else {
-        value = measures_->GetMeasure(options_.indicators[i].type, measureText_);
+        value = measures_->GetMeasure(options_.indicators[i].Shows(), measureText_);
         if (memo.Unchanged(value, measureText_, showText) && byTimer) {
             return;  // a steady reading: nothing to paint, nothing to send to the screen
         }
@@ -92,13 +92,13 @@ void MonitorDisplay::PaintOpt3Time() {
 // Every paint of the diagram takes a sample, in both modes. Its timer leaves a suspended
 // diagram as it stands; other paints (a repaint, a mode switch) draw the frozen copy.
 void MonitorDisplay::SampleDiagram(bool byTimer) {
-    const int value = measures_->GetMeasure(options_.indicators[2].type, measureText_);
+    const int value = measures_->GetMeasure(options_.indicators[2].Shows(), measureText_);
     history_.PushSample(value);
     const bool frozen = indicators_[2].suspended;
     if (!frozen) {
         diagramText_ = measureText_;  // the text a suspension holds is the one last shown
     }
-    if (options_.mode != 1 || (frozen && byTimer)) {
+    if (options_.Mode() != DisplayMode::OneDiagram || (frozen && byTimer)) {
         return;
     }
     const std::vector<std::uint8_t>& history =
@@ -120,7 +120,7 @@ void MonitorDisplay::SampleDiagram(bool byTimer) {
 }
 
 void MonitorDisplay::FormPaint() {
-    if (options_.mode == 2) {
+    if (options_.Mode() == DisplayMode::TwoIndicators) {
         PaintOpt(0);
         PaintOpt(1);
     } else {

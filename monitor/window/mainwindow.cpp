@@ -51,10 +51,10 @@ constexpr char kCompositorPlacesReason[] =
     "monitor runs on X11 (QT_QPA_PLATFORM=xcb)";
 
 // Ticks exactly the item of a group whose data() is value; none when no item has it.
-template <std::size_t N>
-void CheckValue(const std::array<QAction*, N>& items, int value) {
+template <std::size_t N, typename T>
+void CheckValue(const std::array<QAction*, N>& items, T value) {
     for (QAction* item : items) {
-        item->setChecked(item->data().toInt() == value);
+        item->setChecked(item->data().value<T>() == value);
     }
 }
 
@@ -107,13 +107,13 @@ TfrMain::TfrMain(const MonitorServices& services, QWidget* parent)
     // Each tick names itself to the memory figures, so the timers that expire in one wake-up
     // share one reading of them.
     connect(&Timer1_, &QTimer::timeout, this, [this] {
-        if (options_.mode == 2 && !display_.Suspended(0)) {
+        if (options_.Mode() == DisplayMode::TwoIndicators && !display_.Suspended(0)) {
             auto reading = tickMemory_->ReadingFor(kTimer1Reader);
             display_.PaintOpt(0, true);
         }
     });
     connect(&Timer2_, &QTimer::timeout, this, [this] {
-        if (options_.mode == 2 && !display_.Suspended(1)) {
+        if (options_.Mode() == DisplayMode::TwoIndicators && !display_.Suspended(1)) {
             auto reading = tickMemory_->ReadingFor(kTimer2Reader);
             display_.PaintOpt(1, true);
         }
@@ -200,7 +200,7 @@ void TfrMain::FormCreate() {
     EnsureFolderOf(services_.settingsFile);
     LoadOpt(false);
     tray_.WatchAvailability();
-    const bool hasIcon = options_.icons >= 1 && options_.icons <= 4;
+    const bool hasIcon = options_.Tray() != TrayMeasure::None;
     // Without a tray icon nothing could bring a hidden window back.
     showAtStart_ = StartsVisible(options_.visible || !hasIcon, tray_.Available());
     shownForWantOfTray_ = showAtStart_ && !options_.visible;
@@ -209,7 +209,7 @@ void TfrMain::FormCreate() {
     skinMenu_.LoadSkin();
     KeepOnScreen();
     if (hasIcon) {
-        tray_.TrayIconAdd(options_.icons);
+        tray_.TrayIconAdd(options_.Tray());
     }
     RefreshEvents();
     display_.ResumeAll();
@@ -251,7 +251,7 @@ void TfrMain::LoadOpt(bool reload) {
         IndicatorTimer(i).setInterval(s.indicators[i].time);
     }
     if (reload) {
-        tray_.ShowMeasure(s.icons);
+        tray_.ShowMeasure(s.Tray());
     }
     tray_.IconsTimer().setInterval(s.iconstime);
     ShowOptions();
@@ -260,7 +260,7 @@ void TfrMain::LoadOpt(bool reload) {
 void TfrMain::ShowOptions() {
     const Settings& s = options_;
     menus_.oneCopy->setChecked(s.onecopy);
-    (s.mode == 1 ? menus_.mode1 : menus_.mode2)->setChecked(true);
+    (s.Mode() == DisplayMode::OneDiagram ? menus_.mode1 : menus_.mode2)->setChecked(true);
     menus_.autorun->setChecked(s.autorun);
     skinMenu_.ShowRandom();
     menus_.info->setChecked(s.info);
@@ -272,7 +272,7 @@ void TfrMain::ShowOptions() {
     for (int i = 0; i < 3; ++i) {
         const IndicatorSettings& indicator = s.indicators[i];
         IndicatorItems& items = menus_.indicators[i];
-        CheckValue(items.measure, indicator.type);
+        CheckValue(items.measure, indicator.Shows());
         CheckValue(items.speed, indicator.time);
         items.text->setChecked(indicator.visible);
     }
@@ -281,8 +281,8 @@ void TfrMain::ShowOptions() {
 }
 
 void TfrMain::ShowTrayMeasure() {
-    CheckValue(menus_.trayIcon, options_.icons);
-    CheckValue(menus_.trayIconTray, options_.icons);
+    CheckValue(menus_.trayIcon, options_.Tray());
+    CheckValue(menus_.trayIconTray, options_.Tray());
 }
 
 void TfrMain::ShowMinItems(bool shown) {
@@ -401,7 +401,7 @@ void TfrMain::FormClose() {
     if (cpu_ && GetPlatform() == kPlatformNt) {
         cpu_->DoneCPUUsage();
     }
-    if (tray_.Shown() != 0) {
+    if (tray_.Showing()) {
         tray_.TrayIconDelete();
     }
 }
@@ -433,29 +433,29 @@ void TfrMain::paintEvent(QPaintEvent* event) {
 
 // Tray ---------------------------------------------------------------------------------------
 
-void TfrMain::pmIconClick(int measure) {
-    const bool wasTicked = options_.icons == measure;
-    const int next = wasTicked ? 0 : measure;
+void TfrMain::pmIconClick(TrayMeasure tray) {
+    const bool wasTicked = options_.Tray() == tray;
+    const TrayMeasure next = wasTicked ? TrayMeasure::None : tray;
     if (wasTicked) {
         tray_.TrayIconDelete();
-    } else if (tray_.Shown() != 0) {
-        tray_.TrayIconModify(measure);
+    } else if (tray_.Showing()) {
+        tray_.TrayIconModify(tray);
     } else {
-        tray_.TrayIconAdd(measure);
+        tray_.TrayIconAdd(tray);
     }
-    options_.icons = static_cast<std::uint8_t>(next);
+    options_.SetTray(next);
     ShowTrayMeasure();
-    if (!isVisible() && next == 0) {
+    if (!isVisible() && next == TrayMeasure::None) {
         pmMinClick();  // without an icon the window must show
     }
-    writer_.Integer("main", "icons", next);
+    writer_.Write(setting::kIcons, NumberOf(next));
 }
 
 void TfrMain::pmIconsSpeedClick(int interval) {
     tray_.IconsTimer().setInterval(interval);
     options_.iconstime = interval;
     CheckValue(menus_.iconsSpeed, interval);
-    writer_.Integer("main", "iconstime", interval);
+    writer_.Write(setting::kIconsTime, interval);
 }
 
 void TfrMain::pmMinClick() {
@@ -464,8 +464,9 @@ void TfrMain::pmMinClick() {
     }
     shownForWantOfTray_ = false;  // from now on the window is as the user put it
     if (isVisible()) {
-        if (options_.icons == 0) {
-            pmIconClick(1);  // the window hides only where the tray icon can bring it back
+        if (options_.Tray() == TrayMeasure::None) {
+            // The window hides only where the tray icon can bring it back.
+            pmIconClick(TrayMeasure::Processor);
         }
         SyncPosition();  // the hidden window keeps the position it stood at
         hide();
@@ -497,7 +498,7 @@ void TfrMain::ConnectMenus() {
     on(menus_.min, [this] { pmMinClick(); });
     on(menus_.minTray, [this] { pmMinClick(); });
     connect(menus_.trayIcons, &QActionGroup::triggered, this,
-            [this](QAction* item) { pmIconClick(item->data().toInt()); });
+            [this](QAction* item) { pmIconClick(item->data().value<TrayMeasure>()); });
     connect(menus_.iconsSpeeds, &QActionGroup::triggered, this,
             [this](QAction* item) { pmIconsSpeedClick(item->data().toInt()); });
     ConnectOptions();
@@ -527,11 +528,11 @@ void TfrMain::UpdateReadings() {
     }
     readings_.Begin(0);  // the EventsTimer already paces the rebuilds to one a second
     const auto add = [this](int indicator) {
-        const int measure = options_.indicators[indicator].type;
+        const Measure measure = options_.indicators[indicator].Shows();
         measures_->GetMeasure(measure, readingText_);
         readings_.Add(measure, readingText_);
     };
-    if (options_.mode == 2) {
+    if (options_.Mode() == DisplayMode::TwoIndicators) {
         add(0);
         add(1);
     } else {

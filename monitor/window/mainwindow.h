@@ -131,7 +131,7 @@ private:
     }
 
     // Tray
-    void pmIconClick(int measure);
+    void pmIconClick(TrayMeasure tray);
     void pmIconsSpeedClick(int interval);
     void pmMinClick();
 
@@ -151,8 +151,8 @@ private:
     void pmOneCopyClick();
     void pmPriorityClick();
     void pmTransparentClick(int percent);
-    void pmModeClick(int mode);  // pmMode1 and pmMode2
-    void pmMeasureClick(int indicator, int measure);
+    void pmModeClick(DisplayMode mode);  // pmMode1 and pmMode2
+    void pmMeasureClick(int indicator, Measure measure);
     void pmSpeedClick(int indicator, int interval);
     void pmStopClick(int indicator);
     void pmTextClick(int indicator);

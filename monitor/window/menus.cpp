@@ -79,21 +79,22 @@ public:
         items.menu =
             Submenu(parent, QStringLiteral("pmIndicator%1").arg(n), QString::fromUtf8(caption));
         items.measures = Group(QStringLiteral("gpMeasures") + suffix);
-        for (int resource = 0; resource < kResourceCount; ++resource) {
-            QMenu* sub = Submenu(items.menu, QStringLiteral("pmResource%1").arg(resource) + suffix,
+        for (const Resource resource : kResources) {
+            const std::size_t r = IndexOf(resource);
+            QMenu* sub = Submenu(items.menu, QStringLiteral("pmResource%1").arg(r) + suffix,
                                  ResourceCaption(resource));
-            for (int kind = 0; kind < 4; ++kind) {
-                const int measure = resource * 4 + kind + 1;
-                QAction* item = Item(sub, QStringLiteral("pm%1").arg(measure) + suffix,
+            for (const MeasureKind kind : kMeasureKinds) {
+                const Measure measure{resource, kind};
+                QAction* item = Item(sub, QStringLiteral("pm%1").arg(NumberOf(measure)) + suffix,
                                      MeasureKindCaption(measure), nullptr, true);
-                item->setData(measure);
+                item->setData(QVariant::fromValue(measure));
                 items.measures->addAction(item);
-                items.measure[measure - 1] = item;
+                items.measure[measure.Index()] = item;
             }
             sub->addSeparator();
-            items.total[resource] =
-                Item(sub, QString::fromLatin1(kTotals[resource]) + suffix, QStringLiteral("Total"));
-            items.total[resource]->setEnabled(false);
+            items.total[r] =
+                Item(sub, QString::fromLatin1(kTotals[r]) + suffix, QStringLiteral("Total"));
+            items.total[r]->setEnabled(false);
         }
         items.menu->addSeparator();
         QMenu* speed = Submenu(items.menu, QStringLiteral("pmSpeed") + suffix,
@@ -113,10 +114,11 @@ public:
                        QActionGroup* group, std::array<QAction*, 4>& items) {
         static constexpr std::array<const char*, 4> kShortcuts = {"Ctrl+A", "Ctrl+B", "Ctrl+C",
                                                                   "Ctrl+D"};
-        for (int i = 0; i < 4; ++i) {
-            items[i] = Item(menu, QString::fromLatin1(names[i]), ResourceCaption(i),
+        for (const Resource resource : kResources) {
+            const std::size_t i = IndexOf(resource);
+            items[i] = Item(menu, QString::fromLatin1(names[i]), ResourceCaption(resource),
                             shortcuts ? kShortcuts[i] : nullptr, true);
-            items[i]->setData(i + 1);
+            items[i]->setData(QVariant::fromValue(TrayMeasureOf(resource)));
             group->addAction(items[i]);
         }
     }
@@ -194,10 +196,10 @@ QMenu* BuildMainMenu(MenuBuilder& b, QWidget* window, MonitorMenus& m) {
 
     m.modes = b.Group(QStringLiteral("gpMode"));
     m.mode2 = b.Check(main, "pmMode2", "T&wo indicators", "Ctrl+F2");
-    m.mode2->setData(2);
+    m.mode2->setData(QVariant::fromValue(DisplayMode::TwoIndicators));
     m.modes->addAction(m.mode2);
     m.mode1 = b.Check(main, "pmMode1", "&One diagram", "Ctrl+F1");
-    m.mode1->setData(1);
+    m.mode1->setData(QVariant::fromValue(DisplayMode::OneDiagram));
     m.modes->addAction(m.mode1);
     main->addSeparator();
     m.close = b.Item(main, "pmClose", "E&xit", "F10");

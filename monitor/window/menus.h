@@ -16,10 +16,10 @@ inline constexpr std::array<int, 5> kSpeedIntervals = {200, 500, 1000, 2000, 500
 inline constexpr int kTransparencySteps = 10;  // 0 %, 10 %, ... 90 %
 
 // The items of "Indicator &1", "Indicator &2" and "&Diagram". Every item of a group carries
-// its value in data(): the measure 1..16, the interval in milliseconds.
+// its value in data(): the Measure, the interval in milliseconds.
 struct IndicatorItems {
     QMenu* menu = nullptr;
-    std::array<QAction*, 16> measure{};  // measure[m - 1] is pm<m>_<n>
+    std::array<QAction*, 16> measure{};  // measure[m.Index()] is pm<number of m>_<n>
     QActionGroup* measures = nullptr;
     std::array<QAction*, 4> total{};  // the disabled "Total" line of each resource
     std::array<QAction*, 5> speed{};  // parallel to kSpeedIntervals
@@ -62,7 +62,7 @@ struct MonitorMenus {
     QAction* skinsEdit = nullptr;
 
     // The tray icon items of the popup menu and their twins in the tray menu; data() is the
-    // measure 1..4. Their groups do not exclude: a click on the ticked one takes the icon away.
+    // TrayMeasure. Their groups do not exclude: a click on the ticked one takes the icon away.
     std::array<QAction*, 4> trayIcon{};
     std::array<QAction*, 4> trayIconTray{};
     QActionGroup* trayIcons = nullptr;
@@ -74,8 +74,8 @@ struct MonitorMenus {
 
     std::array<IndicatorItems, 3> indicators;
 
-    QAction* mode1 = nullptr;  // "&One diagram"; data() is 1
-    QAction* mode2 = nullptr;  // "T&wo indicators"; data() is 2
+    QAction* mode1 = nullptr;  // "&One diagram"; data() is DisplayMode::OneDiagram
+    QAction* mode2 = nullptr;  // "T&wo indicators"; data() is DisplayMode::TwoIndicators
     QActionGroup* modes = nullptr;
     QAction* close = nullptr;
     QAction* min = nullptr;

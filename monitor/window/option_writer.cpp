@@ -10,16 +10,16 @@
 
 namespace tarnwick {
 
-void OptionWriter::String(std::string_view section, std::string_view key, std::string_view value) {
-    WriteOrReport([&] { WriteConfigString(file_, section, key, value); });
+void OptionWriter::Write(const StringKey& key, std::string_view value) {
+    WriteOrReport([&] { WriteConfigString(file_, key.section, key.name, value); });
 }
 
-void OptionWriter::Integer(std::string_view section, std::string_view key, std::int32_t value) {
-    WriteOrReport([&] { WriteConfigInteger(file_, section, key, value); });
+void OptionWriter::Write(const IntegerKey& key, std::int32_t value) {
+    WriteOrReport([&] { WriteConfigInteger(file_, key.section, key.name, value); });
 }
 
-void OptionWriter::Bool(std::string_view section, std::string_view key, bool value) {
-    WriteOrReport([&] { WriteConfigBool(file_, section, key, value); });
+void OptionWriter::Write(const BoolKey& key, bool value) {
+    WriteOrReport([&] { WriteConfigBool(file_, key.section, key.name, value); });
 }
 
 void OptionWriter::SaveOpt(const Settings& settings) {

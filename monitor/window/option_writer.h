@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "common/settings_keys.h"
+
 namespace tarnwick {
 
 class Dialogs;
@@ -18,9 +20,9 @@ public:
         : file_(std::move(settingsFile)), dialogs_(dialogs) {}
 
     const std::string& File() const { return file_; }
-    void String(std::string_view section, std::string_view key, std::string_view value);
-    void Integer(std::string_view section, std::string_view key, std::int32_t value);
-    void Bool(std::string_view section, std::string_view key, bool value);
+    void Write(const StringKey& key, std::string_view value);
+    void Write(const IntegerKey& key, std::int32_t value);
+    void Write(const BoolKey& key, bool value);
     void SaveOpt(const Settings& settings);
     // From now on a failed write goes to standard error and the system log, not into a box:
     // when the session ends the program, nobody is left to answer one.

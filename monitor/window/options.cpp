@@ -25,10 +25,11 @@ QString Total(const std::string& size) {
     return QStringLiteral("Total: ") + QString::fromStdString(size) + QLatin1Char('B');
 }
 
-template <typename Handler>
+// Every item of the group carries its value, a T, in data().
+template <typename T, typename Handler>
 void OnGroup(TfrMain* window, QActionGroup* group, Handler handler) {
     QObject::connect(group, &QActionGroup::triggered, window,
-                     [handler](QAction* item) { handler(item->data().toInt()); });
+                     [handler](QAction* item) { handler(item->data().value<T>()); });
 }
 
 }  // namespace
@@ -44,12 +45,13 @@ void TfrMain::ConnectOptions() {
     on(menus_.autorun, [this] { pmAutorunClick(); });
     on(menus_.oneCopy, [this] { pmOneCopyClick(); });
     on(menus_.priority, [this] { pmPriorityClick(); });
-    OnGroup(this, menus_.transparencies, [this](int percent) { pmTransparentClick(percent); });
-    OnGroup(this, menus_.modes, [this](int mode) { pmModeClick(mode); });
+    OnGroup<int>(this, menus_.transparencies, [this](int percent) { pmTransparentClick(percent); });
+    OnGroup<DisplayMode>(this, menus_.modes, [this](DisplayMode mode) { pmModeClick(mode); });
     for (int i = 0; i < 3; ++i) {
         const IndicatorItems& items = menus_.indicators[i];
-        OnGroup(this, items.measures, [this, i](int measure) { pmMeasureClick(i, measure); });
-        OnGroup(this, items.speeds, [this, i](int interval) { pmSpeedClick(i, interval); });
+        OnGroup<Measure>(this, items.measures,
+                         [this, i](Measure measure) { pmMeasureClick(i, measure); });
+        OnGroup<int>(this, items.speeds, [this, i](int interval) { pmSpeedClick(i, interval); });
         on(items.stop, [this, i] { pmStopClick(i); });
         on(items.text, [this, i] { pmTextClick(i); });
     }
@@ -74,7 +76,7 @@ void TfrMain::pmInfoClick() {
         HintTimer_.stop();
         QToolTip::hideText();
     }
-    writer_.Bool("main", "info", options_.info);
+    writer_.Write(setting::kInfo, options_.info);
 }
 
 void TfrMain::enterEvent(QEnterEvent* event) {
@@ -111,33 +113,33 @@ void TfrMain::pmPopClick() {
     options_.popup = !options_.popup;
     menus_.pop->setChecked(options_.popup);
     SetStaysOnTop(options_.popup);
-    writer_.Bool("main", "popup", options_.popup);
+    writer_.Write(setting::kPopup, options_.popup);
 }
 
 void TfrMain::pmDockClick() {
     options_.snap = !options_.snap;
     menus_.dock->setChecked(options_.snap);
-    writer_.Bool("main", "snap", options_.snap);
+    writer_.Write(setting::kSnap, options_.snap);
 }
 
 void TfrMain::pmBoltClick() {
     options_.bolt = !options_.bolt;
     menus_.bolt->setChecked(options_.bolt);
-    writer_.Bool("main", "bolt", options_.bolt);
+    writer_.Write(setting::kBolt, options_.bolt);
 }
 
 void TfrMain::pmAutorunClick() {
     options_.autorun = !options_.autorun;
     menus_.autorun->setChecked(options_.autorun);
     ApplyAutorun(options_.autorun);
-    writer_.Bool("main", "autorun", options_.autorun);
+    writer_.Write(setting::kAutorun, options_.autorun);
 }
 
 // Acts when the next copy starts; the running one is not affected.
 void TfrMain::pmOneCopyClick() {
     options_.onecopy = !options_.onecopy;
     menus_.oneCopy->setChecked(options_.onecopy);
-    writer_.Bool("main", "onecopy", options_.onecopy);
+    writer_.Write(setting::kOneCopy, options_.onecopy);
 }
 
 // Linux lets an ordinary user lower the priority (nice 19) but not raise it again: the way
@@ -147,41 +149,41 @@ void TfrMain::pmPriorityClick() {
     options_.lowprior = !options_.lowprior;
     menus_.priority->setChecked(options_.lowprior);
     cpu_->SetPriority(options_.lowprior ? -1 : 0);
-    writer_.Bool("main", "lowprior", options_.lowprior);
+    writer_.Write(setting::kLowPrior, options_.lowprior);
 }
 
 void TfrMain::pmTransparentClick(int percent) {
     options_.transparent = percent;
     menus_.transparency[static_cast<std::size_t>(percent / 10)]->setChecked(true);
     setWindowOpacity(OpacityForTransparency(percent) / 255.0);
-    writer_.Integer("main", "transparent", percent);
+    writer_.Write(setting::kTransparent, percent);
 }
 
 // Display mode ----------------------------------------------------------------------------------
 
 // Switching clears the window and paints the new mode; the mode is written either way.
-void TfrMain::pmModeClick(int mode) {
-    if (options_.mode != mode) {
-        options_.mode = static_cast<std::uint8_t>(mode);
+void TfrMain::pmModeClick(DisplayMode mode) {
+    if (options_.Mode() != mode) {
+        options_.SetMode(mode);
         display_.ClearCanvas();
         display_.FormPaint();
     }
-    (mode == 1 ? menus_.mode1 : menus_.mode2)->setChecked(true);
-    writer_.Integer("main", "mode", options_.mode);
+    (mode == DisplayMode::OneDiagram ? menus_.mode1 : menus_.mode2)->setChecked(true);
+    writer_.Write(setting::kMode, NumberOf(mode));
 }
 
 // Indicators ------------------------------------------------------------------------------------
 
 // The new measure shows at the indicator's next tick. The diagram's history keeps its columns
 // while the measure stays with the same resource: a percentage of the same thing.
-void TfrMain::pmMeasureClick(int indicator, int measure) {
-    const int old = options_.indicators[indicator].type;
-    if (indicator == 2 && (old - 1) / 4 != (measure - 1) / 4) {
+void TfrMain::pmMeasureClick(int indicator, Measure measure) {
+    IndicatorSettings& settings = options_.indicators[indicator];
+    if (indicator == 2 && settings.Shows().resource != measure.resource) {
         display_.ResetHistory();
     }
-    options_.indicators[indicator].type = static_cast<std::uint8_t>(measure);
-    menus_.indicators[indicator].measure[static_cast<std::size_t>(measure - 1)]->setChecked(true);
-    writer_.Integer(kIndicatorSections[indicator], "type", measure);
+    settings.Show(measure);
+    menus_.indicators[indicator].measure[measure.Index()]->setChecked(true);
+    writer_.Write(setting::kType[indicator], NumberOf(measure));
 }
 
 void TfrMain::pmSpeedClick(int indicator, int interval) {
@@ -189,7 +191,7 @@ void TfrMain::pmSpeedClick(int indicator, int interval) {
     options_.indicators[indicator].time = interval;
     menus_.indicators[indicator].speed[static_cast<std::size_t>(SpeedIndex(interval))]->setChecked(
         true);
-    writer_.Integer(kIndicatorSections[indicator], "time", interval);
+    writer_.Write(setting::kTime[indicator], interval);
 }
 
 // Not stored. A suspended gauge keeps the reading of this moment for every repaint; the
@@ -203,12 +205,13 @@ void TfrMain::pmTextClick(int indicator) {
     bool& visible = options_.indicators[indicator].visible;
     visible = !visible;
     menus_.indicators[indicator].text->setChecked(visible);
-    if (indicator < 2 && options_.mode == 2) {
+    const DisplayMode mode = options_.Mode();
+    if (indicator < 2 && mode == DisplayMode::TwoIndicators) {
         display_.PaintOpt(indicator);
-    } else if (indicator == 2 && options_.mode == 1) {
+    } else if (indicator == 2 && mode == DisplayMode::OneDiagram) {
         display_.PaintOpt3();
     }
-    writer_.Bool(kIndicatorSections[indicator], "visible", visible);
+    writer_.Write(setting::kTextShowing[indicator], visible);
 }
 
 // Menu and links --------------------------------------------------------------------------------

@@ -32,7 +32,7 @@ void SkinMenu::SkinList() {
     } else if (folder.back() != '/') {
         folder += '/';
         options_.skinpath = folder;
-        writer_.String("skins", "skinpath", folder);
+        writer_.Write(setting::kSkinPath, folder);
     }
     skins_ = tarnwick::SkinList(QString::fromStdString(folder));
     for (std::size_t i = 0; i < skins_.size(); ++i) {
@@ -68,13 +68,13 @@ void SkinMenu::SkinMenuClick(int index) {
     options_.active = skins_.at(static_cast<std::size_t>(index)).path.toStdString();
     Show(false);
     items_.at(static_cast<std::size_t>(index))->setChecked(true);
-    writer_.String("skins", "active", options_.active);
+    writer_.Write(setting::kActive, options_.active);
 }
 
 void SkinMenu::pmRandomSkinClick() {
     options_.random = !options_.random;
     ShowRandom();
-    writer_.Bool("skins", "random", options_.random);
+    writer_.Write(setting::kRandom, options_.random);
 }
 
 void SkinMenu::ShowRandom() {

@@ -54,7 +54,7 @@ void TrayController::CheckAvailability() {
         return;
     }
     available_ = now;
-    if (now && shown_ != 0) {
+    if (now && Showing()) {
         // The new host knows nothing of an icon shown before it came: show it anew.
         icon_.TrayIconDelete();
         icon_.TrayIconAdd(Pictures()[0], TrayTip(shown_));
@@ -77,41 +77,42 @@ const TrayPictures& TrayController::Pictures() {
     return pictures_;
 }
 
-void TrayController::TrayIconAdd(int measure) {
-    icon_.TrayIconAdd(Pictures()[0], TrayTip(measure));
-    shown_ = measure;
+void TrayController::TrayIconAdd(TrayMeasure tray) {
+    icon_.TrayIconAdd(Pictures()[0], TrayTip(tray));
+    shown_ = tray;
 }
 
-void TrayController::TrayIconModify(int measure) {
-    icon_.TrayIconModify(Pictures()[0], TrayTip(measure));
-    shown_ = measure;
+void TrayController::TrayIconModify(TrayMeasure tray) {
+    icon_.TrayIconModify(Pictures()[0], TrayTip(tray));
+    shown_ = tray;
 }
 
 void TrayController::TrayIconDelete() {
     icon_.TrayIconDelete();
-    shown_ = 0;
+    shown_ = TrayMeasure::None;
 }
 
-void TrayController::ShowMeasure(int measure) {
-    if (shown_ != 0 && measure == 0) {
+void TrayController::ShowMeasure(TrayMeasure tray) {
+    const bool wanted = tray != TrayMeasure::None;
+    if (Showing() && !wanted) {
         TrayIconDelete();
-    } else if (shown_ == 0 && measure != 0) {
-        TrayIconAdd(measure);
-    } else if (shown_ != 0 && measure != shown_) {
-        TrayIconModify(measure);
+    } else if (!Showing() && wanted) {
+        TrayIconAdd(tray);
+    } else if (Showing() && tray != shown_) {
+        TrayIconModify(tray);
     }
 }
 
 void TrayController::IconsTimerTimer() {
-    const int measure = options_.icons;
-    if (measure < 1 || measure > 4) {
+    const TrayMeasure tray = options_.Tray();
+    if (tray == TrayMeasure::None) {
         return;
     }
     std::optional<TickMemoryFigures::Reading> reading;
     if (tickMemory_ != nullptr) {
         reading.emplace(*tickMemory_, kTrayReader);
     }
-    ShowTrayValue(icon_, Pictures(), TrayValue(measure, *measures_), TrayTip(measure));
+    ShowTrayValue(icon_, Pictures(), TrayValue(tray, *measures_), TrayTip(tray));
 }
 
 }  // namespace tarnwick

@@ -15,7 +15,7 @@ class Measures;
 class TickMemoryFigures;
 class TrayIcon;
 
-// The window's tray icon: which measure the icon shows (0 while there is none), its 101
+// The window's tray icon: which measure the icon shows (none at first), its 101
 // number pictures from the skin, the IconsTimer that puts the current value on it, and its
 // mouse: a click opens the short menu, a right click the full one (which the icon also hands
 // to a tray host that shows menus itself), a double click or a middle click is passed on to
@@ -39,12 +39,15 @@ public:
     // strip when the icon first needs one, so a monitor without a tray icon never holds them.
     void SetPictures(const QImage& strip);
 
-    void TrayIconAdd(int measure);
-    void TrayIconModify(int measure);
+    void TrayIconAdd(TrayMeasure tray);
+    void TrayIconModify(TrayMeasure tray);
     void TrayIconDelete();
-    // Brings the icon to show measure (0: none) from whatever it shows now.
-    void ShowMeasure(int measure);
-    int Shown() const { return shown_; }
+    // Brings the icon from whatever it shows now to tray; none takes it away.
+    void ShowMeasure(TrayMeasure tray);
+    bool Showing() const { return shown_ != TrayMeasure::None; }
+    // The same two by the number `icons` stores (0 none, 1..4).
+    void ShowMeasure(int number) { ShowMeasure(TrayMeasureFromNumber(number)); }
+    int Shown() const { return NumberOf(shown_); }
 
     QTimer& IconsTimer() { return IconsTimer_; }
 
@@ -74,7 +77,7 @@ private:
     TrayPictures pictures_;  // null icons until the first skin's strip is given
     QImage pendingStrip_;
     bool picturesPending_ = false;
-    int shown_ = 0;
+    TrayMeasure shown_ = TrayMeasure::None;
     bool available_ = true;
     QTimer IconsTimer_;
     QTimer TrayWatchTimer_;

@@ -109,11 +109,16 @@ void SetOpacityProperty(xcb_connection_t* connection, QWindow& window) {
 // opacity once and goes.
 class OpacityAfterMap : public QObject {
 public:
-    static constexpr char kName[] = "tarnwick-opacity-after-map";
-
     explicit OpacityAfterMap(QWindow& window) : QObject(&window), window_(&window) {
-        setObjectName(QLatin1String(kName));
         window.installEventFilter(this);
+    }
+
+    // Whether one already waits on the window: it is one of the window's children.
+    static bool WaitsOn(const QWindow& window) {
+        const QObjectList& children = window.children();
+        return std::any_of(children.begin(), children.end(), [](const QObject* child) {
+            return dynamic_cast<const OpacityAfterMap*>(child) != nullptr;
+        });
     }
 
 protected:
@@ -135,9 +140,7 @@ private:
 }  // namespace
 
 void RepeatOpacityAfterMap(QWindow& window) {
-    if (X11Connection() == nullptr || window.opacity() >= 1.0 ||
-        window.findChild<QObject*>(QLatin1String(OpacityAfterMap::kName),
-                                   Qt::FindDirectChildrenOnly) != nullptr) {
+    if (X11Connection() == nullptr || window.opacity() >= 1.0 || OpacityAfterMap::WaitsOn(window)) {
         return;  // not on X11, nothing to blend, or already waiting
     }
     new OpacityAfterMap(window);

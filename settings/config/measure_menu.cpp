@@ -6,8 +6,6 @@
 #include <QPushButton>
 #include <QStyle>
 
-#include <algorithm>
-
 #include "common/texts.h"
 
 namespace tarnwick::cfg {
@@ -16,16 +14,16 @@ MeasureMenu::MeasureMenu(QWidget* parent)
     : QObject(parent), pmInd_(new QMenu(parent)), items_(new QActionGroup(this)) {
     pmInd_->setObjectName(QStringLiteral("pmInd"));
     items_->setExclusive(true);
-    for (int resource = 0; resource < kResourceCount; ++resource) {
+    for (const Resource resource : kResources) {
         QMenu* group = pmInd_->addMenu(WithoutAccelerators(ResourceCaption(resource)));
-        for (int kind = 0; kind < 4; ++kind) {
-            const int measure = resource * 4 + kind + 1;
+        for (const MeasureKind kind : kMeasureKinds) {
+            const Measure measure{resource, kind};
             QAction* item = group->addAction(WithoutAccelerators(MeasureKindCaption(measure)));
-            item->setObjectName(QStringLiteral("miInd%1").arg(measure));
+            item->setObjectName(QStringLiteral("miInd%1").arg(NumberOf(measure)));
             item->setCheckable(true);
-            item->setData(measure);
+            item->setData(QVariant::fromValue(measure));
             items_->addAction(item);
-            actions_[static_cast<std::size_t>(measure - 1)] = item;
+            actions_[measure.Index()] = item;
         }
     }
     connect(items_, &QActionGroup::triggered, this, &MeasureMenu::miInd1Click);
@@ -42,22 +40,21 @@ MeasureMenu::MeasureMenu(QWidget* parent)
 
 MeasureMenu::~MeasureMenu() = default;
 
-void MeasureMenu::SetMeasure(int indicator, int measure) {
+void MeasureMenu::SetMeasure(int indicator, Measure measure) {
     const auto i = static_cast<std::size_t>(indicator);
-    measures_[i] = std::clamp(measure, 1, kMeasureCount);
-    buttons_[i]->setText(MeasureButtonCaption(measures_[i]));
+    measures_[i] = measure;
+    buttons_[i]->setText(MeasureButtonCaption(measure));
 }
 
 void MeasureMenu::btInd1Click(int indicator) {
     opener_ = indicator;
-    actions_[static_cast<std::size_t>(measures_[static_cast<std::size_t>(indicator)] - 1)]
-        ->setChecked(true);
+    actions_[measures_[static_cast<std::size_t>(indicator)].Index()]->setChecked(true);
     QPushButton* button = buttons_[static_cast<std::size_t>(indicator)];
     pmInd_->popup(button->mapToGlobal(button->rect().bottomLeft()));
 }
 
 void MeasureMenu::miInd1Click(QAction* item) {
-    SetMeasure(opener_, item->data().toInt());
+    SetMeasure(opener_, item->data().value<Measure>());
 }
 
 }  // namespace tarnwick::cfg

@@ -4,6 +4,8 @@
 
 #include <array>
 
+#include "common/domain.h"
+
 class QAction;
 class QActionGroup;
 class QMenu;
@@ -13,8 +15,8 @@ class QWidget;
 namespace tarnwick::cfg {
 
 // The measure menu pmInd shared by the three measure buttons btInd1..btInd3: a submenu per
-// resource with its four measures as radio items. Each button holds a measure number 1..16
-// and shows it as "Processor | Usage, %".
+// resource with its four measures as radio items. Each button holds a measure and shows it as
+// "Processor | Usage, %".
 class MeasureMenu : public QObject {
     Q_OBJECT
 public:
@@ -24,9 +26,8 @@ public:
     // The button of indicator 0, 1 or 2, made here and placed by the page.
     QPushButton* button(int indicator) const { return buttons_[indicator]; }
 
-    int measure(int indicator) const { return measures_[indicator]; }
-    // Out-of-range numbers are taken as the nearest end.
-    void SetMeasure(int indicator, int measure);
+    Measure measure(int indicator) const { return measures_[indicator]; }
+    void SetMeasure(int indicator, Measure measure);
 
 private:
     void btInd1Click(int indicator);  // pops the menu up under the button
@@ -36,7 +37,7 @@ private:
     QActionGroup* items_;
     std::array<QAction*, 16> actions_{};
     std::array<QPushButton*, 3> buttons_{};
-    std::array<int, 3> measures_{1, 1, 1};
+    std::array<Measure, 3> measures_{};
     int opener_ = 0;  // the indicator whose button opened the menu
 };
 

@@ -144,7 +144,7 @@ QWidget* OptionPages::BuildIconsPage(QWidget* owner) {
     QGroupBox* icons = NewGroup(QStringLiteral("Icons in the system tray"), page, inner);
     // The boxes carry the resources' captions, as the monitor's tray icon items do.
     for (std::size_t i = 0; i < cbIcon_.size(); ++i) {
-        cbIcon_[i] = new QCheckBox(ResourceCaption(static_cast<int>(i)), icons);
+        cbIcon_[i] = new QCheckBox(ResourceCaption(kResources[i]), icons);
         cbIcon_[i]->setObjectName(QStringLiteral("cbIcon%1").arg(i + 1));
         QCheckBox* box = cbIcon_[i];
         QObject::connect(box, &QCheckBox::clicked, box, [this, box] { cbIcon1Click(box); });
@@ -261,19 +261,19 @@ void OptionPages::cbIcon1Click(QCheckBox* clicked) {
 }
 
 void OptionPages::Show(const Settings& s) {
-    (s.mode == 1 ? rbMode1_ : rbMode2_)->setChecked(true);
+    (s.Mode() == DisplayMode::OneDiagram ? rbMode1_ : rbMode2_)->setChecked(true);
     cbPopup_->setChecked(s.popup);
     cbBolt_->setChecked(s.bolt);
     cbSnap_->setChecked(s.snap);
     udSnap_->setValue(s.snapvalue);
     udTransparent_->setValue(s.transparent);
     for (std::size_t i = 0; i < 3; ++i) {
-        measures_->SetMeasure(static_cast<int>(i), s.indicators[i].type);
+        measures_->SetMeasure(static_cast<int>(i), s.indicators[i].Shows());
         udTime_[i]->setValue(s.indicators[i].time);
         cbVisible_[i]->setChecked(s.indicators[i].visible);
     }
-    for (std::size_t i = 0; i < cbIcon_.size(); ++i) {
-        cbIcon_[i]->setChecked(s.icons == i + 1);
+    for (const Resource resource : kResources) {
+        cbIcon_[IndexOf(resource)]->setChecked(s.Tray() == TrayMeasureOf(resource));
     }
     udIconsTime_->setValue(s.iconstime);
     cbAutorun_->setChecked(s.autorun);
@@ -285,21 +285,22 @@ void OptionPages::Show(const Settings& s) {
 }
 
 Settings OptionPages::Take(Settings s) const {
-    s.mode = rbMode1_->isChecked() ? 1 : 2;
+    s.SetMode(rbMode1_->isChecked() ? DisplayMode::OneDiagram : DisplayMode::TwoIndicators);
     s.popup = cbPopup_->isChecked();
     s.bolt = cbBolt_->isChecked();
     s.snap = cbSnap_->isChecked();
     s.snapvalue = udSnap_->value();
     s.transparent = udTransparent_->value();
     for (std::size_t i = 0; i < 3; ++i) {
-        s.indicators[i].type = static_cast<std::uint8_t>(measures_->measure(static_cast<int>(i)));
+        s.indicators[i].Show(measures_->measure(static_cast<int>(i)));
         s.indicators[i].time = udTime_[i]->value();
         s.indicators[i].visible = cbVisible_[i]->isChecked();
     }
-    s.icons = 0;
-    for (std::size_t i = cbIcon_.size(); i-- > 0;) {
-        if (cbIcon_[i]->isChecked()) {
-            s.icons = static_cast<std::uint8_t>(i + 1);  // the first ticked box counts
+    s.SetTray(TrayMeasure::None);
+    for (const Resource resource : kResources) {
+        if (cbIcon_[IndexOf(resource)]->isChecked()) {
+            s.SetTray(TrayMeasureOf(resource));  // the first ticked box counts
+            break;
         }
     }
     s.iconstime = udIconsTime_->value();

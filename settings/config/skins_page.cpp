@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "common/profile_file.h"
+#include "common/settings_keys.h"
 #include "common/ui/dialogs.h"
 #include "common/ui/link_label.h"
 #include "settings/config/descriptions.h"
@@ -89,7 +90,7 @@ void SkinsPage::LoadSkins() {
         folder += QLatin1Char('/');
     }
     const QString active = QString::fromStdString(
-        ReadString(LoadProfile(services_.settingsFile), "skins", "active", ""));
+        Read(LoadProfile(services_.settingsFile), setting::kActive, Program::SettingsProgram));
     skinFiles_ = SkinList(folder);
     const QSignalBlocker quiet(lbSkins_);
     lbSkins_->clear();

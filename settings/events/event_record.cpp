@@ -45,7 +45,18 @@ const char* LoopWord(LoopKind loop) {
 }  // namespace
 
 int PageOfAction(int action) {
-    return action >= kActionMessage && action <= kActionOpenFolder ? action : 0;
+    switch (EventActionFromNumber(action).value_or(EventAction::None)) {
+        case EventAction::Message:
+            return 1;
+        case EventAction::StartProgram:
+            return 2;
+        case EventAction::OpenDocument:
+            return 3;
+        case EventAction::OpenFolder:
+            return 4;
+        default:
+            return 0;  // no parameters
+    }
 }
 
 QStringList LoadEventsNames(const std::string& eventsFile) {
@@ -76,8 +87,8 @@ EventForm LoadEvent(const std::string& eventsFile, std::int32_t n) {
     // The monitor reads these two as truth values and does nothing for an unknown action.
     form.biglit = e.biglit != 0 ? 1 : 0;
     form.measure = e.measure != 0 ? 1 : 0;
-    form.action = e.action >= kActionNone && e.action <= kActionSwitchOff ? e.action : kActionNone;
-    form.execute = std::clamp(e.execute, 0, static_cast<int>(kExecutePermanently));
+    form.action = NumberOf(EventActionFromNumber(e.action).value_or(EventAction::None));
+    form.execute = std::clamp(e.execute, 0, kExecuteMethodCount - 1);
     form.value = Number(e.value);
     form.hour = Number(e.hour);
     form.min = Number(e.min);
@@ -85,8 +96,8 @@ EventForm LoadEvent(const std::string& eventsFile, std::int32_t n) {
     form.active = e.active;
 
     const ActionKeys& a = entry.action;
-    switch (form.action) {
-        case kActionMessage: {
+    switch (EventActionFromNumber(form.action).value_or(EventAction::None)) {
+        case EventAction::Message: {
             form.autotext = a.autotext;
             QStringList lines;
             for (const std::string& line : a.lines) {
@@ -110,14 +121,14 @@ EventForm LoadEvent(const std::string& eventsFile, std::int32_t n) {
             }
             break;
         }
-        case kActionStartProgram:
+        case EventAction::StartProgram:
             form.exec = Text(a.execute);
             form.param = Text(a.parameters);
             break;
-        case kActionOpenDocument:
+        case EventAction::OpenDocument:
             form.doc = Text(a.document);
             break;
-        case kActionOpenFolder:
+        case EventAction::OpenFolder:
             form.folder = Text(a.folder);
             break;
         default:
@@ -153,8 +164,8 @@ EventEntry EntryOf(const EventForm& form) {
     e.active = form.active;
 
     ActionKeys& a = entry.action;
-    switch (form.action) {
-        case kActionMessage:
+    switch (EventActionFromNumber(form.action).value_or(EventAction::None)) {
+        case EventAction::Message:
             a.autotext = form.autotext;
             for (const QString& line : MessageLines(form.info)) {
                 a.lines.push_back(line.toStdString());
@@ -172,14 +183,14 @@ EventEntry EntryOf(const EventForm& form) {
                 a.loopcount = IntegerOf(form.loopCount);
             }
             break;
-        case kActionStartProgram:
+        case EventAction::StartProgram:
             a.execute = form.exec.toStdString();
             a.parameters = form.param.toStdString();
             break;
-        case kActionOpenDocument:
+        case EventAction::OpenDocument:
             a.document = form.doc.toStdString();
             break;
-        case kActionOpenFolder:
+        case EventAction::OpenFolder:
             a.folder = form.folder.toStdString();
             break;
         default:

@@ -5,72 +5,53 @@
 #include <QFileInfo>
 #include <QStringList>
 
-#include <algorithm>
 #include <string>
 
 #include "common/errors.h"
 #include "common/profile.h"
 #include "common/profile_file.h"
 #include "common/skin/skin.h"
+#include "common/skin/skin_format.h"
 #include "platform/files.h"
 #include "settings/skin/bmp_writer.h"
 
 namespace tarnwick::cfg {
 namespace {
 
-constexpr const char* kSections[] = {"indicator1", "indicator2", "indicator3"};
-
-// A description longer than this is not a description; a garbage count must not make the
-// editor read two billion keys.
-constexpr int kMaxInfoLines = 1000;
+using namespace skinkey;
 
 std::string Native(const QString& path) {
     return QFile::encodeName(path).toStdString();
 }
 
-std::string Utf8(const QString& text) {
-    return text.toStdString();
-}
-
-QString ReadText(const ProfileText& file, const char* section, const char* key,
-                 const char* fallback) {
-    return QString::fromStdString(ReadString(file, section, key, fallback));
-}
-
-ColorValue ReadColorValue(const ProfileText& file, const char* section, const char* key,
-                          const char* fallback) {
-    const QString text = ReadText(file, section, key, fallback);
+// The stored value of a colour text; a text that is neither a name nor a number stops the load.
+ColorValue ColorValueOf(const QString& text) {
     const std::optional<ColorValue> value = ParseColorValue(text);
     if (!value) {
-        throw ConvertError(Utf8(text));
+        throw ConvertError(text.toStdString());
     }
     return *value;
 }
 
-void ReadIndicator(const ProfileText& file, int index, IndicatorDraft& ind) {
-    const char* section = kSections[index];
-    ind.x1 = ReadInteger(file, section, "x1", 1);
-    ind.y1 = ReadInteger(file, section, "y1", 1);
-    ind.x2 = ReadInteger(file, section, "x2", 1);
-    ind.y2 = ReadInteger(file, section, "y2", 1);
-    ind.font.name = ReadText(file, section, "font-name", "Arial");
-    ind.fontColor = ReadColorValue(file, section, "font-color", "clBlack");
-    ind.font.pointSize = ReadInteger(file, section, "font-size", 9);
-    ApplyFontStyle(ind.font, ReadText(file, section, "font-style", ""));
-    ind.graphic = ReadBool(file, section, "graphic", false);
+// In the order of the file, so that a colour that stops the load leaves what came before.
+void ReadIndicator(const SkinIndicatorKeys& keys, int index, IndicatorDraft& ind) {
+    ind.x1 = keys.x1;
+    ind.y1 = keys.y1;
+    ind.x2 = keys.x2;
+    ind.y2 = keys.y2;
+    ind.font.name = keys.fontName;
+    ind.fontColor = ColorValueOf(keys.fontColor);
+    ind.font.pointSize = keys.fontSize;
+    ApplyFontStyle(ind.font, keys.fontStyle);
+    ind.graphic = keys.graphic;
     if (ind.graphic) {
-        ind.picture = ReadText(file, section, "picture", "");
+        ind.picture = keys.picture;
     } else {
-        ind.ground = ReadColorValue(file, section, "ground", "clYellow");
-        ind.progress = ReadColorValue(file, section, "progress", "clRed");
+        ind.ground = ColorValueOf(keys.ground);
+        ind.progress = ColorValueOf(keys.progress);
     }
-    if (index < 2) {
-        ind.secondItem = ReadText(file, section, "orientation", "horizontal") == "vertical";
-    } else {
-        ind.secondItem = ReadText(file, section, "direction", "up") == "down";
-    }
-    const int angle = ReadInteger(file, section, "textangle", 0);
-    ind.textAngle = angle == 90 || angle == 180 || angle == 270 ? angle : 0;
+    ind.secondItem = index < 2 ? keys.vertical : keys.downward;
+    ind.textAngle = keys.textAngle;
 }
 
 // The lines of the description; a last empty line is not one.
@@ -82,18 +63,27 @@ QStringList InfoLines(const QString& info) {
     return lines;
 }
 
+std::string LineKey(int number) {
+    return kLinePrefix + std::to_string(number);
+}
+
 // Removes "line1" .. "line<count>" of [info], looking only at the keys that are there.
 void RemoveOldLines(ProfileText& file) {
-    const std::int32_t count = ReadInteger(file, "info", "count", 0);
-    for (const std::string& key : file.Keys("info")) {
-        if (key.size() <= 4 || QString::fromStdString(key.substr(0, 4)).toLower() != "line") {
+    const std::int32_t count =
+        ReadInteger(file, kOldCount.section, kOldCount.name, kOldCount.editor.fallback);
+    const std::string prefix = kLinePrefix;
+    for (const std::string& key : file.Keys(kInfo)) {
+        if (key.size() <= prefix.size() ||
+            QString::fromStdString(key.substr(0, prefix.size())).toLower() !=
+                QLatin1String(kLinePrefix)) {
             continue;
         }
+        const std::string digits = key.substr(prefix.size());
         bool ok = false;
-        const int number = QString::fromStdString(key.substr(4)).toInt(&ok);
+        const int number = QString::fromStdString(digits).toInt(&ok);
         if (ok && number >= 1 && number <= count &&
-            key.substr(4).find_first_not_of("0123456789") == std::string::npos) {
-            file.RemoveKey("info", key);
+            digits.find_first_not_of("0123456789") == std::string::npos) {
+            file.RemoveKey(kInfo, key);
         }
     }
 }
@@ -110,54 +100,55 @@ QString IconsValue(const SkinDraft& draft) {
     return QString();
 }
 
-void WriteColor(ProfileText& file, const char* section, const char* key, ColorValue value) {
-    WriteString(file, section, key, Utf8(ColorToText(value)));
+void WriteColor(ProfileText& file, const SkinText& key, ColorValue value) {
+    Write(file, key, ColorToText(value));
 }
 
 void WriteSkinKeys(ProfileText& file, const SkinDraft& draft) {
-    WriteString(file, "skin", "name", Utf8(draft.name));
-    WriteString(file, "skin", "author", Utf8(draft.author));
-    WriteString(file, "skin", "programversion", "3.0");
+    Write(file, kName, draft.name);
+    Write(file, kAuthor, draft.author);
+    Write(file, kProgramVersion, QLatin1String(kMadeForVersion));
 
     RemoveOldLines(file);
     const QStringList lines = InfoLines(draft.info);
-    WriteInteger(file, "info", "count", static_cast<std::int32_t>(lines.size()));
+    Write(file, kCount, static_cast<std::int32_t>(lines.size()));
     for (int i = 0; i < lines.size(); ++i) {
-        WriteString(file, "info", "line" + std::to_string(i + 1), Utf8(lines[i]));
+        WriteString(file, kInfo, LineKey(i + 1), lines[i].toStdString());
     }
 
-    WriteInteger(file, "window", "width", draft.width);
-    WriteInteger(file, "window", "height", draft.height);
-    WriteColor(file, "window", "background", draft.background);
-    WriteBool(file, "window", "transparent", draft.transparent);
-    WriteColor(file, "window", "transparentcolor", draft.transparentColor);
+    Write(file, kWidth, draft.width);
+    Write(file, kHeight, draft.height);
+    WriteColor(file, kBackground, draft.background);
+    Write(file, kTransparent, draft.transparent);
+    WriteColor(file, kTransparentColor, draft.transparentColor);
 
-    for (int i = 0; i < 3; ++i) {
-        const char* section = kSections[i];
+    for (std::size_t i = 0; i < draft.indicators.size(); ++i) {
+        const char* section = kIndicatorSections[i];
         const IndicatorDraft& ind = draft.indicators[i];
-        WriteInteger(file, section, "x1", ind.x1);
-        WriteInteger(file, section, "y1", ind.y1);
-        WriteInteger(file, section, "x2", ind.x2);
-        WriteInteger(file, section, "y2", ind.y2);
-        WriteString(file, section, "font-name", Utf8(ind.font.name));
-        WriteColor(file, section, "font-color", ind.fontColor);
-        WriteInteger(file, section, "font-size", ind.font.pointSize);
-        WriteString(file, section, "font-style", Utf8(FontStyleToSkinText(ind.font)));
-        WriteBool(file, section, "graphic", ind.graphic);
+        Write(file, kX1.In(section), ind.x1);
+        Write(file, kY1.In(section), ind.y1);
+        Write(file, kX2.In(section), ind.x2);
+        Write(file, kY2.In(section), ind.y2);
+        Write(file, kFontName.In(section), ind.font.name);
+        WriteColor(file, kFontColor.In(section), ind.fontColor);
+        Write(file, kFontSize.In(section), ind.font.pointSize);
+        Write(file, kFontStyle.In(section), FontStyleToSkinText(ind.font));
+        Write(file, kGraphic.In(section), ind.graphic);
         if (ind.graphic) {
-            WriteString(file, section, "picture", Utf8(QFileInfo(ind.picture).fileName()));
+            Write(file, kPicture.In(section), QFileInfo(ind.picture).fileName());
         } else {
-            WriteColor(file, section, "ground", ind.ground);
-            WriteColor(file, section, "progress", ind.progress);
+            WriteColor(file, kGround.In(section), ind.ground);
+            WriteColor(file, kProgress.In(section), ind.progress);
         }
         if (i < 2) {
-            WriteString(file, section, "orientation", ind.secondItem ? "vertical" : "horizontal");
+            Write(file, kOrientation.In(section),
+                  QLatin1String(ind.secondItem ? kVertical : kHorizontal));
         } else {
-            WriteString(file, section, "direction", ind.secondItem ? "down" : "up");
+            Write(file, kDirection.In(section), QLatin1String(ind.secondItem ? kDown : kUp));
         }
-        WriteInteger(file, section, "textangle", ind.textAngle);
+        Write(file, kTextAngle.In(section), ind.textAngle);
     }
-    WriteString(file, "window", "icons", Utf8(IconsValue(draft)));
+    Write(file, kIcons, IconsValue(draft));
 }
 
 }  // namespace
@@ -171,32 +162,24 @@ QString ResolvePath(const QString& name, const QString& loadedFolder) {
 }
 
 void LoadSkin(const QString& path, SkinDraft& draft) {
-    const ProfileText file = LoadProfile(Native(path));
+    const SkinKeys keys = ReadSkinKeys(LoadProfile(Native(path)), SkinReader::Editor);
     draft.loadedFolder = QFileInfo(path).absolutePath();
-    draft.name = ReadText(file, "skin", "name", "Skin");
-    draft.author = ReadText(file, "skin", "author", "");
-
-    const int count = std::clamp(ReadInteger(file, "info", "count", 1), 0, kMaxInfoLines);
-    QStringList lines;
-    for (int i = 1; i <= count; ++i) {
-        lines << ReadText(file, "info", ("line" + std::to_string(i)).c_str(), "");
-    }
-    draft.info = lines.join(u'\n');
-
-    draft.width = ReadInteger(file, "window", "width", 1);
-    draft.height = ReadInteger(file, "window", "height", 1);
-    draft.background = ReadColorValue(file, "window", "background", "clBlack");
-    draft.transparent = ReadBool(file, "window", "transparent", false);
-    draft.transparentColor = ReadColorValue(file, "window", "transparentcolor", "clBlack");
-    const QString icons = ReadText(file, "window", "icons", "");
-    if (icons.isEmpty()) {
+    draft.name = keys.name;
+    draft.author = keys.author;
+    draft.info = keys.info.join(u'\n');
+    draft.width = keys.width;
+    draft.height = keys.height;
+    draft.background = ColorValueOf(keys.background);
+    draft.transparent = keys.transparent;
+    draft.transparentColor = ColorValueOf(keys.transparentColor);
+    if (keys.icons.isEmpty()) {
         draft.iconsWay = IconsWay::Standard;
     } else {
         draft.iconsWay = IconsWay::Open;
-        draft.iconsFile = icons;
+        draft.iconsFile = keys.icons;
     }
-    for (int i = 0; i < 3; ++i) {
-        ReadIndicator(file, i, draft.indicators[i]);
+    for (std::size_t i = 0; i < draft.indicators.size(); ++i) {
+        ReadIndicator(keys.indicators[i], static_cast<int>(i), draft.indicators[i]);
     }
 }
 
