@@ -18,6 +18,7 @@
 #include "common/errors.h"
 #include "common/links.h"
 #include "common/profile_file.h"
+#include "common/settings_keys.h"
 #include "common/ui/app_title.h"
 #include "common/ui/dialogs.h"
 #include "common/ui/fixed_size.h"
@@ -422,7 +423,8 @@ void TfrSkin::Message(const QString& text) {
 // skin shows in the settings window's list.
 QString TfrSkin::SkinsFolder() const {
     const ProfileText settings = LoadProfile(services_.settingsFile);
-    const QString folder = QString::fromStdString(ReadString(settings, "skins", "skinpath", ""));
+    const QString folder = QString::fromStdString(
+        Read(settings, setting::kSkinPath, Program::SettingsProgram));
     return folder.isEmpty()
                ? QString::fromStdString(platform::ShippedFolderOf(services_.programFolder)) +
                      QStringLiteral("skins")
