@@ -23,6 +23,7 @@
 #include "common/ui/app_title.h"
 #include "common/ui/dialogs.h"
 #include "common/ui/fixed_size.h"
+#include "common/ui/help_key.h"
 #include "common/ui/link_label.h"
 #include "common/ui/open_link.h"
 #include "platform/process.h"
@@ -128,8 +129,7 @@ TfrMain::TfrMain(const SettingsServices& services, QWidget* parent)
     }
     connect(events_, &EventsPage::eventDeleted, this,
             [this] { BroadcastToMonitors(services_, {kRefreshEventsMessage}); });
-    // F1 with any modifiers, whichever control has the focus.
-    qApp->installEventFilter(this);
+    InstallHelpKey(*this, [this] { HelpClick(); });
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());
@@ -243,15 +243,6 @@ void TfrMain::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QWidget::keyPressEvent(event);
-}
-
-bool TfrMain::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1 &&
-        watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this) {
-        HelpClick();
-        return true;
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 }  // namespace tarnwick::cfg

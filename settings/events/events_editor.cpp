@@ -6,10 +6,8 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
-#include <QKeySequence>
 #include <QPushButton>
 #include <QScreen>
-#include <QShortcut>
 
 #include <algorithm>
 
@@ -20,6 +18,7 @@
 #include "common/ui/app_title.h"
 #include "common/ui/dialogs.h"
 #include "common/ui/fixed_size.h"
+#include "common/ui/help_key.h"
 #include "common/ui/open_link.h"
 #include "common/ui/screen_fit.h"
 #include "platform/process.h"
@@ -106,8 +105,7 @@ void TfrEvents::Build() {
     connect(panel_, &ActionPanel::browseDocument, this, &TfrEvents::Button5Click);
     connect(panel_, &ActionPanel::browseFolder, this, &TfrEvents::Button6Click);
     connect(signal_, &SignalCheck::finished, this, [this] { setEnabled(true); });
-    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(help, &QShortcut::activated, this, &TfrEvents::Button7Click);
+    InstallHelpKey(*this, [this] { Button7Click(); });
 
     column_->SetNames({}, -1);
     ShowForm(CleanedForm(0));

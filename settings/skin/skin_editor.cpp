@@ -22,6 +22,7 @@
 #include "common/ui/app_title.h"
 #include "common/ui/dialogs.h"
 #include "common/ui/fixed_size.h"
+#include "common/ui/help_key.h"
 #include "common/ui/link_label.h"
 #include "common/ui/open_link.h"
 #include "common/ui/screen_fit.h"
@@ -101,6 +102,7 @@ TfrSkin::TfrSkin(const SettingsServices& services, QWidget* parent)
     layout->addWidget(MakeStepColumn());
     layout->addWidget(notebook_, 1);
     FitToScreen();
+    InstallHelpKey(*this, [this] { HelpClick(); });
 
     ShowDraft();  // the values a first showing starts with
     SelectPage(0);
@@ -219,19 +221,15 @@ void TfrSkin::closeEvent(QCloseEvent* event) {
     emit closed();
 }
 
-// Keys of the whole window, whichever control has the focus: F1 with any modifiers opens the
-// help of the current step, Escape closes the editor as its close box does, and Return or
-// Enter presses the focused button as Space does (held down, once).
+// Keys of the whole window, whichever control has the focus: Escape closes the editor as its
+// close box does, and Return or Enter presses the focused button as Space does (held down,
+// once).
 bool TfrSkin::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress || !watched->isWidgetType() ||
         static_cast<QWidget*>(watched)->window() != this) {
         return QWidget::eventFilter(watched, event);
     }
     const auto* key = static_cast<QKeyEvent*>(event);
-    if (key->key() == Qt::Key_F1) {
-        HelpClick();
-        return true;
-    }
     if (key->matches(QKeySequence::Cancel)) {
         close();
         return true;
@@ -423,8 +421,8 @@ void TfrSkin::Message(const QString& text) {
 // skin shows in the settings window's list.
 QString TfrSkin::SkinsFolder() const {
     const ProfileText settings = LoadProfile(services_.settingsFile);
-    const QString folder = QString::fromStdString(
-        Read(settings, setting::kSkinPath, Program::SettingsProgram));
+    const QString folder =
+        QString::fromStdString(Read(settings, setting::kSkinPath, Program::SettingsProgram));
     return folder.isEmpty()
                ? QString::fromStdString(platform::ShippedFolderOf(services_.programFolder)) +
                      QStringLiteral("skins")
