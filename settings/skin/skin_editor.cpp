@@ -36,6 +36,15 @@
 namespace tarnwick::cfg {
 namespace {
 
+// The indicator a step edits: 0 and 1 the gauges, 2 the diagram.
+int IndicatorOf(SkinStep step) {
+    return static_cast<int>(step) - static_cast<int>(SkinStep::Indicator1);
+}
+
+SkinStep StepAfter(SkinStep step, int by) {
+    return static_cast<SkinStep>(static_cast<int>(step) + by);
+}
+
 constexpr int kSteps = 7;
 
 // The object names of the bottom bars' buttons, step by step: "Back", "Next", "Help".
@@ -105,7 +114,7 @@ TfrSkin::TfrSkin(const SettingsServices& services, QWidget* parent)
     InstallHelpKey(*this, [this] { HelpClick(); });
 
     ShowDraft();  // the values a first showing starts with
-    SelectPage(0);
+    SelectPage(SkinStep::Creation);
 }
 
 TfrSkin::~TfrSkin() = default;
@@ -149,7 +158,7 @@ QWidget* TfrSkin::MakeStep(int index, const char* name, const QString& title, QW
     titleBar->setContentsMargins(12, 0, 0, 0);
     titleBar->setFixedHeight(std::max(36, titleBar->sizeHint().height()));
 
-    Step& step = steps_[index];
+    StepFrame& step = steps_[index];
     step.page = page;
     step.back = new QPushButton(QStringLiteral("Back"), page);
     step.next = new QPushButton(QStringLiteral("Next"), page);
@@ -210,7 +219,7 @@ void TfrSkin::showEvent(QShowEvent* event) {
         CentreOnScreen(*this, *screen);
     }
     qApp->installEventFilter(this);
-    SelectPage(0);
+    SelectPage(SkinStep::Creation);
 }
 
 void TfrSkin::closeEvent(QCloseEvent* event) {
@@ -267,66 +276,71 @@ void TfrSkin::FitToScreen() {
     setFixedSize(size().boundedTo(room).expandedTo(minimumSizeHint()));
 }
 
-QWidget* TfrSkin::FirstField(int index) const {
-    switch (index) {
-        case 0:
+SkinStep TfrSkin::CurrentStep() const {
+    return static_cast<SkinStep>(notebook_->currentIndex());
+}
+
+QWidget* TfrSkin::FirstField(SkinStep step) const {
+    switch (step) {
+        case SkinStep::Creation:
             return creation_->FirstField();
-        case 1:
+        case SkinStep::Window:
             return window_->FirstField();
-        case 2:
-        case 3:
-        case 4:
-            return indicators_[index - 2]->FirstField();
-        case 5:
+        case SkinStep::Indicator1:
+        case SkinStep::Indicator2:
+        case SkinStep::Diagram:
+            return indicators_[IndicatorOf(step)]->FirstField();
+        case SkinStep::TrayIcons:
             return icons_->FirstField();
-        default:
-            return save_->FirstField();
+        case SkinStep::Save:
+            break;
     }
+    return save_->FirstField();
 }
 
 // The focus goes to the first field of the new step, as a keyboard user would go on there.
-void TfrSkin::SelectPage(int index) {
+void TfrSkin::SelectPage(SkinStep step) {
+    const int index = static_cast<int>(step);
     notebook_->setCurrentIndex(index);
     for (int i = 0; i < kSteps; ++i) {
         SetBold(stepLabels_[i], i == index);
     }
-    FirstField(index)->setFocus(Qt::TabFocusReason);
+    FirstField(step)->setFocus(Qt::TabFocusReason);
     RefreshPreview();
 }
 
 void TfrSkin::BackClick() {
-    const int page = notebook_->currentIndex();
-    if (page > 0) {
-        SelectPage(page - 1);
+    if (const SkinStep step = CurrentStep(); step != SkinStep::Creation) {
+        SelectPage(StepAfter(step, -1));
     }
 }
 
 void TfrSkin::NextClick() {
-    const int page = notebook_->currentIndex();
+    const SkinStep step = CurrentStep();
     CollectDraft();
-    switch (page) {
-        case 0:
+    switch (step) {
+        case SkinStep::Creation:
             CreationNext();
             break;
-        case 1:
-            SelectPage(2);
+        case SkinStep::Window:
+            SelectPage(SkinStep::Indicator1);
             break;
-        case 2:
-        case 3:
-        case 4:
-            PictureNext(page - 2);
+        case SkinStep::Indicator1:
+        case SkinStep::Indicator2:
+        case SkinStep::Diagram:
+            PictureNext(step);
             break;
-        case 5:
+        case SkinStep::TrayIcons:
             IconsNext();
             break;
-        default:
+        case SkinStep::Save:
             FinishClick();
             break;
     }
 }
 
 void TfrSkin::HelpClick() {
-    OpenSiteLink(*services_.dialogs, SkinEditorHelpPath(notebook_->currentIndex() + 1),
+    OpenSiteLink(*services_.dialogs, SkinEditorHelpPath(static_cast<int>(CurrentStep()) + 1),
                  platform::ShippedFolderOf(services_.programFolder));
 }
 
@@ -345,16 +359,16 @@ void TfrSkin::CreationNext() {
         }
         ShowDraft();
     }
-    SelectPage(1);
+    SelectPage(SkinStep::Window);
 }
 
-void TfrSkin::PictureNext(int indicator) {
+void TfrSkin::PictureNext(SkinStep step) {
     if (const std::optional<QString> refused =
-            CheckPicture(draft_.indicators[indicator], draft_.loadedFolder)) {
+            CheckPicture(draft_.indicators[IndicatorOf(step)], draft_.loadedFolder)) {
         Message(*refused);
         return;
     }
-    SelectPage(indicator + 3);
+    SelectPage(StepAfter(step, 1));
 }
 
 void TfrSkin::IconsNext() {
@@ -364,7 +378,7 @@ void TfrSkin::IconsNext() {
         return;
     }
     iconsBitmap_ = std::move(check.built);
-    SelectPage(6);
+    SelectPage(SkinStep::Save);
 }
 
 void TfrSkin::FinishClick() {
@@ -404,13 +418,14 @@ void TfrSkin::ShowDraft() {
     save_->Show(draft_);
 }
 
+// The steps with a preview: the window's and the three indicators'.
 void TfrSkin::RefreshPreview() {
-    const int page = notebook_->currentIndex();
-    if (page < 1 || page > 4) {
+    const SkinStep step = CurrentStep();
+    if (step < SkinStep::Window || step > SkinStep::Diagram) {
         return;
     }
     CollectDraft();
-    previews_[page - 1]->Show(DraftToLook(draft_), page == 4);
+    previews_[static_cast<int>(step) - 1]->Show(DraftToLook(draft_), step == SkinStep::Diagram);
 }
 
 void TfrSkin::Message(const QString& text) {

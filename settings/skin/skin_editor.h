@@ -26,6 +26,9 @@ class SavePage;
 class SkinPreview;
 class WindowPage;
 
+// The seven steps of the skin editor, in their order.
+enum class SkinStep { Creation, Window, Indicator1, Indicator2, Diagram, TrayIcons, Save };
+
 // The skin editor: a wizard of seven steps that makes and edits skin files. Each showing
 // starts at step 1 with the values of the last use. Escape closes it as its close box does.
 class TfrSkin : public QWidget {
@@ -45,7 +48,7 @@ protected:
 
 private:
     // One step's frame: the white title bar, the step's own controls and the bottom bar.
-    struct Step {
+    struct StepFrame {
         QWidget* page = nullptr;
         QPushButton* back = nullptr;
         QPushButton* next = nullptr;
@@ -57,14 +60,15 @@ private:
     void AddPreview(int index, QWidget* place);
 
     void FitToScreen();
-    QWidget* FirstField(int index) const;
-    void SelectPage(int index);
+    SkinStep CurrentStep() const;
+    QWidget* FirstField(SkinStep step) const;
+    void SelectPage(SkinStep step);
     void BackClick();
     void NextClick();
     void HelpClick();
     // The checks and moves of "Next" on each step; "Finish" on the last.
     void CreationNext();
-    void PictureNext(int indicator);
+    void PictureNext(SkinStep step);
     void IconsNext();
     void FinishClick();
 
@@ -82,7 +86,7 @@ private:
     std::array<QLabel*, 7> stepLabels_{};
     LinkLabel* lbPastefold_ = nullptr;
     QStackedWidget* notebook_ = nullptr;
-    std::array<Step, 7> steps_{};
+    std::array<StepFrame, 7> steps_{};
     std::array<QScrollArea*, 7> scrolls_{};
     CreationPage* creation_ = nullptr;
     WindowPage* window_ = nullptr;
