@@ -17,14 +17,16 @@
 #include "monitor/events/events_controller.h"
 #include "monitor/events/system_actions.h"
 #include "monitor/measures.h"
-#include "monitor/readings_text.h"
 #include "monitor/tick_memory.h"
 #include "monitor/tray/tray_icon.h"
 #include "monitor/usecpu.h"
 #include "monitor/window/display.h"
 #include "monitor/window/menus.h"
-#include "monitor/window/option_writer.h"
+#include "monitor/window/options_controller.h"
+#include "monitor/window/placement.h"
+#include "monitor/window/screen_readings.h"
 #include "monitor/window/skin_menu.h"
+#include "monitor/window/ticker.h"
 #include "monitor/window/tray_controller.h"
 #include "platform/sampling_clock.h"
 
@@ -56,9 +58,11 @@ struct MonitorServices {
 };
 
 // The monitor window: two gauges or one diagram, the tray icon, the menus and the timers.
-// It owns the settings record and wires the objects that do the work: the display paints,
-// the tray controller runs the icon, the skin menu chooses skins, the events controller runs
-// the events. The handlers the menus call stay here (options.cpp, placement.cpp).
+// It wires the objects that do the work: the options controller holds the settings record,
+// the display paints, the placement moves the window, the ticker runs the timers, the tray
+// controller runs the icon, the skin menu chooses skins, the events controller runs the
+// events, the screen readings put the figures into words. The handlers the menus call stay
+// here (options.cpp) and hand the work on.
 class TfrMain : public QWidget {
     Q_OBJECT
 public:
@@ -80,19 +84,18 @@ public:
     // The close-time batch; the error box when it cannot be written.
     void SaveOpt();
     // The session ends the program: a failed close batch is logged instead of shown.
-    void SessionEnding() { writer_.ReportWithoutBox(); }
+    void SessionEnding() { options_.ReportWithoutBox(); }
 
     // For tests and the events engine: what the window holds.
-    const Settings& Options() const { return options_; }
+    const Settings& Options() const { return options_.Record(); }
     const SkinLook& Look() const { return display_.Look(); }
     const QImage& Canvas() const { return display_.Canvas(); }
     const std::vector<SkinEntry>& Skins() const { return skinMenu_.Skins(); }
     const DiagramHistory& History() const { return display_.History(); }
     Measures& measures() { return *measures_; }
     const CpuFigures& Cpu() const { return cpu_->Figures(); }
-    // A timer by its component name: TaktTimer, Timer1..3, EventsTimer, IconsTimer, HintTimer,
-    // TrayWatchTimer. TaktTimer stands still while a sampling clock of the services beats.
-    QTimer& timer(const char* name);
+    // TaktTimer stands still while a sampling clock of the services beats.
+    QTimer& timer(WindowTimer which) { return ticker_.Timer(which); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -110,39 +113,19 @@ protected:
 
 private:
     void LoadOpt(bool reload);
-    // The check marks of the menus from the settings record.
-    void ShowOptions();
-    void ShowTrayMeasure();
     // "&Minimize" or "&Restore" on both items, unavailable (with the reason as their tool tip)
     // while a shown window has no tray host to hide behind.
     void ShowMinItems(bool shown);
     void TrayAvailabilityChanged(bool available);
-    // The readings for screen readers, in the window's accessible name and description.
-    void UpdateReadings();
     void OpenMenuFromKeyboard();
-    void KeepOnScreen();
-    // Tells Qt where the window really stands before its position is read or kept through a
-    // resize (placement.cpp).
-    void SyncPosition();
-    void ConnectMenus();
     void ApplyLook(const SkinLook& look);
-    QTimer& IndicatorTimer(int indicator) {
-        return indicator == 0 ? Timer1_ : indicator == 1 ? Timer2_ : Timer3_;
-    }
+    void FormClose();
 
-    // Tray
+    // The handlers of the menus (options.cpp).
+    void ConnectMenus();
     void pmIconClick(TrayMeasure tray);
     void pmIconsSpeedClick(int interval);
     void pmMinClick();
-
-    // Placement (placement.cpp): dragging, docking, keeping on top.
-    void SnapToEdges();
-    void SetStaysOnTop(bool on);
-    void KeepOnTop();
-    void EndDrag();
-
-    // The options of the popup menu (options.cpp).
-    void ConnectOptions();
     void pmInfoClick();
     void pmPopClick();
     void pmDockClick();
@@ -159,17 +142,15 @@ private:
     void MainPopMenuPopup();
     void RefreshInfoHint();
     void ShowInfoHint();
-    void ApplyAutorun(bool on);
-
-    void FormClose();
 
     MonitorServices services_;
-    Settings options_;  // the one owner of every setting; the check marks show it
     MonitorMenus menus_;
-    OptionWriter writer_;
+    OptionsController options_;
     MonitorDisplay display_;
     TrayController tray_;
     SkinMenu skinMenu_;
+    WindowPlacement placement_;
+    ScreenReadings readings_;
     std::unique_ptr<UseCpu> cpu_;
     std::unique_ptr<TickMemoryFigures> tickMemory_;  // what the measures read
     std::unique_ptr<Measures> measures_;
@@ -177,32 +158,15 @@ private:
     std::unique_ptr<EventActions> ownActions_;
     std::unique_ptr<EventsController> events_;
     std::unique_ptr<RefreshListener> refresh_;
+    // Last: its timers stop before what their ticks work on goes.
+    Ticker ticker_;
     bool closed_ = false;
     bool showAtStart_ = true;
     // The window shows only because nothing could bring a hidden one back; the user's choice
     // to keep it hidden is what the close batch stores.
     bool shownForWantOfTray_ = false;
-    // Where the window system tells the window's position; the saved one is kept elsewhere.
-    bool positionKnown_ = true;
-    ReadingsText readings_;
-    std::string readingText_;  // one reading's text, reused every second
-    QString accessibleName_;
     QShortcut* menuKey_ = nullptr;  // Shift+F10, the other key for the popup menu
-
-    // Our own move, where the window manager offers none: the pointer's offset from the
-    // window's corner while the left button is held.
-    bool dragging_ = false;
-    QPoint dragOffset_;
-    bool forbiddenCursor_ = false;  // the no-drop cursor of a fixed window is showing
-    bool snapping_ = false;         // the move that SnapToEdges makes is not snapped again
     QString hintText_;              // the information hint, built when the mouse enters
-
-    QTimer TaktTimer_;
-    QTimer Timer1_;
-    QTimer Timer2_;
-    QTimer Timer3_;
-    QTimer EventsTimer_;
-    QTimer HintTimer_;  // the delay before the information hint shows
 };
 
 }  // namespace tarnwick

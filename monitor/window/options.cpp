@@ -1,6 +1,6 @@
-// The options of the popup menu: each changes the running window and the settings record at
-// once, shows itself in the check marks and is stored at once in the settings file. A failed
-// write is reported and the change stays in effect.
+// The handlers of the popup menu and the tray menu. An option hands the change of the settings
+// record, its check mark and its write to the options controller, with what the change does
+// to the running window.
 #include <QAction>
 #include <QActionGroup>
 #include <QCursor>
@@ -14,6 +14,7 @@
 #include "common/settings.h"
 #include "common/ui/dialogs.h"
 #include "common/ui/open_link.h"
+#include "monitor/tray/reach.h"
 #include "monitor/window/mainwindow.h"
 #include "platform/process.h"
 
@@ -34,10 +35,27 @@ void OnGroup(TfrMain* window, QActionGroup* group, Handler handler) {
 
 }  // namespace
 
-void TfrMain::ConnectOptions() {
+void TfrMain::ConnectMenus() {
     const auto on = [this](QAction* item, const std::function<void()>& handler) {
         connect(item, &QAction::triggered, this, handler);
     };
+    on(menus_.about, [this] { StartSettingsProgram(QStringLiteral("about")); });
+    on(menus_.config, [this] { StartSettingsProgram(); });
+    on(menus_.configTray, [this] { StartSettingsProgram(); });
+    on(menus_.skinsEdit, [this] { StartSettingsProgram(QStringLiteral("skineditor")); });
+    on(menus_.skinsTray, [this] { StartSettingsProgram(QStringLiteral("skineditor")); });
+    on(menus_.eventsEdit, [this] { StartSettingsProgram(QStringLiteral("eventseditor")); });
+    on(menus_.eventsTray, [this] { StartSettingsProgram(QStringLiteral("eventseditor")); });
+    on(menus_.refreshOpt, [this] { ReloadSettings(); });
+    on(menus_.refEvents, [this] { RefreshEvents(); });
+    on(menus_.close, [this] { close(); });
+    on(menus_.closeTray, [this] { close(); });
+    on(menus_.min, [this] { pmMinClick(); });
+    on(menus_.minTray, [this] { pmMinClick(); });
+    connect(menus_.trayIcons, &QActionGroup::triggered, this,
+            [this](QAction* item) { pmIconClick(item->data().value<TrayMeasure>()); });
+    connect(menus_.iconsSpeeds, &QActionGroup::triggered, this,
+            [this](QAction* item) { pmIconsSpeedClick(item->data().toInt()); });
     on(menus_.info, [this] { pmInfoClick(); });
     on(menus_.pop, [this] { pmPopClick(); });
     on(menus_.dock, [this] { pmDockClick(); });
@@ -70,13 +88,12 @@ void TfrMain::ConnectOptions() {
 // Information hint ----------------------------------------------------------------------------
 
 void TfrMain::pmInfoClick() {
-    options_.info = !options_.info;
-    menus_.info->setChecked(options_.info);
-    if (!options_.info) {
-        HintTimer_.stop();
-        QToolTip::hideText();
-    }
-    writer_.Write(setting::kInfo, options_.info);
+    options_.Toggle(OptionsController::Switch::Info, [this](bool on) {
+        if (!on) {
+            ticker_.Timer(WindowTimer::HintTimer).stop();
+            QToolTip::hideText();
+        }
+    });
 }
 
 void TfrMain::enterEvent(QEnterEvent* event) {
@@ -86,90 +103,76 @@ void TfrMain::enterEvent(QEnterEvent* event) {
 
 void TfrMain::leaveEvent(QEvent* event) {
     QWidget::leaveEvent(event);
-    HintTimer_.stop();
+    ticker_.Timer(WindowTimer::HintTimer).stop();
 }
 
 // The figures of the moment the mouse came in, shown after the delay of the settings.
 void TfrMain::RefreshInfoHint() {
-    if (!options_.info) {
+    const Settings& s = options_.Record();
+    if (!s.info) {
         return;
     }
     hintText_ = QString::fromStdString(measures_->InfoHintText());
     hintText_.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    HintTimer_.start(std::max(0, options_.infoshow));  // the file may hold anything
+    ticker_.Timer(WindowTimer::HintTimer)
+        .start(std::max(0, s.infoshow));  // the file may hold anything
 }
 
 void TfrMain::ShowInfoHint() {
-    if (!options_.info || !isVisible()) {
+    const Settings& s = options_.Record();
+    if (!s.info || !isVisible()) {
         return;
     }
     // A display time of 0 or less lets the tool tip choose one from the length of the text.
-    QToolTip::showText(QCursor::pos(), hintText_, this, rect(), options_.infohide);
+    QToolTip::showText(QCursor::pos(), hintText_, this, rect(), s.infohide);
 }
 
 // Window options --------------------------------------------------------------------------------
 
 void TfrMain::pmPopClick() {
-    options_.popup = !options_.popup;
-    menus_.pop->setChecked(options_.popup);
-    SetStaysOnTop(options_.popup);
-    writer_.Write(setting::kPopup, options_.popup);
+    options_.Toggle(OptionsController::Switch::Popup,
+                    [this](bool on) { placement_.SetStaysOnTop(on); });
 }
 
 void TfrMain::pmDockClick() {
-    options_.snap = !options_.snap;
-    menus_.dock->setChecked(options_.snap);
-    writer_.Write(setting::kSnap, options_.snap);
+    options_.Toggle(OptionsController::Switch::Snap);
 }
 
 void TfrMain::pmBoltClick() {
-    options_.bolt = !options_.bolt;
-    menus_.bolt->setChecked(options_.bolt);
-    writer_.Write(setting::kBolt, options_.bolt);
+    options_.Toggle(OptionsController::Switch::Bolt);
 }
 
 void TfrMain::pmAutorunClick() {
-    options_.autorun = !options_.autorun;
-    menus_.autorun->setChecked(options_.autorun);
-    ApplyAutorun(options_.autorun);
-    writer_.Write(setting::kAutorun, options_.autorun);
+    options_.Toggle(OptionsController::Switch::Autorun,
+                    [this](bool on) { options_.ApplyAutorun(on); });
 }
 
 // Acts when the next copy starts; the running one is not affected.
 void TfrMain::pmOneCopyClick() {
-    options_.onecopy = !options_.onecopy;
-    menus_.oneCopy->setChecked(options_.onecopy);
-    writer_.Write(setting::kOneCopy, options_.onecopy);
+    options_.Toggle(OptionsController::Switch::OneCopy);
 }
 
 // Linux lets an ordinary user lower the priority (nice 19) but not raise it again: the way
 // back to normal is refused until the program starts anew. The check mark and the file follow
 // the user's choice all the same, so the next start runs at normal priority as chosen.
 void TfrMain::pmPriorityClick() {
-    options_.lowprior = !options_.lowprior;
-    menus_.priority->setChecked(options_.lowprior);
-    cpu_->SetPriority(options_.lowprior ? -1 : 0);
-    writer_.Write(setting::kLowPrior, options_.lowprior);
+    options_.Toggle(OptionsController::Switch::LowPriority,
+                    [this](bool on) { cpu_->SetPriority(on ? -1 : 0); });
 }
 
 void TfrMain::pmTransparentClick(int percent) {
-    options_.transparent = percent;
-    menus_.transparency[static_cast<std::size_t>(percent / 10)]->setChecked(true);
-    setWindowOpacity(OpacityForTransparency(percent) / 255.0);
-    writer_.Write(setting::kTransparent, percent);
+    options_.ChooseTransparency(
+        percent, [this, percent] { setWindowOpacity(OpacityForTransparency(percent) / 255.0); });
 }
 
 // Display mode ----------------------------------------------------------------------------------
 
 // Switching clears the window and paints the new mode; the mode is written either way.
 void TfrMain::pmModeClick(DisplayMode mode) {
-    if (options_.Mode() != mode) {
-        options_.SetMode(mode);
+    options_.ChooseMode(mode, [this] {
         display_.ClearCanvas();
         display_.FormPaint();
-    }
-    (mode == DisplayMode::OneDiagram ? menus_.mode1 : menus_.mode2)->setChecked(true);
-    writer_.Write(setting::kMode, NumberOf(mode));
+    });
 }
 
 // Indicators ------------------------------------------------------------------------------------
@@ -177,21 +180,16 @@ void TfrMain::pmModeClick(DisplayMode mode) {
 // The new measure shows at the indicator's next tick. The diagram's history keeps its columns
 // while the measure stays with the same resource: a percentage of the same thing.
 void TfrMain::pmMeasureClick(int indicator, Measure measure) {
-    IndicatorSettings& settings = options_.indicators[indicator];
-    if (indicator == 2 && settings.Shows().resource != measure.resource) {
+    if (options_.ChangesDiagramResource(indicator, measure)) {
         display_.ResetHistory();
     }
-    settings.Show(measure);
-    menus_.indicators[indicator].measure[measure.Index()]->setChecked(true);
-    writer_.Write(setting::kType[indicator], NumberOf(measure));
+    options_.ChooseMeasure(indicator, measure);
 }
 
 void TfrMain::pmSpeedClick(int indicator, int interval) {
-    IndicatorTimer(indicator).setInterval(interval);
-    options_.indicators[indicator].time = interval;
-    menus_.indicators[indicator].speed[static_cast<std::size_t>(SpeedIndex(interval))]->setChecked(
-        true);
-    writer_.Write(setting::kTime[indicator], interval);
+    options_.ChooseSpeed(indicator, interval, [this, indicator, interval] {
+        ticker_.IndicatorTimer(indicator).setInterval(interval);
+    });
 }
 
 // Not stored. A suspended gauge keeps the reading of this moment for every repaint; the
@@ -202,16 +200,58 @@ void TfrMain::pmStopClick(int indicator) {
 }
 
 void TfrMain::pmTextClick(int indicator) {
-    bool& visible = options_.indicators[indicator].visible;
-    visible = !visible;
-    menus_.indicators[indicator].text->setChecked(visible);
-    const DisplayMode mode = options_.Mode();
-    if (indicator < 2 && mode == DisplayMode::TwoIndicators) {
-        display_.PaintOpt(indicator);
-    } else if (indicator == 2 && mode == DisplayMode::OneDiagram) {
-        display_.PaintOpt3();
+    options_.ToggleText(indicator, [this, indicator] {
+        const DisplayMode mode = options_.Record().Mode();
+        if (indicator < 2 && mode == DisplayMode::TwoIndicators) {
+            display_.PaintOpt(indicator);
+        } else if (indicator == 2 && mode == DisplayMode::OneDiagram) {
+            display_.PaintOpt3();
+        }
+    });
+}
+
+// Tray ---------------------------------------------------------------------------------------
+
+void TfrMain::pmIconClick(TrayMeasure tray) {
+    const bool wasTicked = options_.Record().Tray() == tray;
+    const TrayMeasure next = wasTicked ? TrayMeasure::None : tray;
+    if (wasTicked) {
+        tray_.TrayIconDelete();
+    } else if (tray_.Showing()) {
+        tray_.TrayIconModify(tray);
+    } else {
+        tray_.TrayIconAdd(tray);
     }
-    writer_.Write(setting::kTextShowing[indicator], visible);
+    options_.ChooseTray(next, [this, next] {
+        if (!isVisible() && next == TrayMeasure::None) {
+            pmMinClick();  // without an icon the window must show
+        }
+    });
+}
+
+void TfrMain::pmIconsSpeedClick(int interval) {
+    options_.ChooseIconsSpeed(interval,
+                              [this, interval] { tray_.IconsTimer().setInterval(interval); });
+}
+
+void TfrMain::pmMinClick() {
+    if (!CanToggleWindow(tray_.Available(), isVisible())) {
+        return;  // no tray host: a hidden window could not be brought back
+    }
+    shownForWantOfTray_ = false;  // from now on the window is as the user put it
+    if (isVisible()) {
+        if (options_.Record().Tray() == TrayMeasure::None) {
+            // The window hides only where the tray icon can bring it back.
+            pmIconClick(TrayMeasure::Processor);
+        }
+        placement_.SyncPosition();  // the hidden window keeps the position it stood at
+        hide();
+    } else {
+        show();
+        raise();
+        activateWindow();
+    }
+    ShowMinItems(isVisible());
 }
 
 // Menu and links --------------------------------------------------------------------------------

@@ -1,19 +1,23 @@
-// Where the monitor window stands: dragging it, docking it to the screen's edges and keeping
-// it above other windows.
+#include "monitor/window/placement.h"
+
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QWidget>
 #include <QWindow>
 
-#include "monitor/window/mainwindow.h"
+#include "common/settings.h"
 #include "monitor/window/snap.h"
 #include "platform/window_hints.h"
 
 namespace tarnwick {
 
+WindowPlacement::WindowPlacement(QWidget& window, const Settings& options, bool positionKnown)
+    : window_(window), options_(options), positionKnown_(positionKnown) {}
+
 // A left press drags the window, or, on a fixed window, shows the no-drop cursor until the
 // button comes up. The right button belongs to the popup menu (contextMenuEvent).
-void TfrMain::mousePressEvent(QMouseEvent* event) {
+void WindowPlacement::Press(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) {
         return;
     }
@@ -27,26 +31,20 @@ void TfrMain::mousePressEvent(QMouseEvent* event) {
     // The window manager's own move loop where it has one: it knows about panels, other
     // screens and the keyboard. A bare X server or a compositor without one says no, and
     // then we follow the pointer ourselves.
-    if (windowHandle() != nullptr && windowHandle()->startSystemMove()) {
+    if (window_.windowHandle() != nullptr && window_.windowHandle()->startSystemMove()) {
         return;
     }
     dragging_ = true;
-    dragOffset_ = event->globalPosition().toPoint() - pos();
+    dragOffset_ = event->globalPosition().toPoint() - window_.pos();
 }
 
-void TfrMain::mouseMoveEvent(QMouseEvent* event) {
+void WindowPlacement::Drag(QMouseEvent* event) {
     if (dragging_ && event->buttons().testFlag(Qt::LeftButton)) {
-        move(event->globalPosition().toPoint() - dragOffset_);  // moveEvent snaps
+        window_.move(event->globalPosition().toPoint() - dragOffset_);  // moveEvent snaps
     }
 }
 
-void TfrMain::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) {
-        EndDrag();
-    }
-}
-
-void TfrMain::EndDrag() {
+void WindowPlacement::EndDrag() {
     dragging_ = false;
     if (forbiddenCursor_) {
         forbiddenCursor_ = false;
@@ -54,22 +52,10 @@ void TfrMain::EndDrag() {
     }
 }
 
-void TfrMain::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) {
-        EndDrag();
-        pmMinClick();
-    }
-}
-
 // Every move, ours, the window manager's or the program's own, ends docked when docking is
 // on. The system's move loop reports moves continuously, so the window sticks to an edge for
 // as long as it is dragged within the snap distance of it.
-void TfrMain::moveEvent(QMoveEvent* event) {
-    QWidget::moveEvent(event);
-    SnapToEdges();
-}
-
-void TfrMain::SnapToEdges() {
+void WindowPlacement::SnapToEdges() {
     if (snapping_ || !options_.snap || !positionKnown_) {
         return;
     }
@@ -79,13 +65,21 @@ void TfrMain::SnapToEdges() {
     if (screen == nullptr) {
         return;
     }
-    const QPoint snapped = SnapPosition(pos(), size(), options_.snapvalue,
+    const QPoint snapped = SnapPosition(window_.pos(), window_.size(), options_.snapvalue,
                                         screen->availableGeometry(), screen->geometry());
-    if (snapped != pos()) {
-        snapping_ = true;  // the snapped position is final; its own move is not snapped again
-        move(snapped);
-        snapping_ = false;
+    if (snapped != window_.pos()) {
+        MoveUnsnapped(snapped);  // the snapped position is final
     }
+}
+
+// A window that lies off the screen after a change of screens comes back where it can be
+// reached; one that is partly visible stays.
+void WindowPlacement::KeepOnScreen() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return;
+    }
+    window_.move(OnScreenPosition(window_.pos(), window_.size(), screen->geometry().size()));
 }
 
 // Qt keeps the position from the last configure it was told of. A reparenting window manager
@@ -93,14 +87,18 @@ void TfrMain::SnapToEdges() {
 // stands at its place: the close batch would save that, and the next resize (a new skin)
 // would move the window there. So before the position counts, it is asked afresh, and a
 // stale one is mended; the window does not move.
-void TfrMain::SyncPosition() {
+void WindowPlacement::SyncPosition() {
     QPoint real;
-    if (windowHandle() == nullptr || !platform::ReadWindowPosition(*windowHandle(), real) ||
-        real == pos()) {
+    if (window_.windowHandle() == nullptr ||
+        !platform::ReadWindowPosition(*window_.windowHandle(), real) || real == window_.pos()) {
         return;
     }
-    snapping_ = true;  // where the window stands is no move of the user's to dock
-    move(real);
+    MoveUnsnapped(real);  // where the window stands is no move of the user's to dock
+}
+
+void WindowPlacement::MoveUnsnapped(QPoint position) {
+    snapping_ = true;
+    window_.move(position);
     snapping_ = false;
 }
 
@@ -108,33 +106,26 @@ void TfrMain::SyncPosition() {
 // resizing it or hiding it. QWidget::setWindowFlags would hide the window and make its native
 // window anew; the flag is instead handed to the live native window, which tells the window
 // manager (on X11 the _NET_WM_STATE_ABOVE state).
-void TfrMain::SetStaysOnTop(bool on) {
-    if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) == on) {
+void WindowPlacement::SetStaysOnTop(bool on) {
+    if (window_.windowFlags().testFlag(Qt::WindowStaysOnTopHint) == on) {
         return;
     }
-    Qt::WindowFlags flags = windowFlags();
+    Qt::WindowFlags flags = window_.windowFlags();
     flags.setFlag(Qt::WindowStaysOnTopHint, on);
-    if (QWindow* window = windowHandle()) {
-        overrideWindowFlags(flags);
+    if (QWindow* window = window_.windowHandle()) {
+        window_.overrideWindowFlags(flags);
         window->setFlags(flags);
     } else {
-        setWindowFlags(flags);  // no native window yet: it is made with the flag
-    }
-}
-
-void TfrMain::changeEvent(QEvent* event) {
-    QWidget::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange) {
-        KeepOnTop();
+        window_.setWindowFlags(flags);  // no native window yet: it is made with the flag
     }
 }
 
 // When another window takes the focus, the window manager raises it; an always-on-top window
 // then puts itself back above it, without taking the focus back. A window manager that honours
 // the stay-on-top state does this anyway; one that does not (or none at all) needs it.
-void TfrMain::KeepOnTop() {
-    if (options_.popup && isVisible() && !isActiveWindow()) {
-        raise();
+void WindowPlacement::KeepOnTop() {
+    if (options_.popup && window_.isVisible() && !window_.isActiveWindow()) {
+        window_.raise();
     }
 }
 

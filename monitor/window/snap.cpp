@@ -47,4 +47,22 @@ QPoint SnapPosition(QPoint position, QSize size, int distance, const QRect& work
     return {left, top};
 }
 
+QPoint OnScreenPosition(QPoint position, QSize size, QSize screen) {
+    int left = position.x();
+    int top = position.y();
+    if (left <= -size.width()) {
+        left = 0;
+    }
+    if (left >= screen.width()) {
+        left = screen.width() - size.width();
+    }
+    if (top <= -size.height()) {
+        top = 0;
+    }
+    if (top >= screen.height()) {
+        top = screen.height() - size.height();
+    }
+    return {left, top};
+}
+
 }  // namespace tarnwick

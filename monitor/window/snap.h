@@ -15,4 +15,10 @@ namespace tarnwick {
 QPoint SnapPosition(QPoint position, QSize size, int distance, const QRect& workArea,
                     const QRect& screen);
 
+// Where a window of the given size at position comes to rest on a screen of the given size
+// (origin at (0, 0)) so that it can be reached: one that lies wholly off the screen on a side
+// comes back to that edge; one that still shows a pixel stays. The rules run left, right, top,
+// bottom, each on the position the earlier ones left.
+QPoint OnScreenPosition(QPoint position, QSize size, QSize screen);
+
 }  // namespace tarnwick

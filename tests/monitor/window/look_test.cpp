@@ -45,8 +45,8 @@ TEST_F(WindowLookTest, SeeThroughColourShapesThePaintedWindowUntilAnOpaqueSkinCo
     EXPECT_FALSE(window.mask().contains(QPoint(30, 15)));      // the lime between them
 
     memory_.status.availPhys = 10 * kMB;  // another reading: the gauges paint anew
-    Tick(window.timer("Timer1"));
-    Tick(window.timer("Timer2"));
+    Tick(window.timer(WindowTimer::Timer1));
+    Tick(window.timer(WindowTimer::Timer2));
     ExpectShapeWithout(window, qRgb(0, 255, 0));
 
     Click("pmSkin1");

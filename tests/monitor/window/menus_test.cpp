@@ -18,7 +18,7 @@ void ExpectOnlyTicked(const TfrMain& window, const std::vector<QString>& names, 
 
 TEST_F(MonitorMenusTest, EveryMeasureAndSpeedItemSetsItsOwnIndicator) {
     TfrMain& window = Start();
-    const char* timers[] = {"Timer1", "Timer2", "Timer3"};
+    const WindowTimer timers[] = {WindowTimer::Timer1, WindowTimer::Timer2, WindowTimer::Timer3};
     for (int i = 0; i < 3; ++i) {
         const QString suffix = QStringLiteral("_%1").arg(i + 1);
         std::vector<QString> measures;
@@ -43,7 +43,7 @@ TEST_F(MonitorMenusTest, EveryMeasureAndSpeedItemSetsItsOwnIndicator) {
         }
     }
     // The other indicators were left alone by the last round.
-    EXPECT_EQ(window.timer("Timer1").interval(), 5000);
+    EXPECT_EQ(window.timer(WindowTimer::Timer1).interval(), 5000);
     EXPECT_EQ(window.Options().indicators[0].type, 16);
 }
 
@@ -64,7 +64,7 @@ TEST_F(MonitorMenusTest, TrayIconItemsOfBothMenusShareOneChoice) {
         EXPECT_FALSE(Item(name)->isChecked()) << name;
     }
     Click("pm2000icons");
-    EXPECT_EQ(window.timer("IconsTimer").interval(), 2000);
+    EXPECT_EQ(window.timer(WindowTimer::IconsTimer).interval(), 2000);
     EXPECT_EQ(Stored("main", "iconstime"), "2000");
 }
 

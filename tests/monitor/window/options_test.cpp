@@ -32,7 +32,7 @@ TEST_F(MonitorWindowOptionsTest, EveryOptionActsAtOnceAndSurvivesARestart) {
     EXPECT_TRUE(window.isVisible());
     EXPECT_EQ(window.pos(), QPoint(100, 100));
     EXPECT_EQ(RoundHalfEven(window.windowOpacity() * 255), 153);
-    EXPECT_EQ(window.timer("Timer3").interval(), 2000);
+    EXPECT_EQ(window.timer(WindowTimer::Timer3).interval(), 2000);
     EXPECT_EQ(priority_.requests.back(), -1);
     EXPECT_TRUE(QFile::exists(QString::fromStdString(Path("autostart/tarnwick.desktop"))));
     const std::pair<const char*, const char*> stored[] = {
@@ -56,7 +56,7 @@ TEST_F(MonitorWindowOptionsTest, EveryOptionActsAtOnceAndSurvivesARestart) {
     }
     EXPECT_FALSE(again.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_EQ(RoundHalfEven(again.windowOpacity() * 255), 153);
-    EXPECT_EQ(again.timer("Timer3").interval(), 2000);
+    EXPECT_EQ(again.timer(WindowTimer::Timer3).interval(), 2000);
     // Back to normal priority and into the top band.
     Click("pmPriority");
     EXPECT_EQ(priority_.requests.back(), 0);
@@ -96,7 +96,7 @@ TEST_F(MonitorWindowOptionsTest, ModeItemsRepaintOnlyOnAChangeButAlwaysStoreTheM
 TEST_F(MonitorWindowOptionsTest, TheDiagramForgetsItsHistoryOnlyForAnotherResource) {
     WriteSettings("[indicator3]\ntype=5\n");
     TfrMain& window = Start();
-    Tick(window.timer("Timer3"));
+    Tick(window.timer(WindowTimer::Timer3));
     Click("pm7_3");  // operative memory still
     EXPECT_EQ(window.History().LiveHistory().back(), 50);
     Click("pm9_3");
@@ -122,31 +122,31 @@ TEST_F(MonitorWindowOptionsTest, GaugesPaintTheirMeasureAndASuspendedOneKeepsIts
     Click("pmStop1");
     memory_.status.availPhys = 0;  // now all in use
     memory_.status.availVirtual = 0;
-    Tick(window.timer("Timer1"));
+    Tick(window.timer(WindowTimer::Timer1));
     Click("pmMode1");
     Click("pmMode2");  // a full repaint
     EXPECT_EQ(window.Canvas().pixel(48, 10), kGround);
     EXPECT_EQ(window.Canvas().pixel(48, 30), kProgress2);  // indicator 2 is live
     Click("pmStop1");
     EXPECT_FALSE(Item("pmStop1")->isChecked());
-    Tick(window.timer("Timer1"));
+    Tick(window.timer(WindowTimer::Timer1));
     EXPECT_EQ(window.Canvas().pixel(48, 10), kProgress);
 }
 
 TEST_F(MonitorWindowOptionsTest, ASuspendedDiagramSamplesOnButShowsItsFrozenCopy) {
     WriteSettings("[main]\nmode=1\n[indicator3]\ntype=5\n");
     TfrMain& window = Start();
-    Tick(window.timer("Timer3"));
+    Tick(window.timer(WindowTimer::Timer3));
     Click("pmStop3");
     const QImage shown = window.Canvas();
     memory_.status.availPhys = 0;
-    Tick(window.timer("Timer3"));
-    Tick(window.timer("Timer3"));
+    Tick(window.timer(WindowTimer::Timer3));
+    Tick(window.timer(WindowTimer::Timer3));
     EXPECT_EQ(window.Canvas(), shown);
     EXPECT_EQ(window.History().FrozenHistory().back(), 50);
     EXPECT_EQ(window.History().LiveHistory().back(), 100);
     Click("pmStop3");
-    Tick(window.timer("Timer3"));
+    Tick(window.timer(WindowTimer::Timer3));
     EXPECT_NE(window.Canvas(), shown);
 }
 
@@ -204,7 +204,7 @@ TEST_F(MonitorWindowOptionsTest, TheInformationHintShowsTheFiguresAfterItsDelay)
     TfrMain& window = Start();
     QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(105, 105));
     QCoreApplication::sendEvent(&window, &enter);
-    QTimer& delay = window.timer("HintTimer");
+    QTimer& delay = window.timer(WindowTimer::HintTimer);
     EXPECT_TRUE(delay.isActive());
     EXPECT_EQ(delay.interval(), 300);
     Tick(delay);

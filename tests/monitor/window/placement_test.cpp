@@ -41,6 +41,32 @@ TEST(SnapPosition, ALeftTaskbarMovesTheWorkAreaButNotTheScreenEdges) {
     EXPECT_EQ(SnapPosition({5, 300}, {140, 71}, 8, QRect(4, 0, 1020, 768), screen).x(), 0);
 }
 
+// Each case: where the window stood, where it comes to rest. The window is 140 x 71 on a
+// 1024 x 768 screen unless the case says otherwise.
+TEST(OnScreenPosition, OnlyAWindowWhollyOffASideComesBackToThatEdge) {
+    struct Case {
+        QPoint position;
+        QPoint expected;
+        QSize size = {140, 71};
+        QSize screen = {1024, 768};
+    };
+    const Case cases[] = {
+        {{-140, 300}, {0, 300}},     // left edge: the last column gone
+        {{-139, 300}, {-139, 300}},  // one column still shows
+        {{1024, 300}, {884, 300}},   // right edge
+        {{1023, 300}, {1023, 300}},
+        {{300, -71}, {300, 0}},                          // top edge
+        {{300, 768}, {300, 697}},                        // bottom edge
+        {{-5000, 5000}, {0, 697}},                       // off two sides at once
+        {{300, 200}, {300, 200}},                        // on the screen: stays
+        {{200, 10}, {-100, 10}, {300, 71}, {200, 768}},  // wider than the screen: right edges meet
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(OnScreenPosition(c.position, c.size, c.screen), c.expected)
+            << c.position.x() << "," << c.position.y();
+    }
+}
+
 class MonitorWindowPlacementTest : public MonitorWindowTest {
 protected:
     void Mouse(QEvent::Type type, QPoint global, Qt::MouseButtons buttons) {

@@ -15,7 +15,7 @@ protected:
     // The tray host appears or goes away, and the window's next look at it notices.
     void SetTrayHost(bool available) {
         tray_.available = available;
-        Tick(window_->timer("TrayWatchTimer"));
+        Tick(window_->timer(WindowTimer::TrayWatchTimer));
     }
     bool MinimizeOffered() { return Item("pmMin")->isEnabled() && Item("pmMinTray")->isEnabled(); }
 };
@@ -146,15 +146,16 @@ TEST_F(MonitorReachTest, ScreenReadersHearTheReadingsTheWindowShows) {
               QStringLiteral("Operative memory usage 50 %, Operative memory free 50 %"));
 
     memory_.status.availPhys = 128 * kMB;
-    Tick(window.timer("Timer1"));  // a gauge repaints; the words wait for the second to pass
+    // A gauge repaints; the words wait for the second to pass.
+    Tick(window.timer(WindowTimer::Timer1));
     EXPECT_TRUE(
         window.accessibleDescription().startsWith(QStringLiteral("Operative memory usage 50 %")));
-    Tick(window.timer("EventsTimer"));
+    Tick(window.timer(WindowTimer::EventsTimer));
     EXPECT_EQ(window.accessibleDescription(),
               QStringLiteral("Operative memory usage 75 %, Operative memory free 25 %"));
 
     Click("pmMode1");  // one diagram: its measure alone
-    Tick(window.timer("EventsTimer"));
+    Tick(window.timer(WindowTimer::EventsTimer));
     EXPECT_EQ(window.accessibleDescription(), QStringLiteral("Operative memory usage 384 MB"));
 }
 

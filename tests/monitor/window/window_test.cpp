@@ -19,12 +19,14 @@ TEST_F(MonitorWindowTest, FirstStartWithoutFilesUsesEveryDefault) {
     EXPECT_FALSE(Item("pmIcon1")->isChecked());
     EXPECT_TRUE(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_FALSE(tray_.Shown());
-    const std::pair<const char*, int> intervals[] = {{"TaktTimer", 100},    {"Timer1", 500},
-                                                     {"Timer2", 500},       {"Timer3", 500},
-                                                     {"EventsTimer", 1000}, {"IconsTimer", 500}};
+    const std::pair<WindowTimer, int> intervals[] = {
+        {WindowTimer::TaktTimer, 100},    {WindowTimer::Timer1, 500},
+        {WindowTimer::Timer2, 500},       {WindowTimer::Timer3, 500},
+        {WindowTimer::EventsTimer, 1000}, {WindowTimer::IconsTimer, 500}};
     for (const auto& [name, interval] : intervals) {
-        EXPECT_TRUE(window.timer(name).isActive()) << name;
-        EXPECT_EQ(window.timer(name).interval(), interval) << name;
+        const std::string timerName = window.timer(name).objectName().toStdString();
+        EXPECT_TRUE(window.timer(name).isActive()) << timerName;
+        EXPECT_EQ(window.timer(name).interval(), interval) << timerName;
     }
 }
 
@@ -38,12 +40,12 @@ TEST_F(MonitorWindowTest, StoredSettingsReachTheWindowTimersMenusAndTray) {
     EXPECT_TRUE(Item("pmMode1")->isChecked());
     EXPECT_TRUE(Item("pm7_2")->isChecked());
     EXPECT_FALSE(Item("pmText_2")->isChecked());
-    EXPECT_EQ(window.timer("Timer2").interval(), 750);
+    EXPECT_EQ(window.timer(WindowTimer::Timer2).interval(), 750);
     for (const char* name : {"pm200ms_2", "pm500ms_2", "pm1000ms_2", "pm2000ms_2", "pm5000ms_2",
                              "pm200icons", "pm500icons"}) {
         EXPECT_FALSE(Item(name)->isChecked()) << name;
     }
-    EXPECT_EQ(window.timer("IconsTimer").interval(), 100);
+    EXPECT_EQ(window.timer(WindowTimer::IconsTimer).interval(), 100);
     EXPECT_FALSE(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     // Off the screen to the left: brought back to the edge.
     EXPECT_EQ(window.pos(), QPoint(0, 40));
@@ -63,7 +65,7 @@ TEST_F(MonitorWindowTest, ReloadAppliesTheFileButNeverMovesTheWindow) {
     Click("pmRefreshOpt");
     EXPECT_EQ(window.pos(), QPoint(100, 100));
     EXPECT_EQ(window.Options().mode, 1);
-    EXPECT_EQ(window.timer("Timer1").interval(), 2000);
+    EXPECT_EQ(window.timer(WindowTimer::Timer1).interval(), 2000);
     EXPECT_TRUE(Item("pm2000ms_1")->isChecked());
     EXPECT_TRUE(tray_.Shown());
     EXPECT_EQ(tray_.Tip(), QStringLiteral("Processor usage"));
@@ -81,17 +83,17 @@ TEST_F(MonitorWindowTest, TrayItemsSwitchOneIconAndStoreTheChoice) {
     Click("pmIcon1");
     EXPECT_TRUE(tray_.Shown());
     EXPECT_EQ(Stored("main", "icons"), "1");
-    Tick(window.timer("IconsTimer"));
+    Tick(window.timer(WindowTimer::IconsTimer));
     EXPECT_EQ(tray_.ShownNumber(), window.Cpu().CPUUsage);
     Click("pmIcon3Tray");
     EXPECT_EQ(tray_.Tip(), QStringLiteral("Swap file usage"));
     EXPECT_TRUE(Item("pmIcon3")->isChecked());
     EXPECT_FALSE(Item("pmIcon1")->isChecked());
-    Tick(window.timer("IconsTimer"));
+    Tick(window.timer(WindowTimer::IconsTimer));
     EXPECT_EQ(tray_.ShownNumber(), 25);  // 256 MB of 1024 MB in use
     EXPECT_EQ(Stored("main", "icons"), "3");
     Click("pm2000icons");
-    EXPECT_EQ(window.timer("IconsTimer").interval(), 2000);
+    EXPECT_EQ(window.timer(WindowTimer::IconsTimer).interval(), 2000);
     EXPECT_EQ(Stored("main", "iconstime"), "2000");
     // The ticked item again removes the icon; a hidden window shows again.
     Click("pmMin");
@@ -179,14 +181,14 @@ TEST_F(MonitorWindowTest, AnEventWrittenByHandShowsInTheMenuFiresAndTicksOnAndOf
     ASSERT_NE(item, nullptr);
     EXPECT_EQ(item->text(), QStringLiteral("Swap watch"));
     EXPECT_TRUE(item->isChecked());
-    Tick(window.timer("EventsTimer"));
+    Tick(window.timer(WindowTimer::EventsTimer));
     EXPECT_TRUE(actionSet_.dialogs.boxes.empty());
-    Tick(window.timer("EventsTimer"));
+    Tick(window.timer(WindowTimer::EventsTimer));
     ASSERT_EQ(actionSet_.dialogs.boxes.size(), 1u);
     EXPECT_EQ(actionSet_.dialogs.boxes[0].text.trimmed(), QStringLiteral("Swap is busy"));
     item->trigger();  // switched off: stored, and it no longer fires
-    Tick(window.timer("EventsTimer"));
-    Tick(window.timer("EventsTimer"));
+    Tick(window.timer(WindowTimer::EventsTimer));
+    Tick(window.timer(WindowTimer::EventsTimer));
     EXPECT_EQ(actionSet_.dialogs.boxes.size(), 1u);
     // "TarnwickRefreshEvents" reads the file again.
     window.RefreshEvents();
