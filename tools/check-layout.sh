@@ -78,7 +78,8 @@ for entry in "${allowed[@]+"${allowed[@]}"}"; do
 done
 
 echo "largest production files:"
-wc -l "${sources[@]}" | grep -v ' total$' | sort -rn | head -5 | sed 's/^/  /'
+# sed reads to the end, so no step of the pipe stops early and breaks it under pipefail.
+wc -l "${sources[@]}" | grep -v ' total$' | sort -rn | sed -n '1,5s/^/  /p'
 
 if [ "$failed" -ne 0 ]; then
   echo "layout check failed"
