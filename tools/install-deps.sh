@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format
   xvfb xauth trayer openbox xdotool x11-utils x11-apps imagemagick desktop-file-utils libglib2.0-bin
-  dbus-daemon
+  dbus-daemon at-spi2-core python3-pyatspi
   dpkg-dev fakeroot file lintian appstream
   weston xwayland qt6-wayland python3 fonts-dejavu-core
 )
