@@ -94,7 +94,12 @@ TfrMain::TfrMain(const SettingsServices& services, QWidget* parent)
         sbItems_[static_cast<std::size_t>(i)] = button;
     }
     column->addStretch(1);
-    connect(pageButtons_, &QButtonGroup::idClicked, nbPages_, &QStackedWidget::setCurrentIndex);
+    // Toggled, not clicked: a screen reader's toggle action ticks a button without a click.
+    connect(pageButtons_, &QButtonGroup::idToggled, nbPages_, [this](int page, bool checked) {
+        if (checked) {
+            nbPages_->setCurrentIndex(page);
+        }
+    });
 
     auto* bar = new QHBoxLayout;
     bar->addWidget(new LinkLabel(QStringLiteral("lbPastefold"), QStringLiteral("Pastefold"),

@@ -125,6 +125,7 @@ QWidget* ActionPanel::BuildTextGroup(QWidget* page) {
     rbTextAuto_ = MakeRadio("rbTextAuto", QStringLiteral("make &automatically"), group);
     rbTextUser_ = MakeRadio("rbTextUser", QStringLiteral("specify the &message text"), group);
     reInfo_ = new QPlainTextEdit(group);
+    reInfo_->setTabChangesFocus(true);  // Tab leaves the text for the next control
     reInfo_->setObjectName(QStringLiteral("reInfo"));
     reInfo_->setFont(TitleFont());
     reInfo_->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -193,11 +194,14 @@ QWidget* ActionPanel::BuildLoopGroup(QWidget* page) {
     during->addWidget(rbLoopTime_);
     during->addStretch(1);
     during->addWidget(edLoopHour_);
-    during->addWidget(MakeLabel(QStringLiteral("hr."), group, QStringLiteral("hours")));
+    during->addWidget(
+        MakeLabel(QStringLiteral("hr."), group, QStringLiteral("hours"), edLoopHour_));
     during->addWidget(edloopMin_);
-    during->addWidget(MakeLabel(QStringLiteral("min."), group, QStringLiteral("minutes")));
+    during->addWidget(
+        MakeLabel(QStringLiteral("min."), group, QStringLiteral("minutes"), edloopMin_));
     during->addWidget(edLoopSec_);
-    during->addWidget(MakeLabel(QStringLiteral("sec."), group, QStringLiteral("seconds")));
+    during->addWidget(
+        MakeLabel(QStringLiteral("sec."), group, QStringLiteral("seconds"), edLoopSec_));
     layout->addLayout(during);
 
     auto* count = new QHBoxLayout;

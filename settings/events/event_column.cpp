@@ -34,7 +34,7 @@ void AddTimeField(QHBoxLayout* row, QLineEdit* edit, const QString& unit, const 
                   QWidget* parent) {
     edit->setAccessibleName(hint.left(1).toUpper() + hint.mid(1));
     row->addWidget(edit);
-    row->addWidget(MakeLabel(unit, parent, hint));
+    row->addWidget(MakeLabel(unit, parent, hint, edit));
 }
 
 }  // namespace
@@ -102,9 +102,11 @@ QWidget* EventColumn::BuildSettings() {
     layout->addLayout(threshold);
 
     auto* during = new QHBoxLayout;
-    during->addWidget(MakeLabel(QStringLiteral("During:"), group));
+    QLabel* duringLabel = MakeLabel(QStringLiteral("During:"), group);
+    during->addWidget(duringLabel);
     during->addStretch(1);
     edHour_ = MakeEdit("edHour", group, kTimeFieldWidth);
+    duringLabel->setBuddy(edHour_);
     edMin_ = MakeEdit("edMin", group, kTimeFieldWidth);
     edSec_ = MakeEdit("edSec", group, kTimeFieldWidth);
     AddTimeField(during, edHour_, QStringLiteral("hr."), QStringLiteral("hours"), group);

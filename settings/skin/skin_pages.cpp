@@ -338,6 +338,7 @@ SavePage::SavePage(Dialogs& dialogs, QWidget* parent) : QWidget(parent), dialogs
     edName_ = Field("edName", false, this);
     edAuthor_ = Field("edAuthor", false, this);
     reInfo_ = new QPlainTextEdit(this);
+    reInfo_->setTabChangesFocus(true);  // Tab leaves the text for the next control
     reInfo_->setObjectName(QStringLiteral("reInfo"));
     reInfo_->setLineWrapMode(QPlainTextEdit::NoWrap);
     reInfo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
