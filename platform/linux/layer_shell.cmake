@@ -1,6 +1,7 @@
 # The layer shell needs the Wayland client library, wayland-scanner and Qt's native interface
 # (a private header of qt6-base-private-dev). Where one is missing the platform builds the
-# stub instead, and TARNWICK_LAYER_SHELL stays 0.
+# stub instead, and TARNWICK_LAYER_SHELL stays 0; so it does with TARNWICK_WITH_LAYER_SHELL=OFF.
+option(TARNWICK_WITH_LAYER_SHELL "Build the Wayland layer shell where its packages are found" ON)
 pkg_check_modules(WAYLAND_CLIENT QUIET IMPORTED_TARGET wayland-client)
 pkg_check_modules(WAYLAND_SCANNER QUIET wayland-scanner)
 if(WAYLAND_SCANNER_FOUND)
@@ -9,7 +10,8 @@ endif()
 find_path(TARNWICK_QT_NATIVE_INTERFACE_DIR qpa/qplatformnativeinterface.h
   PATHS ${Qt6Gui_PRIVATE_INCLUDE_DIRS} NO_DEFAULT_PATH)
 
-if(WAYLAND_CLIENT_FOUND AND WAYLAND_SCANNER_PROGRAM AND TARNWICK_QT_NATIVE_INTERFACE_DIR)
+if(TARNWICK_WITH_LAYER_SHELL AND WAYLAND_CLIENT_FOUND AND WAYLAND_SCANNER_PROGRAM
+   AND TARNWICK_QT_NATIVE_INTERFACE_DIR)
   set(TARNWICK_LAYER_SHELL 1 PARENT_SCOPE)
   set(TARNWICK_LAYER_SHELL 1)
   # The scanner's tables are C.
