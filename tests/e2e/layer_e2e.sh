@@ -50,13 +50,13 @@ export WAYLAND_DISPLAY SWAYSOCK
 WAYLAND_DISPLAY=$(socket 'wayland-*')
 SWAYSOCK=$(socket 'sway-ipc.*')
 
-shot=0
-# pixel X Y: "r,g,b" of the output at X, Y now.
+# pixel X Y: "r,g,b" of the output at X, Y now (called in a subshell: no counter survives).
 pixel() {
-  shot=$((shot + 1))
-  grim "$work/shot$shot.png"
-  [ -z "${LAYER_E2E_SHOTS:-}" ] || cp "$work/shot$shot.png" "$LAYER_E2E_SHOTS/layer$shot.png"
-  convert "$work/shot$shot.png" -format "%[fx:int(255*p{$1,$2}.r)],%[fx:int(255*p{$1,$2}.g)],%[fx:int(255*p{$1,$2}.b)]" info:
+  local shot
+  shot=$(mktemp -p "$work" shotXXXX.png)
+  grim "$shot"
+  [ -z "${LAYER_E2E_SHOTS:-}" ] || cp "$shot" "$LAYER_E2E_SHOTS/layer-$(date +%s%N).png"
+  convert "$shot" -format "%[fx:int(255*p{$1,$2}.r)],%[fx:int(255*p{$1,$2}.g)],%[fx:int(255*p{$1,$2}.b)]" info:
 }
 orange="255,128,0"
 is_orange() { [ "$(pixel "$1" "$2")" = "$orange" ]; }
