@@ -2,12 +2,14 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 
 #include <cstdio>
 #include <cstring>
 
 #include "platform/display_probe.h"
+#include "platform/layer_shell.h"
 
 namespace tarnwick {
 
@@ -19,6 +21,22 @@ bool IsWaylandSession(const WindowSystemEnvironment& environment) {
 
 bool IsWaylandName(const std::string& name) {
     return name.rfind("wayland", 0) == 0;
+}
+
+// KDE Plasma and GNOME run X11 programs well enough that the monitor keeps its X11 ways there.
+bool IsKdeOrGnome(const std::string& desktops) {
+    const QStringList names = QString::fromStdString(desktops).split(':');
+    for (const QString& name : names) {
+        if (name.compare("KDE", Qt::CaseInsensitive) == 0 ||
+            name.startsWith("GNOME", Qt::CaseInsensitive)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool Offered(const std::function<bool()>& probe) {
+    return probe && probe();
 }
 
 }  // namespace
@@ -37,16 +55,25 @@ WindowSystemChoice ChooseWindowSystem(const WindowSystemEnvironment& environment
             choice.noDisplay = environment.display.empty() || !probes.xServerOpens();
         } else if (IsWaylandName(named) && named.find(';') == std::string::npos) {
             choice.noDisplay = !probes.waylandOpens();
+            choice.layerShell = !choice.noDisplay && Offered(probes.layerShellOffered);
         }
         return choice;
     }
     const bool xServer = !environment.display.empty() && probes.xServerOpens();
     if (IsWaylandSession(environment)) {
+        const bool wayland = probes.waylandOpens();
+        // Without an X server, or away from the desktops that run X11 programs well.
+        const bool native = !xServer || !IsKdeOrGnome(environment.currentDesktop);
+        if (native && wayland && Offered(probes.layerShellOffered)) {
+            choice.platform = "wayland";
+            choice.layerShell = true;
+            return choice;
+        }
         if (xServer) {
             choice.platform = "xcb";
             // Qt 6 tries Wayland first on a Wayland session; where no compositor answers it
             // falls back to X11 as well, and nothing needs saying.
-            if (probes.waylandOpens()) {
+            if (wayland) {
                 choice.notice =
                     "this Wayland session has an X server (XWayland): running on X11, where "
                     "a window can keep its place, stay on top and stay out of the taskbar "
@@ -54,7 +81,7 @@ WindowSystemChoice ChooseWindowSystem(const WindowSystemEnvironment& environment
             }
             return choice;
         }
-        choice.noDisplay = !probes.waylandOpens();
+        choice.noDisplay = !wayland;
         return choice;
     }
     choice.noDisplay = !xServer;
@@ -69,19 +96,22 @@ std::string Variable(const char* name) {
 
 }  // namespace
 
-WindowSystemStart PrepareWindowSystem(int argc, const char* const* argv, const char* program) {
+WindowSystemStart PrepareWindowSystem(int argc, const char* const* argv, const char* program,
+                                      bool layerShellWindow) {
     WindowSystemEnvironment environment;
     environment.qpaPlatform = Variable("QT_QPA_PLATFORM");
     environment.waylandDisplay = Variable("WAYLAND_DISPLAY");
     environment.sessionType = Variable("XDG_SESSION_TYPE");
     environment.display = Variable("DISPLAY");
+    environment.currentDesktop = Variable("XDG_CURRENT_DESKTOP");
     for (int i = 1; i < argc; ++i) {
         environment.platformArgument = environment.platformArgument ||
                                        std::strcmp(argv[i], "-platform") == 0 ||
                                        std::strcmp(argv[i], "--platform") == 0;
     }
-    const WindowSystemChoice choice =
-        ChooseWindowSystem(environment, {platform::XServerOpens, platform::WaylandOpens});
+    const WindowSystemChoice choice = ChooseWindowSystem(
+        environment, {platform::XServerOpens, platform::WaylandOpens,
+                      layerShellWindow ? platform::LayerShellAvailable : std::function<bool()>()});
     WindowSystemStart start;
     if (choice.noDisplay) {
         std::fprintf(stderr, "%s: cannot open the display\n", program);
@@ -95,6 +125,7 @@ WindowSystemStart PrepareWindowSystem(int argc, const char* const* argv, const c
         qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(choice.platform));
         start.platformSet = true;
     }
+    start.layerShell = choice.layerShell;
     return start;
 }
 

@@ -52,5 +52,90 @@ TEST(WindowSystemTest, ConnectionsAreTriedOnlyWhereTheAnswerDependsOnThem) {
     EXPECT_EQ(tries, 0);
 }
 
+TEST(WindowSystemTest, TheLayerShellRouteWhereTheCompositorOffersItAndX11ServesWorse) {
+    // The environment (with XDG_CURRENT_DESKTOP last); whether X, Wayland and the layer shell
+    // answer; what is chosen, whether the window goes on a layer, no display.
+    const struct {
+        WindowSystemEnvironment environment;
+        bool xOpens, waylandOpens, layerShell;
+        const char* platform;
+        bool layer, noDisplay;
+    } cases[] = {
+        // sway and its kin: native even where XWayland runs.
+        {{"", false, "wayland-1", "wayland", ":0", "sway"},
+         true,
+         true,
+         true,
+         "wayland",
+         true,
+         false},
+        {{"", false, "wayland-1", "", "", ""}, false, true, true, "wayland", true, false},
+        // KDE Plasma and GNOME keep X11 while an X server answers...
+        {{"", false, "wayland-0", "wayland", ":0", "KDE"}, true, true, true, "xcb", false, false},
+        {{"", false, "wayland-0", "wayland", ":0", "ubuntu:GNOME"},
+         true,
+         true,
+         true,
+         "xcb",
+         false,
+         false},
+        // ...and go native without one, or where the user asks for Wayland.
+        {{"", false, "wayland-0", "wayland", ":0", "KDE"},
+         false,
+         true,
+         true,
+         "wayland",
+         true,
+         false},
+        {{"wayland", false, "wayland-0", "wayland", ":0", "KDE"},
+         true,
+         true,
+         true,
+         "",
+         true,
+         false},
+        // No layer shell: as before.
+        {{"", false, "wayland-1", "wayland", ":0", "sway"}, true, true, false, "xcb", false, false},
+        {{"", false, "wayland-1", "wayland", "", "sway"}, false, true, false, "", false, false},
+        {{"wayland", false, "wayland-1", "", "", "sway"}, false, true, false, "", false, false},
+        // Never without a compositor that answers, nor off a Wayland session, nor against
+        // the user's choice.
+        {{"", false, "wayland-9", "wayland", ":0", "sway"}, true, false, true, "xcb", false, false},
+        {{"", false, "wayland-9", "wayland", "", "sway"}, false, false, true, "", false, true},
+        {{"", false, "", "x11", ":0", "sway"}, true, false, true, "", false, false},
+        {{"xcb", false, "wayland-1", "wayland", ":0", "sway"}, true, true, true, "", false, false},
+        {{"", true, "wayland-1", "wayland", ":0", "sway"}, true, true, true, "", false, false},
+        {{"wayland;xcb", false, "wayland-1", "wayland", ":0", "sway"},
+         true,
+         true,
+         true,
+         "",
+         false,
+         false},
+    };
+    int row = 0;
+    for (const auto& c : cases) {
+        ++row;
+        const WindowSystemChoice choice = ChooseWindowSystem(
+            c.environment, {[&c] { return c.xOpens; }, [&c] { return c.waylandOpens; },
+                            [&c] { return c.layerShell; }});
+        EXPECT_EQ(choice.platform, c.platform) << row;
+        EXPECT_EQ(choice.layerShell, c.layer) << row;
+        EXPECT_EQ(choice.noDisplay, c.noDisplay) << row;
+        EXPECT_TRUE(!choice.layerShell || choice.notice.empty()) << row;
+    }
+}
+
+TEST(WindowSystemTest, TheLayerShellIsAskedOnlyWhereTheNativeRouteIsOpen) {
+    int asked = 0;
+    const auto yes = [] { return true; };
+    const auto counted = [&asked] { return ++asked > 0; };
+    ChooseWindowSystem({"", false, "wayland-0", "wayland", ":0", "KDE"}, {yes, yes, counted});
+    ChooseWindowSystem({"", false, "wayland-0", "wayland", ":0", "sway"},
+                       {yes, [] { return false; }, counted});
+    ChooseWindowSystem({"", false, "", "x11", ":0", "sway"}, {yes, yes, counted});
+    EXPECT_EQ(asked, 0);
+}
+
 }  // namespace
 }  // namespace tarnwick

@@ -1,0 +1,101 @@
+// A solid orange 160x120 window made a layer surface by the platform code, for layer_e2e.sh.
+// With --toplevel it also opens an ordinary blue window, which a tiling compositor spreads
+// over the output: the orange shows on it only from a layer above the windows. Lines on
+// standard input change the surface: "margins X Y", "layer top|bottom|background|overlay";
+// each is answered on standard output once done. --version N uses the protocol no newer
+// than N.
+#include <QColor>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QRasterWindow>
+#include <QSocketNotifier>
+#include <QTextStream>
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstring>
+#include <map>
+#include <string>
+
+#include "platform/layer_shell.h"
+
+namespace {
+
+class SolidWindow : public QRasterWindow {
+public:
+    explicit SolidWindow(QColor colour) : colour_(colour) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter(this).fillRect(QRect(QPoint(), size()), colour_);
+    }
+
+private:
+    QColor colour_;
+};
+
+void Answer(const std::string& line) {
+    std::printf("%s\n", line.c_str());
+    std::fflush(stdout);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using tarnwick::platform::Layer;
+    QGuiApplication app(argc, argv);
+    bool toplevel = false;
+    tarnwick::platform::LayerRequest request;
+    request.x = 300;
+    request.y = 200;
+    for (int i = 1; i < argc; ++i) {
+        toplevel = toplevel || std::strcmp(argv[i], "--toplevel") == 0;
+        if (std::strcmp(argv[i], "--version") == 0 && i + 1 < argc) {
+            request.newestVersion = std::atoi(argv[++i]);
+        }
+    }
+    Answer(tarnwick::platform::LayerShellAvailable() ? "available" : "not available");
+
+    SolidWindow below(QColor(0, 64, 255));
+    if (toplevel) {
+        below.setTitle("layer-window-below");
+        below.show();
+    }
+    SolidWindow window(QColor(255, 128, 0));
+    window.resize(160, 120);
+    tarnwick::platform::PrepareLayerSurfaceWindow(window);
+    window.show();
+    request.closed = [] { Answer("closed"); };
+    auto surface = tarnwick::platform::MakeLayerSurface(window, request);
+    if (surface == nullptr) {
+        return 1;
+    }
+    Answer("shown");
+
+    const std::map<std::string, Layer> layers = {{"background", Layer::Background},
+                                                 {"bottom", Layer::Bottom},
+                                                 {"top", Layer::Top},
+                                                 {"overlay", Layer::Overlay}};
+    QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
+    QTextStream in(stdin);
+    QObject::connect(&input, &QSocketNotifier::activated, [&] {
+        const QString line = in.readLine();
+        if (line.isNull()) {
+            app.quit();  // the script ended its side
+            return;
+        }
+        const QStringList words = line.split(' ', Qt::SkipEmptyParts);
+        if (words.size() == 3 && words[0] == "margins") {
+            surface->SetMargins(words[1].toInt(), words[2].toInt());
+        } else if (words.size() == 2 && words[0] == "layer" &&
+                   layers.count(words[1].toStdString()) != 0) {
+            surface->SetLayer(layers.at(words[1].toStdString()));
+        } else {
+            Answer("unknown: " + line.toStdString());
+            return;
+        }
+        Answer("done " + line.toStdString());
+    });
+    return app.exec();
+}
