@@ -15,4 +15,15 @@ QString TakeApplicationTitle(QWidget& window) {
     return before;
 }
 
+void BorrowedApplicationTitle::Take(QWidget& window) {
+    // A second showing without a close in between keeps the title found the first time.
+    if (const QString before = TakeApplicationTitle(window); before != window.windowTitle()) {
+        before_ = before;
+    }
+}
+
+void BorrowedApplicationTitle::GiveBack() const {
+    QGuiApplication::setApplicationDisplayName(before_);
+}
+
 }  // namespace tarnwick

@@ -12,4 +12,15 @@ namespace tarnwick {
 // caption is handed to the window system again: its title bar shows the caption alone.
 QString TakeApplicationTitle(QWidget& window);
 
+// The application's title for a window shown over another: taken at every showing, and the
+// title the window found given back when it closes.
+class BorrowedApplicationTitle {
+public:
+    void Take(QWidget& window);
+    void GiveBack() const;
+
+private:
+    QString before_;
+};
+
 }  // namespace tarnwick

@@ -23,9 +23,9 @@
 #include "common/ui/app_title.h"
 #include "common/ui/dialogs.h"
 #include "common/ui/fixed_size.h"
-#include "common/ui/help_key.h"
 #include "common/ui/link_label.h"
 #include "common/ui/open_link.h"
+#include "common/ui/window_keys.h"
 #include "platform/process.h"
 #include "settings/config/events_page.h"
 #include "settings/config/option_pages.h"
@@ -134,7 +134,7 @@ TfrMain::TfrMain(const SettingsServices& services, QWidget* parent)
     }
     connect(events_, &EventsPage::eventDeleted, this,
             [this] { BroadcastToMonitors(services_, {kRefreshEventsMessage}); });
-    InstallHelpKey(*this, [this] { HelpClick(); });
+    InstallWindowKeys(*this, [this] { HelpClick(); });
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());
@@ -233,18 +233,12 @@ void TfrMain::closeEvent(QCloseEvent* event) {
 }
 
 // "Ok" is the default button: Enter that no control of the page used presses it, as in a
-// dialog, where Enter on a focused push button ("Cancel", "Delete event") presses that one.
-// Escape is "Cancel".
+// dialog. Enter on a focused button ("Cancel", "Delete event") and Escape, which is "Cancel",
+// are the window keys of the program.
 void TfrMain::keyPressEvent(QKeyEvent* event) {
     const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && plain) {
-        auto* focused = qobject_cast<QPushButton*>(focusWidget());
-        (focused != nullptr ? focused : btOk_)->click();
-        return;
-    }
-    if (event->key() == Qt::Key_Escape && plain) {
-        btCancel_->click();
+    if (plain && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        btOk_->click();
         return;
     }
     QWidget::keyPressEvent(event);

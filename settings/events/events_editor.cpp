@@ -5,8 +5,6 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QKeyEvent>
-#include <QPushButton>
 #include <QScreen>
 
 #include <algorithm>
@@ -18,9 +16,9 @@
 #include "common/ui/app_title.h"
 #include "common/ui/dialogs.h"
 #include "common/ui/fixed_size.h"
-#include "common/ui/help_key.h"
 #include "common/ui/open_link.h"
 #include "common/ui/screen_fit.h"
+#include "common/ui/window_keys.h"
 #include "platform/process.h"
 #include "platform/sound.h"
 #include "settings/events/action_panel.h"
@@ -105,7 +103,7 @@ void TfrEvents::Build() {
     connect(panel_, &ActionPanel::browseDocument, this, &TfrEvents::Button5Click);
     connect(panel_, &ActionPanel::browseFolder, this, &TfrEvents::Button6Click);
     connect(signal_, &SignalCheck::finished, this, [this] { setEnabled(true); });
-    InstallHelpKey(*this, [this] { Button7Click(); });
+    InstallWindowKeys(*this, [this] { Button7Click(); });
 
     column_->SetNames({}, -1);
     ShowForm(CleanedForm(0));
@@ -120,10 +118,7 @@ void TfrEvents::showEvent(QShowEvent* event) {
 }
 
 void TfrEvents::FormShow() {
-    const QString before = TakeApplicationTitle(*this);
-    if (before != windowTitle()) {
-        titleBefore_ = before;
-    }
+    title_.Take(*this);
     FitWindowToScreen(*this, *body_, screen());
     if (const QScreen* screen = this->screen()) {
         CentreOnScreen(*this, *screen);
@@ -255,28 +250,12 @@ void TfrEvents::Button6Click() {
     }
 }
 
-// Escape closes the editor as its close box does; Enter presses the focused button, as Space
-// does.
-void TfrEvents::keyPressEvent(QKeyEvent* event) {
-    if (event->modifiers() & ~Qt::KeypadModifier) {
-        QWidget::keyPressEvent(event);
-    } else if (event->key() == Qt::Key_Escape) {
-        close();
-    } else if (auto* focused = qobject_cast<QPushButton*>(focusWidget());
-               focused != nullptr &&
-               (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
-        focused->click();
-    } else {
-        QWidget::keyPressEvent(event);
-    }
-}
-
 void TfrEvents::closeEvent(QCloseEvent* event) {
     // A signal still playing ends with the window; the close is never refused.
     signal_->Stop();
     event->accept();
     // The settings window that comes back takes its title from the program's name again.
-    QGuiApplication::setApplicationDisplayName(titleBefore_);
+    title_.GiveBack();
     emit closed();
 }
 

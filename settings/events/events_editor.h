@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "common/ui/app_title.h"
 #include "settings/events/event_form.h"
 #include "settings/services.h"
 
@@ -37,7 +38,6 @@ signals:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void Build();
@@ -68,7 +68,7 @@ private:
     EventColumn* column_ = nullptr;
     ActionPanel* panel_ = nullptr;
     SignalCheck* signal_ = nullptr;
-    QString titleBefore_;  // the program's display name, given back at closing
+    BorrowedApplicationTitle title_;  // the program's display name, given back at closing
 };
 
 }  // namespace tarnwick::cfg

@@ -4,13 +4,11 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QStackedWidget>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -22,10 +20,10 @@
 #include "common/ui/app_title.h"
 #include "common/ui/dialogs.h"
 #include "common/ui/fixed_size.h"
-#include "common/ui/help_key.h"
 #include "common/ui/link_label.h"
 #include "common/ui/open_link.h"
 #include "common/ui/screen_fit.h"
+#include "common/ui/window_keys.h"
 #include "platform/process.h"
 #include "settings/skin/indicator_page.h"
 #include "settings/skin/skin_file.h"
@@ -62,13 +60,6 @@ void SetBold(QLabel* label, bool bold) {
 }
 
 // The buttons that Return and Enter press as Space does: "Back", "Next", "Help", "...", "?".
-QAbstractButton* PushedByEnter(QObject* object) {
-    if (auto* push = qobject_cast<QPushButton*>(object)) {
-        return push;
-    }
-    return qobject_cast<QToolButton*>(object);
-}
-
 }  // namespace
 
 TfrSkin::TfrSkin(const SettingsServices& services, QWidget* parent)
@@ -111,7 +102,7 @@ TfrSkin::TfrSkin(const SettingsServices& services, QWidget* parent)
     layout->addWidget(MakeStepColumn());
     layout->addWidget(notebook_, 1);
     FitToScreen();
-    InstallHelpKey(*this, [this] { HelpClick(); });
+    InstallWindowKeys(*this, [this] { HelpClick(); });
 
     ShowDraft();  // the values a first showing starts with
     SelectPage(SkinStep::Creation);
@@ -211,47 +202,19 @@ void TfrSkin::AddPreview(int index, QWidget* place) {
 
 void TfrSkin::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (const QString before = TakeApplicationTitle(*this); before != EditorTitle()) {
-        titleBefore_ = before;
-    }
+    title_.Take(*this);
     FitToScreen();
     if (const QScreen* screen = this->screen()) {
         CentreOnScreen(*this, *screen);
     }
-    qApp->installEventFilter(this);
     SelectPage(SkinStep::Creation);
 }
 
 void TfrSkin::closeEvent(QCloseEvent* event) {
-    qApp->removeEventFilter(this);
     event->accept();
     // The settings window that comes back takes its title from the program's name again.
-    QApplication::setApplicationDisplayName(titleBefore_);
+    title_.GiveBack();
     emit closed();
-}
-
-// Keys of the whole window, whichever control has the focus: Escape closes the editor as its
-// close box does, and Return or Enter presses the focused button as Space does (held down,
-// once).
-bool TfrSkin::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress || !watched->isWidgetType() ||
-        static_cast<QWidget*>(watched)->window() != this) {
-        return QWidget::eventFilter(watched, event);
-    }
-    const auto* key = static_cast<QKeyEvent*>(event);
-    if (key->matches(QKeySequence::Cancel)) {
-        close();
-        return true;
-    }
-    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-        if (QAbstractButton* button = PushedByEnter(watched)) {
-            if (!key->isAutoRepeat()) {
-                button->click();
-            }
-            return true;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 // The designed size, or more where the controls need more room, as with a larger font. On a

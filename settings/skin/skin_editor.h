@@ -5,6 +5,7 @@
 
 #include <array>
 
+#include "common/ui/app_title.h"
 #include "settings/services.h"
 #include "settings/skin/skin_draft.h"
 
@@ -44,7 +45,6 @@ signals:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // One step's frame: the white title bar, the step's own controls and the bottom bar.
@@ -80,8 +80,8 @@ private:
 
     SettingsServices services_;
     SkinDraft draft_;
-    QString titleBefore_;  // the program's display name, given back at closing
-    QImage iconsBitmap_;   // built by a passed step-6 check, saved and released by "Finish"
+    BorrowedApplicationTitle title_;  // the program's display name, given back at closing
+    QImage iconsBitmap_;  // built by a passed step-6 check, saved and released by "Finish"
 
     std::array<QLabel*, 7> stepLabels_{};
     LinkLabel* lbPastefold_ = nullptr;
