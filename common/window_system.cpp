@@ -126,12 +126,18 @@ WindowSystemStart PrepareWindowSystem(int argc, const char* const* argv, const c
         start.platformSet = true;
     }
     start.layerShell = choice.layerShell;
+    if (start.layerShell) {
+        platform::PrepareLayerSurfaces();
+    }
     return start;
 }
 
 void ForgetWindowSystemChoice(const WindowSystemStart& start) {
     if (start.platformSet) {
         qunsetenv("QT_QPA_PLATFORM");
+    }
+    if (start.layerShell) {
+        platform::KeepLayerSurfacesToThisProcess();
     }
 }
 

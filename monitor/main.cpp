@@ -43,9 +43,10 @@ int main(int argc, char* argv[]) {
     // The window is tiny: a plain upload of its picture costs less than shared memory, for
     // which Qt waits on the X server before every paint. Only for this process, so the
     // programs it starts get the environment it was given.
-    // On a Wayland desktop with XWayland the window runs on X11, where it can keep its place.
+    // On a Wayland desktop with XWayland the window runs on X11, where it can keep its place;
+    // on a compositor with the layer shell it goes on a layer of its own.
     const tarnwick::WindowSystemStart windowSystem =
-        tarnwick::PrepareWindowSystem(argc, argv, "Tarnwick");
+        tarnwick::PrepareWindowSystem(argc, argv, "Tarnwick", true);
     if (!windowSystem.canStart) {
         return 1;
     }
@@ -90,6 +91,7 @@ int main(int argc, char* argv[]) {
     services.programFolder = tarnwick::platform::ProgramFolder();
     services.autostartFolder = tarnwick::AutostartFolder();
     services.runtimeFolder = tarnwick::platform::RuntimeFolder();
+    services.layerSurface = windowSystem.layerShell;
 
     tarnwick::TfrMain window(services);
     // The end of the desktop session and Ctrl+C close the window as "E&xit" does, so the

@@ -65,6 +65,9 @@ TfrMain::TfrMain(const MonitorServices& services, QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(QStringLiteral("Tarnwick"));
     ConnectMenus();
+    if (services_.layerSurface) {
+        BecomeLayerSurface();
+    }
     if (!placement_.PositionKnown()) {
         for (QAction* item : {menus_.dock, menus_.bolt}) {
             item->setEnabled(false);
@@ -81,6 +84,36 @@ TfrMain::TfrMain(const MonitorServices& services, QWidget* parent)
 
 TfrMain::~TfrMain() {
     FormClose();
+}
+
+// The window as a layer surface: where it is moved, above or below the windows, in no
+// taskbar, and see-through by its own paint. Where the surface cannot be made the window
+// stays an ordinary one (the reason is on standard error).
+void TfrMain::BecomeLayerSurface() {
+    setWindowFlag(Qt::BypassWindowManagerHint, true);
+    setAttribute(Qt::WA_TranslucentBackground, true);
+    create();
+    platform::LayerRequest request;
+    request.followWindow = true;
+    request.keyboard = platform::LayerKeyboard::OnDemand;  // the keys once the user clicks it
+    // The compositor took the surface away with its output: a new one goes on another.
+    request.closed = [this] {
+        QTimer::singleShot(1000, this, [this] {
+            if (!closed_ && isVisible()) {
+                hide();
+                show();
+            }
+        });
+    };
+    layer_ = platform::MakeLayerSurface(*windowHandle(), request);
+    if (layer_ == nullptr) {
+        setAttribute(Qt::WA_TranslucentBackground, false);
+        setWindowFlag(Qt::BypassWindowManagerHint, false);
+        return;
+    }
+    placement_.UseLayerSurface(
+        *layer_, PointerReferenceOf(qEnvironmentVariable("XDG_CURRENT_DESKTOP").toStdString()));
+    layerPopups_ = std::make_unique<LayerPopups>();
 }
 
 void TfrMain::FormCreate() {
@@ -163,7 +196,7 @@ void TfrMain::LoadOpt(bool reload) {
         move(s.x, s.y);
     }
     placement_.SetStaysOnTop(s.popup);
-    setWindowOpacity(OpacityForTransparency(s.transparent) / 255.0);
+    SetTransparency(s.transparent);
     for (int i = 0; i < 3; ++i) {
         ticker_.IndicatorTimer(i).setInterval(s.indicators[i].time);
     }
@@ -278,9 +311,25 @@ void TfrMain::showEvent(QShowEvent* event) {
     }
 }
 
+void TfrMain::SetTransparency(int percent) {
+    const double opacity = OpacityForTransparency(percent) / 255.0;
+    if (layer_ == nullptr) {
+        setWindowOpacity(opacity);
+    } else if (opacity != paintOpacity_) {
+        paintOpacity_ = opacity;
+        update();
+    }
+}
+
 void TfrMain::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QRect area = event->rect();  // what changed: one gauge, or the diagram
+    if (layer_ != nullptr && paintOpacity_ < 1.0) {
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.fillRect(area, Qt::transparent);
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        painter.setOpacity(paintOpacity_);
+    }
     painter.drawImage(area.topLeft(), display_.Canvas(), area);
 }
 

@@ -21,6 +21,7 @@
 #include "monitor/tray/tray_icon.h"
 #include "monitor/usecpu.h"
 #include "monitor/window/display.h"
+#include "monitor/window/layer_popups.h"
 #include "monitor/window/menus.h"
 #include "monitor/window/options_controller.h"
 #include "monitor/window/placement.h"
@@ -28,6 +29,7 @@
 #include "monitor/window/skin_menu.h"
 #include "monitor/window/ticker.h"
 #include "monitor/window/tray_controller.h"
+#include "platform/layer_shell.h"
 #include "platform/sampling_clock.h"
 
 namespace tarnwick {
@@ -52,6 +54,8 @@ struct MonitorServices {
     std::string runtimeFolder;    // the folder of the refresh endpoint; empty: no listening
     // The window system's name (QGuiApplication::platformName()); empty: the running one.
     QString platformName;
+    // The window goes on a layer of the Wayland compositor (see PrepareWindowSystem).
+    bool layerSurface = false;
     // Whether assistive technology listens (null: QAccessible::isActive); the readings are
     // put into words only then.
     bool (*assistiveTechnology)() = nullptr;
@@ -120,6 +124,10 @@ private:
     void OpenMenuFromKeyboard();
     void ApplyLook(const SkinLook& look);
     void FormClose();
+    void BecomeLayerSurface();
+    // The window's opacity for a transparency in percent: the window system's, or on a layer
+    // surface, where a compositor has none, the paint's.
+    void SetTransparency(int percent);
 
     // The handlers of the menus (options.cpp).
     void ConnectMenus();
@@ -151,6 +159,11 @@ private:
     SkinMenu skinMenu_;
     WindowPlacement placement_;
     ScreenReadings readings_;
+    // On a Wayland compositor with the layer shell: the window's layer surface, and the layer
+    // surfaces of its menus and hints. Null elsewhere.
+    std::unique_ptr<platform::LayerSurface> layer_;
+    std::unique_ptr<LayerPopups> layerPopups_;
+    double paintOpacity_ = 1.0;
     std::unique_ptr<UseCpu> cpu_;
     std::unique_ptr<TickMemoryFigures> tickMemory_;  // what the measures read
     std::unique_ptr<Measures> measures_;

@@ -162,7 +162,7 @@ void TfrMain::pmPriorityClick() {
 
 void TfrMain::pmTransparentClick(int percent) {
     options_.ChooseTransparency(
-        percent, [this, percent] { setWindowOpacity(OpacityForTransparency(percent) / 255.0); });
+        percent, [this, percent] { SetTransparency(percent); });
 }
 
 // Display mode ----------------------------------------------------------------------------------

@@ -7,13 +7,20 @@
 #include <QWindow>
 
 #include "common/settings.h"
-#include "monitor/window/snap.h"
+#include "platform/layer_shell.h"
 #include "platform/window_hints.h"
 
 namespace tarnwick {
 
 WindowPlacement::WindowPlacement(QWidget& window, const Settings& options, bool positionKnown)
     : window_(window), options_(options), positionKnown_(positionKnown) {}
+
+void WindowPlacement::UseLayerSurface(platform::LayerSurface& surface,
+                                      PointerReference reference) {
+    layer_ = &surface;
+    reference_ = reference;
+    positionKnown_ = true;
+}
 
 // A left press drags the window, or, on a fixed window, shows the no-drop cursor until the
 // button comes up. The right button belongs to the popup menu (contextMenuEvent).
@@ -28,6 +35,12 @@ void WindowPlacement::Press(QMouseEvent* event) {
         }
         return;
     }
+    if (layer_ != nullptr) {  // no compositor moves a layer surface: we follow the pointer
+        dragging_ = true;
+        pressCorner_ = window_.pos();
+        pressLocal_ = event->position().toPoint();
+        return;
+    }
     // The window manager's own move loop where it has one: it knows about panels, other
     // screens and the keyboard. A bare X server or a compositor without one says no, and
     // then we follow the pointer ourselves.
@@ -39,9 +52,15 @@ void WindowPlacement::Press(QMouseEvent* event) {
 }
 
 void WindowPlacement::Drag(QMouseEvent* event) {
-    if (dragging_ && event->buttons().testFlag(Qt::LeftButton)) {
-        window_.move(event->globalPosition().toPoint() - dragOffset_);  // moveEvent snaps
+    if (!dragging_ || !event->buttons().testFlag(Qt::LeftButton)) {
+        return;
     }
+    if (layer_ != nullptr) {
+        window_.move(DraggedCorner(reference_, pressCorner_, window_.pos(), pressLocal_,
+                                   event->position().toPoint()));
+        return;
+    }
+    window_.move(event->globalPosition().toPoint() - dragOffset_);  // moveEvent snaps
 }
 
 void WindowPlacement::EndDrag() {
@@ -107,6 +126,13 @@ void WindowPlacement::MoveUnsnapped(QPoint position) {
 // window anew; the flag is instead handed to the live native window, which tells the window
 // manager (on X11 the _NET_WM_STATE_ABOVE state).
 void WindowPlacement::SetStaysOnTop(bool on) {
+    if (layer_ != nullptr) {
+        if (onTopLayer_ != on) {
+            onTopLayer_ = on;
+            layer_->SetLayer(on ? platform::Layer::Top : platform::Layer::Bottom);
+        }
+        return;
+    }
     if (window_.windowFlags().testFlag(Qt::WindowStaysOnTopHint) == on) {
         return;
     }
@@ -124,7 +150,8 @@ void WindowPlacement::SetStaysOnTop(bool on) {
 // then puts itself back above it, without taking the focus back. A window manager that honours
 // the stay-on-top state does this anyway; one that does not (or none at all) needs it.
 void WindowPlacement::KeepOnTop() {
-    if (options_.popup && window_.isVisible() && !window_.isActiveWindow()) {
+    if (layer_ == nullptr && options_.popup && window_.isVisible() &&
+        !window_.isActiveWindow()) {
         window_.raise();
     }
 }

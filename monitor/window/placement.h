@@ -2,10 +2,16 @@
 
 #include <QPoint>
 
+#include "monitor/window/snap.h"
+
 class QMouseEvent;
 class QWidget;
 
 namespace tarnwick {
+
+namespace platform {
+class LayerSurface;
+}
 
 struct Settings;
 
@@ -21,6 +27,11 @@ public:
     WindowPlacement(QWidget& window, const Settings& options, bool positionKnown);
 
     bool PositionKnown() const { return positionKnown_; }
+
+    // The window is a layer surface of a Wayland compositor: it stands where the program moves
+    // it, a drag follows the pointer by the compositor's rule, and "always on top" chooses the
+    // layer above or below the windows.
+    void UseLayerSurface(platform::LayerSurface& surface, PointerReference reference);
 
     // The left button's press, move and release on the window.
     void Press(QMouseEvent* event);
@@ -49,6 +60,11 @@ private:
     // window's corner while the left button is held.
     bool dragging_ = false;
     QPoint dragOffset_;
+    platform::LayerSurface* layer_ = nullptr;
+    PointerReference reference_ = PointerReference::Surface;
+    bool onTopLayer_ = true;  // where the layer surface was made
+    QPoint pressCorner_;      // on a layer surface: the window's corner and
+    QPoint pressLocal_;       // the pointer's place on it when the left button went down
     bool forbiddenCursor_ = false;  // the no-drop cursor of a fixed window is showing
     bool snapping_ = false;         // the move that SnapToEdges makes is not snapped again
 };

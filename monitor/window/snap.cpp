@@ -1,5 +1,8 @@
 #include "monitor/window/snap.h"
 
+#include <QString>
+#include <QStringList>
+
 namespace tarnwick {
 
 namespace {
@@ -63,6 +66,22 @@ QPoint OnScreenPosition(QPoint position, QSize size, QSize screen) {
         top = screen.height() - size.height();
     }
     return {left, top};
+}
+
+PointerReference PointerReferenceOf(const std::string& desktop) {
+    const QStringList names = QString::fromStdString(desktop).split(':');
+    for (const QString& name : names) {
+        if (name.compare(QLatin1String("KDE"), Qt::CaseInsensitive) == 0) {
+            return PointerReference::Press;
+        }
+    }
+    return PointerReference::Surface;
+}
+
+QPoint DraggedCorner(PointerReference reference, QPoint pressCorner, QPoint corner,
+                     QPoint pressLocal, QPoint local) {
+    const QPoint origin = reference == PointerReference::Press ? pressCorner : corner;
+    return origin + local - pressLocal;
 }
 
 }  // namespace tarnwick

@@ -4,6 +4,8 @@
 #include <QRect>
 #include <QSize>
 
+#include <string>
+
 namespace tarnwick {
 
 // Where a window of the given size at position comes to rest when it is docked: its edges
@@ -20,5 +22,21 @@ QPoint SnapPosition(QPoint position, QSize size, int distance, const QRect& work
 // comes back to that edge; one that still shows a pixel stays. The rules run left, right, top,
 // bottom, each on the position the earlier ones left.
 QPoint OnScreenPosition(QPoint position, QSize size, QSize screen);
+
+// What the pointer's positions on a window are relative to while a button drags it. Most
+// compositors tell them from where the window stands now (Surface); some keep the place the
+// window had when the button went down for as long as it is held (Press).
+enum class PointerReference { Surface, Press };
+
+// The compositor's rule for a layer surface dragged by the client: KDE's keeps the place at
+// the press (desktop: XDG_CURRENT_DESKTOP, names separated by ':'); the others tell positions
+// from where the surface stands.
+PointerReference PointerReferenceOf(const std::string& desktop);
+
+// Where the window's corner goes when the pointer is at local (a position on the window) while
+// a drag that began with the pointer at pressLocal and the corner at pressCorner goes on, the
+// corner now being at corner: the point under the pointer at the press stays under it.
+QPoint DraggedCorner(PointerReference reference, QPoint pressCorner, QPoint corner,
+                     QPoint pressLocal, QPoint local);
 
 }  // namespace tarnwick

@@ -9,6 +9,8 @@
 #include <QGuiApplication>
 #include <QObject>
 #include <QPointer>
+#include <QScreen>
+#include <QVector>
 #include <QWindow>
 
 #include <wayland-client.h>
@@ -28,6 +30,7 @@ namespace {
 
 constexpr char kShellInterface[] = "zwlr_layer_shell_v1";
 constexpr char kBypassVariable[] = "QT_WAYLAND_USE_BYPASSWINDOWMANAGERHINT";
+constexpr char kKeepPositionsVariable[] = "QT_WAYLAND_DISABLE_FIXED_POSITIONS";
 constexpr std::uint32_t kNewestVersion = 4;
 
 void Say(const char* what) {
@@ -110,6 +113,42 @@ std::uint32_t WireLayer(Layer layer) {
     return ZWLR_LAYER_SHELL_V1_LAYER_TOP;
 }
 
+std::uint32_t WireKeyboard(LayerKeyboard keyboard, std::uint32_t version) {
+    switch (keyboard) {
+        case LayerKeyboard::Exclusive:
+            return ZWLR_LAYER_SURFACE_V1_KEYBOARD_INTERACTIVITY_EXCLUSIVE;
+        case LayerKeyboard::OnDemand:
+            if (version >= ZWLR_LAYER_SURFACE_V1_KEYBOARD_INTERACTIVITY_ON_DEMAND_SINCE_VERSION) {
+                return ZWLR_LAYER_SURFACE_V1_KEYBOARD_INTERACTIVITY_ON_DEMAND;
+            }
+            break;
+        case LayerKeyboard::None:
+            break;
+    }
+    return ZWLR_LAYER_SURFACE_V1_KEYBOARD_INTERACTIVITY_NONE;
+}
+
+// The screen a window at its position goes on, and the margins there.
+struct ScreenPlace {
+    QScreen* screen = nullptr;
+    LayerPlace place;
+};
+
+ScreenPlace PlaceWindow(const QWindow& window) {
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    QVector<QRect> outputs;
+    for (const QScreen* screen : screens) {
+        outputs.append(screen->geometry());
+    }
+    ScreenPlace where;
+    where.place = PlaceOnOutputs(window.position(), outputs.constData(),
+                                 static_cast<int>(outputs.size()));
+    if (where.place.output >= 0) {
+        where.screen = screens.at(where.place.output);
+    }
+    return where;
+}
+
 class WaylandLayerSurface final : public QObject, public LayerSurface {
 public:
     WaylandLayerSurface(QWindow& window, std::unique_ptr<PrivateQueue> queue,
@@ -124,6 +163,10 @@ public:
                 &QAbstractEventDispatcher::aboutToBlock, this, [this] { Dispatch(); });
         connect(&window, &QWindow::widthChanged, this, [this] { SendSize(); });
         connect(&window, &QWindow::heightChanged, this, [this] { SendSize(); });
+        if (request.followWindow) {
+            connect(&window, &QWindow::xChanged, this, [this] { FollowWindow(); });
+            connect(&window, &QWindow::yChanged, this, [this] { FollowWindow(); });
+        }
         // Qt gives a window a new surface at each show, and takes it away at each hide. The
         // new one is there by the first expose, which paints it: the role comes just before.
         connect(&window, &QWindow::visibleChanged, this, [this](bool visible) {
@@ -133,6 +176,7 @@ public:
             }
         });
         window.installEventFilter(this);
+        renew_ = !window.isVisible();  // a window not yet shown takes the role when it shows
     }
 
     ~WaylandLayerSurface() override {
@@ -165,7 +209,19 @@ public:
         wl_surface_commit(surface_);
         configured_ = false;
         closed_ = false;
-        layer_ = zwlr_layer_shell_v1_get_layer_surface(shell_, surface_, nullptr,
+        wl_output* output = nullptr;
+        if (request_.followWindow) {
+            const ScreenPlace where = PlaceWindow(*window_);
+            output_ = where.screen;
+            request_.x = where.place.left;
+            request_.y = where.place.top;
+            if (where.screen != nullptr) {
+                output = static_cast<wl_output*>(
+                    QGuiApplication::platformNativeInterface()->nativeResourceForScreen(
+                        QByteArray("output"), where.screen));
+            }
+        }
+        layer_ = zwlr_layer_shell_v1_get_layer_surface(shell_, surface_, output,
                                                        WireLayer(request_.layer), "tarnwick");
         static const zwlr_layer_surface_v1_listener listener = {OnConfigure, OnClosed};
         zwlr_layer_surface_v1_add_listener(layer_, &listener, this);
@@ -174,12 +230,8 @@ public:
             layer_, ZWLR_LAYER_SURFACE_V1_ANCHOR_TOP | ZWLR_LAYER_SURFACE_V1_ANCHOR_LEFT);
         zwlr_layer_surface_v1_set_exclusive_zone(layer_, -1);
         zwlr_layer_surface_v1_set_margin(layer_, request_.y, 0, 0, request_.x);
-        const bool onDemand =
-            request_.keyboard &&
-            version_ >= ZWLR_LAYER_SURFACE_V1_KEYBOARD_INTERACTIVITY_ON_DEMAND_SINCE_VERSION;
-        zwlr_layer_surface_v1_set_keyboard_interactivity(
-            layer_, onDemand ? ZWLR_LAYER_SURFACE_V1_KEYBOARD_INTERACTIVITY_ON_DEMAND
-                             : ZWLR_LAYER_SURFACE_V1_KEYBOARD_INTERACTIVITY_NONE);
+        zwlr_layer_surface_v1_set_keyboard_interactivity(layer_,
+                                                         WireKeyboard(request_.keyboard, version_));
         wl_surface_commit(surface_);
         // The picture may be attached only after the first configure is acknowledged; it
         // answers the commit above, so it has come once the compositor answered a sync.
@@ -256,6 +308,21 @@ private:
         }
     }
 
+    // The window moved: the surface follows on its output; on another output it is made anew
+    // there (a surface cannot change its output), through a hide and show as for a new layer.
+    void FollowWindow() {
+        if (layer_ == nullptr || window_ == nullptr) {
+            return;
+        }
+        const ScreenPlace where = PlaceWindow(*window_);
+        if (where.screen != output_) {
+            window_->hide();
+            window_->show();
+            return;
+        }
+        SetMargins(where.place.left, where.place.top);
+    }
+
     void SendSize() {
         if (layer_ != nullptr && window_ != nullptr) {
             zwlr_layer_surface_v1_set_size(layer_, std::max(window_->width(), 1),
@@ -284,6 +351,7 @@ private:
     zwlr_layer_shell_v1* shell_ = nullptr;
     wl_surface* surface_ = nullptr;  // Qt's
     zwlr_layer_surface_v1* layer_ = nullptr;
+    QPointer<QScreen> output_;  // that the surface went on, where it follows the window
     bool configured_ = false;
     bool closed_ = false;
     bool renew_ = false;  // shown again: the next expose brings a new surface
@@ -314,6 +382,15 @@ bool LayerShellAvailable() {
     return offered;
 }
 
+void PrepareLayerSurfaces() {
+    qputenv(kBypassVariable, "1");
+    qputenv(kKeepPositionsVariable, "1");
+}
+
+void KeepLayerSurfacesToThisProcess() {
+    qunsetenv(kKeepPositionsVariable);
+}
+
 void PrepareLayerSurfaceWindow(QWindow& window) {
     qputenv(kBypassVariable, "1");
     window.setFlag(Qt::BypassWindowManagerHint, true);
@@ -341,7 +418,7 @@ std::unique_ptr<LayerSurface> MakeLayerSurface(QWindow& window, const LayerReque
         return nullptr;
     }
     auto surface = std::make_unique<WaylandLayerSurface>(window, std::move(queue), request);
-    if (!surface->Attach()) {
+    if (window.isVisible() && !surface->Attach()) {
         return nullptr;
     }
     return surface;

@@ -10,6 +10,10 @@ bool LayerShellAvailable() {
     return false;
 }
 
+void PrepareLayerSurfaces() {}
+
+void KeepLayerSurfacesToThisProcess() {}
+
 void PrepareLayerSurfaceWindow(QWindow&) {}
 
 std::unique_ptr<LayerSurface> MakeLayerSurface(QWindow&, const LayerRequest&) {
