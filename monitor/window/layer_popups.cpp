@@ -23,8 +23,7 @@ bool IsMenuOrTip(const QWindow& window) {
 }  // namespace
 
 LayerPopups::LayerPopups()
-    : catcher_(nullptr,
-               Qt::Tool | Qt::FramelessWindowHint | Qt::BypassWindowManagerHint) {
+    : catcher_(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::BypassWindowManagerHint) {
     catcher_.setObjectName(QStringLiteral("layerCatcher"));
     catcher_.setAttribute(Qt::WA_TranslucentBackground);  // shows nothing of its own
     catcher_.setAttribute(Qt::WA_ShowWithoutActivating);

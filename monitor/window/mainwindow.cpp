@@ -113,6 +113,7 @@ void TfrMain::BecomeLayerSurface() {
     }
     placement_.UseLayerSurface(
         *layer_, PointerReferenceOf(qEnvironmentVariable("XDG_CURRENT_DESKTOP").toStdString()));
+    setMouseTracking(true);  // where the pointer is, for the information hint
     layerPopups_ = std::make_unique<LayerPopups>();
 }
 
@@ -340,6 +341,7 @@ void TfrMain::mousePressEvent(QMouseEvent* event) {
 }
 
 void TfrMain::mouseMoveEvent(QMouseEvent* event) {
+    pointerAt_ = event->globalPosition().toPoint();
     placement_.Drag(event);
 }
 

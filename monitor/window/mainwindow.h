@@ -164,6 +164,7 @@ private:
     std::unique_ptr<platform::LayerSurface> layer_;
     std::unique_ptr<LayerPopups> layerPopups_;
     double paintOpacity_ = 1.0;
+    QPoint pointerAt_;  // on a layer surface: where the pointer was last seen on the window
     std::unique_ptr<UseCpu> cpu_;
     std::unique_ptr<TickMemoryFigures> tickMemory_;  // what the measures read
     std::unique_ptr<Measures> measures_;

@@ -98,6 +98,7 @@ void TfrMain::pmInfoClick() {
 
 void TfrMain::enterEvent(QEnterEvent* event) {
     QWidget::enterEvent(event);
+    pointerAt_ = event->globalPosition().toPoint();
     RefreshInfoHint();
 }
 
@@ -124,7 +125,10 @@ void TfrMain::ShowInfoHint() {
         return;
     }
     // A display time of 0 or less lets the tool tip choose one from the length of the text.
-    QToolTip::showText(QCursor::pos(), hintText_, this, rect(), s.infohide);
+    // A Wayland compositor tells no program where the pointer is on the screen: there the
+    // hint shows where the pointer was last seen on the window.
+    const QPoint at = layer_ != nullptr ? pointerAt_ : QCursor::pos();
+    QToolTip::showText(at, hintText_, this, rect(), s.infohide);
 }
 
 // Window options --------------------------------------------------------------------------------
@@ -161,8 +165,7 @@ void TfrMain::pmPriorityClick() {
 }
 
 void TfrMain::pmTransparentClick(int percent) {
-    options_.ChooseTransparency(
-        percent, [this, percent] { SetTransparency(percent); });
+    options_.ChooseTransparency(percent, [this, percent] { SetTransparency(percent); });
 }
 
 // Display mode ----------------------------------------------------------------------------------

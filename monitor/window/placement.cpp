@@ -15,8 +15,7 @@ namespace tarnwick {
 WindowPlacement::WindowPlacement(QWidget& window, const Settings& options, bool positionKnown)
     : window_(window), options_(options), positionKnown_(positionKnown) {}
 
-void WindowPlacement::UseLayerSurface(platform::LayerSurface& surface,
-                                      PointerReference reference) {
+void WindowPlacement::UseLayerSurface(platform::LayerSurface& surface, PointerReference reference) {
     layer_ = &surface;
     reference_ = reference;
     positionKnown_ = true;
@@ -150,8 +149,7 @@ void WindowPlacement::SetStaysOnTop(bool on) {
 // then puts itself back above it, without taking the focus back. A window manager that honours
 // the stay-on-top state does this anyway; one that does not (or none at all) needs it.
 void WindowPlacement::KeepOnTop() {
-    if (layer_ == nullptr && options_.popup && window_.isVisible() &&
-        !window_.isActiveWindow()) {
+    if (layer_ == nullptr && options_.popup && window_.isVisible() && !window_.isActiveWindow()) {
         window_.raise();
     }
 }

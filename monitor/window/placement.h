@@ -62,9 +62,9 @@ private:
     QPoint dragOffset_;
     platform::LayerSurface* layer_ = nullptr;
     PointerReference reference_ = PointerReference::Surface;
-    bool onTopLayer_ = true;  // where the layer surface was made
-    QPoint pressCorner_;      // on a layer surface: the window's corner and
-    QPoint pressLocal_;       // the pointer's place on it when the left button went down
+    bool onTopLayer_ = true;        // where the layer surface was made
+    QPoint pressCorner_;            // on a layer surface: the window's corner and
+    QPoint pressLocal_;             // the pointer's place on it when the left button went down
     bool forbiddenCursor_ = false;  // the no-drop cursor of a fixed window is showing
     bool snapping_ = false;         // the move that SnapToEdges makes is not snapped again
 };

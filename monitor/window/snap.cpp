@@ -72,10 +72,10 @@ PointerReference PointerReferenceOf(const std::string& desktop) {
     const QStringList names = QString::fromStdString(desktop).split(':');
     for (const QString& name : names) {
         if (name.compare(QLatin1String("KDE"), Qt::CaseInsensitive) == 0) {
-            return PointerReference::Press;
+            return PointerReference::Surface;
         }
     }
-    return PointerReference::Surface;
+    return PointerReference::Press;
 }
 
 QPoint DraggedCorner(PointerReference reference, QPoint pressCorner, QPoint corner,

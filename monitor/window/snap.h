@@ -23,14 +23,16 @@ QPoint SnapPosition(QPoint position, QSize size, int distance, const QRect& work
 // bottom, each on the position the earlier ones left.
 QPoint OnScreenPosition(QPoint position, QSize size, QSize screen);
 
-// What the pointer's positions on a window are relative to while a button drags it. Most
-// compositors tell them from where the window stands now (Surface); some keep the place the
-// window had when the button went down for as long as it is held (Press).
+// What the pointer's positions on a window are relative to while a button drags it: where the
+// window stands now (Surface), or where it stood when the button went down, for as long as the
+// button is held (Press).
 enum class PointerReference { Surface, Press };
 
-// The compositor's rule for a layer surface dragged by the client: KDE's keeps the place at
-// the press (desktop: XDG_CURRENT_DESKTOP, names separated by ':'); the others tell positions
-// from where the surface stands.
+// The compositor's rule for a layer surface that the client moves: sway keeps the place at the
+// press; KDE's KWin tells positions from where the surface stands. Elsewhere the press place
+// is taken: taken wrongly it makes the window follow at half the pointer's speed, where the
+// other rule taken wrongly would make it run away from the pointer. (desktop:
+// XDG_CURRENT_DESKTOP, names separated by ':')
 PointerReference PointerReferenceOf(const std::string& desktop);
 
 // Where the window's corner goes when the pointer is at local (a position on the window) while

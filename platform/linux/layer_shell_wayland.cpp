@@ -141,8 +141,8 @@ ScreenPlace PlaceWindow(const QWindow& window) {
         outputs.append(screen->geometry());
     }
     ScreenPlace where;
-    where.place = PlaceOnOutputs(window.position(), outputs.constData(),
-                                 static_cast<int>(outputs.size()));
+    where.place =
+        PlaceOnOutputs(window.position(), outputs.constData(), static_cast<int>(outputs.size()));
     if (where.place.output >= 0) {
         where.screen = screens.at(where.place.output);
     }

@@ -24,10 +24,10 @@ TEST(PlaceOnOutputs, TheOutputHoldingThePositionGivesTheMargins) {
     };
     const Case cases[] = {
         {{300, 200}, 0, 300, 200},
-        {{1920, -200}, 1, 0, 0},     // the second output's corner
-        {{2000, 100}, 1, 80, 300},   // above the first output's top, inside the second
+        {{1920, -200}, 1, 0, 0},    // the second output's corner
+        {{2000, 100}, 1, 80, 300},  // above the first output's top, inside the second
         {{1919, 1079}, 0, 1919, 1079},
-        {{-50, 500}, 0, -50, 500},   // off every output: the first, and off its edge
+        {{-50, 500}, 0, -50, 500},    // off every output: the first, and off its edge
         {{2000, 900}, 0, 2000, 900},  // below the second, right of the first: off both
     };
     for (const Case& c : cases) {
@@ -108,7 +108,7 @@ TEST_P(LayerDragTest, ThePointFirstHeldStaysUnderThePointer) {
 TEST_P(LayerDragTest, TheWindowDocksOnTheWayAndLeavesTheEdgeWithThePointer) {
     options_.snap = true;
     options_.snapvalue = 8;
-    Press({320, 220});                // 20, 20 into the window
+    Press({320, 220});  // 20, 20 into the window
     Send(QEvent::MouseMove, {25, 220});
     EXPECT_EQ(window_.pos(), QPoint(0, 200));  // 5 from the edge: docked
     Send(QEvent::MouseMove, {24, 220});
@@ -136,12 +136,12 @@ TEST_P(LayerDragTest, AFixedWindowStaysAndAlwaysOnTopChoosesTheLayer) {
 INSTANTIATE_TEST_SUITE_P(BothRules, LayerDragTest,
                          ::testing::Values(PointerReference::Surface, PointerReference::Press));
 
-TEST(PointerReferenceOf, OnlyKdeKeepsThePressPlace) {
-    EXPECT_EQ(PointerReferenceOf("KDE"), PointerReference::Press);
-    EXPECT_EQ(PointerReferenceOf("sway:kde"), PointerReference::Press);
-    EXPECT_EQ(PointerReferenceOf("sway"), PointerReference::Surface);
-    EXPECT_EQ(PointerReferenceOf("KDEX"), PointerReference::Surface);
-    EXPECT_EQ(PointerReferenceOf(""), PointerReference::Surface);
+TEST(PointerReferenceOf, OnlyKdeTellsPositionsFromWhereTheSurfaceStands) {
+    EXPECT_EQ(PointerReferenceOf("KDE"), PointerReference::Surface);
+    EXPECT_EQ(PointerReferenceOf("sway:kde"), PointerReference::Surface);
+    EXPECT_EQ(PointerReferenceOf("sway"), PointerReference::Press);
+    EXPECT_EQ(PointerReferenceOf("KDEX"), PointerReference::Press);
+    EXPECT_EQ(PointerReferenceOf(""), PointerReference::Press);
 }
 
 }  // namespace
