@@ -325,10 +325,15 @@ void TfrMain::SetTransparency(int percent) {
 void TfrMain::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QRect area = event->rect();  // what changed: one gauge, or the diagram
-    if (layer_ != nullptr && paintOpacity_ < 1.0) {
+    if (layer_ != nullptr) {
+        // A compositor knows no shape or opacity of a window: what is not to be seen of it
+        // is painted clear, and the rest as see-through as the window is to be.
         painter.setCompositionMode(QPainter::CompositionMode_Source);
         painter.fillRect(area, Qt::transparent);
         painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        if (!mask().isEmpty()) {
+            painter.setClipRegion(mask());
+        }
         painter.setOpacity(paintOpacity_);
     }
     painter.drawImage(area.topLeft(), display_.Canvas(), area);
