@@ -209,6 +209,7 @@ public:
         wl_surface_commit(surface_);
         configured_ = false;
         closed_ = false;
+        keyboardTaken_ = false;
         wl_output* output = nullptr;
         if (request_.followWindow) {
             const ScreenPlace where = PlaceWindow(*window_);
@@ -279,6 +280,10 @@ public:
         if (event->type() == QEvent::Expose && renew_) {
             renew_ = false;
             Attach();
+        } else if (event->type() == QEvent::MouseButtonPress) {
+            TakeKeyboardOnClick(true);
+        } else if (event->type() == QEvent::Leave) {
+            TakeKeyboardOnClick(false);
         }
         return false;
     }
@@ -306,6 +311,22 @@ private:
                 request_.closed();  // last: it may end this object
             }
         }
+    }
+
+    // Compositors before the keyboard on demand (KWin 5.27 among them) know only a surface
+    // that never takes the keyboard and one that takes all of it: there the surface takes it
+    // from a click until the pointer leaves it.
+    void TakeKeyboardOnClick(bool take) {
+        if (layer_ == nullptr || request_.keyboard != LayerKeyboard::OnDemand ||
+            version_ >= ZWLR_LAYER_SURFACE_V1_KEYBOARD_INTERACTIVITY_ON_DEMAND_SINCE_VERSION ||
+            keyboardTaken_ == take) {
+            return;
+        }
+        keyboardTaken_ = take;
+        zwlr_layer_surface_v1_set_keyboard_interactivity(
+            layer_, take ? ZWLR_LAYER_SURFACE_V1_KEYBOARD_INTERACTIVITY_EXCLUSIVE
+                         : ZWLR_LAYER_SURFACE_V1_KEYBOARD_INTERACTIVITY_NONE);
+        Commit();
     }
 
     // The window moved: the surface follows on its output; on another output it is made anew
@@ -354,7 +375,8 @@ private:
     QPointer<QScreen> output_;  // that the surface went on, where it follows the window
     bool configured_ = false;
     bool closed_ = false;
-    bool renew_ = false;  // shown again: the next expose brings a new surface
+    bool renew_ = false;          // shown again: the next expose brings a new surface
+    bool keyboardTaken_ = false;  // by a click, where the compositor has no keyboard on demand
 };
 
 }  // namespace
