@@ -35,9 +35,9 @@ void KeepLayerSurfacesToThisProcess();
 // positions Qt keeps for the window then stay its screen's corner.
 void PrepareLayerSurfaceWindow(QWindow& window);
 
-// Which keyboard the surface takes: none, the keyboard when the user clicks it (where the
-// compositor can; none elsewhere), or all of it while it shows (for a menu).
-enum class LayerKeyboard { None, OnDemand, Exclusive };
+// Which keyboard the surface takes: none, all of it from a click on the window until the
+// pointer leaves the window, or all of it while it shows (for a menu).
+enum class LayerKeyboard { None, OnClick, Exclusive };
 
 // Where the window goes: anchored at the output's top left corner, margins x and y from it,
 // claiming no space of other surfaces.

@@ -95,7 +95,7 @@ void TfrMain::BecomeLayerSurface() {
     create();
     platform::LayerRequest request;
     request.followWindow = true;
-    request.keyboard = platform::LayerKeyboard::OnDemand;  // the keys once the user clicks it
+    request.keyboard = platform::LayerKeyboard::OnClick;  // the keys once the user clicks it
     // The compositor took the surface away with its output: a new one goes on another.
     request.closed = [this] {
         QTimer::singleShot(1000, this, [this] {

@@ -113,19 +113,11 @@ std::uint32_t WireLayer(Layer layer) {
     return ZWLR_LAYER_SHELL_V1_LAYER_TOP;
 }
 
-std::uint32_t WireKeyboard(LayerKeyboard keyboard, std::uint32_t version) {
-    switch (keyboard) {
-        case LayerKeyboard::Exclusive:
-            return ZWLR_LAYER_SURFACE_V1_KEYBOARD_INTERACTIVITY_EXCLUSIVE;
-        case LayerKeyboard::OnDemand:
-            if (version >= ZWLR_LAYER_SURFACE_V1_KEYBOARD_INTERACTIVITY_ON_DEMAND_SINCE_VERSION) {
-                return ZWLR_LAYER_SURFACE_V1_KEYBOARD_INTERACTIVITY_ON_DEMAND;
-            }
-            break;
-        case LayerKeyboard::None:
-            break;
-    }
-    return ZWLR_LAYER_SURFACE_V1_KEYBOARD_INTERACTIVITY_NONE;
+// Before a click the surface takes no keyboard (see TakeKeyboardOnClick).
+std::uint32_t WireKeyboard(LayerKeyboard keyboard) {
+    return keyboard == LayerKeyboard::Exclusive
+               ? ZWLR_LAYER_SURFACE_V1_KEYBOARD_INTERACTIVITY_EXCLUSIVE
+               : ZWLR_LAYER_SURFACE_V1_KEYBOARD_INTERACTIVITY_NONE;
 }
 
 // The screen a window at its position goes on, and the margins there.
@@ -231,8 +223,7 @@ public:
             layer_, ZWLR_LAYER_SURFACE_V1_ANCHOR_TOP | ZWLR_LAYER_SURFACE_V1_ANCHOR_LEFT);
         zwlr_layer_surface_v1_set_exclusive_zone(layer_, -1);
         zwlr_layer_surface_v1_set_margin(layer_, request_.y, 0, 0, request_.x);
-        zwlr_layer_surface_v1_set_keyboard_interactivity(layer_,
-                                                         WireKeyboard(request_.keyboard, version_));
+        zwlr_layer_surface_v1_set_keyboard_interactivity(layer_, WireKeyboard(request_.keyboard));
         wl_surface_commit(surface_);
         // The picture may be attached only after the first configure is acknowledged; it
         // answers the commit above, so it has come once the compositor answered a sync.
@@ -313,12 +304,12 @@ private:
         }
     }
 
-    // Compositors before the keyboard on demand (KWin 5.27 among them) know only a surface
-    // that never takes the keyboard and one that takes all of it: there the surface takes it
-    // from a click until the pointer leaves it.
+    // The protocol's own keyboard "on demand" is not it: sway 1.7 gives such a surface the
+    // keyboard as soon as it shows and hands it back after every click elsewhere, and the
+    // protocol's versions before the fourth (KWin 5.27's) lack it. So the surface takes all
+    // of the keyboard from a click on it until the pointer leaves it.
     void TakeKeyboardOnClick(bool take) {
-        if (layer_ == nullptr || request_.keyboard != LayerKeyboard::OnDemand ||
-            version_ >= ZWLR_LAYER_SURFACE_V1_KEYBOARD_INTERACTIVITY_ON_DEMAND_SINCE_VERSION ||
+        if (layer_ == nullptr || request_.keyboard != LayerKeyboard::OnClick ||
             keyboardTaken_ == take) {
             return;
         }
@@ -376,7 +367,7 @@ private:
     bool configured_ = false;
     bool closed_ = false;
     bool renew_ = false;          // shown again: the next expose brings a new surface
-    bool keyboardTaken_ = false;  // by a click, where the compositor has no keyboard on demand
+    bool keyboardTaken_ = false;  // by a click, until the pointer leaves
 };
 
 }  // namespace

@@ -3,6 +3,8 @@
 # ordinary window that sway spreads over the output and focuses:
 #   - started with x=300 y=200 popup=1 it shows at 300,200 above the focused window, and sway
 #     lists it among no windows;
+#   - with the information hint on, the hint shows over the screen when the pointer comes in,
+#     and goes after its time;
 #   - the right button opens its menu, and a click elsewhere closes it;
 #   - a drag with the left button moves it, and SIGTERM saves where it stands;
 #   - clicked, it takes the keyboard: Shift+F10 opens the menu, and "Always on top" chosen by
@@ -47,8 +49,10 @@ wait_until 10 eval '[ "$(sway_pixel 600 600)" = "$blue" ]' || fail "the ordinary
 
 # The built-in look (an empty skin folder): 50x39, with a black row between the gauges at
 # 25,19 of the window.
+# start_monitor X Y [LINE...]: the LINEs go into [main].
 start_monitor() {
   printf '[skins]\nskinpath=%s/noskins/\n[main]\nx=%s\ny=%s\npopup=1\n' "$work" "$1" "$2" >"$cfg"
+  printf '%s\n' "${@:3}" >>"$cfg"
   "$monitor" 2>"$work/monitor.err" &
   monitor_pid=$!
   pids+=("$monitor_pid")
@@ -61,12 +65,17 @@ stop_monitor() {
 }
 menu_shows() { [ "$(sway_pixel "$1" "$2")" != "$blue" ]; }
 
-start_monitor 300 200
+start_monitor 300 200 info=1 infoshow=200 infohide=1500
 [ "$(sway_pixel 299 199)" = "$blue" ] || fail "the monitor begins before 300,200"
 echo "ok: at 300,200 above the focused window"
 views=$(swaymsg -t get_tree | grep -c '"app_id"')
 [ "$views" -eq 1 ] || fail "sway lists $views windows: $(swaymsg -t get_tree | grep '"name"')"
 echo "ok: no window of sway's"
+
+"$pointer" move 310 205
+wait_until 5 eval '[ "$(sway_pixel 450 250)" != "$blue" ]' || fail "no information hint"
+wait_until 5 eval '[ "$(sway_pixel 450 250)" = "$blue" ]' || fail "the hint stayed past its time"
+echo "ok: the information hint shows below the pointer and goes"
 
 "$pointer" click 310 205 right
 wait_until 5 menu_shows 400 300 || fail "no menu at the pointer after the right button"
