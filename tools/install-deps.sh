@@ -12,7 +12,7 @@ packages=(
   dbus-daemon at-spi2-core python3-pyatspi
   dpkg-dev fakeroot file lintian appstream
   weston xwayland qt6-wayland python3 fonts-dejavu-core
-  libwayland-dev libwayland-bin qt6-base-private-dev sway grim
+  libwayland-dev libwayland-bin qt6-base-private-dev sway grim wtype
 )
 
 missing=()

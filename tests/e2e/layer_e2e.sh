@@ -13,54 +13,25 @@
 set -euo pipefail
 program=$1
 source "$2/tools/xsession.sh"
-for tool in sway swaymsg grim setpriv convert; do
-  command -v "$tool" >/dev/null || { echo "SKIP: no $tool"; exit 77; }
-done
+source "$2/tests/e2e/sway_session.sh"
+need_tools sway swaymsg grim setpriv convert
 ls /usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so >/dev/null 2>&1 ||
   { echo "SKIP: no qt6-wayland"; exit 77; }
-id nobody >/dev/null 2>&1 || { echo "SKIP: no user nobody to run sway as"; exit 77; }
 
 make_private_user
-sway_pid=""
 cleanup() {
   [ -n "${COPROC_PID:-}" ] && kill "$COPROC_PID" 2>/dev/null
-  [ -n "$sway_pid" ] && kill "$sway_pid" 2>/dev/null
+  stop_sway
   wait 2>/dev/null || true
   rm -rf "$work"
 }
 trap cleanup EXIT
-unset QT_QPA_PLATFORM DISPLAY WAYLAND_DISPLAY WAYLAND_SOCKET SWAYSOCK
+start_sway
+SWAY_SHOTS=${LAYER_E2E_SHOTS:-}
 
-# sway's runtime folder is its user's; the clients keep their own and name the socket by path.
-sway_run=$work/sway-run
-mkdir -p "$sway_run"
-chmod 755 "$work"
-chown nobody "$sway_run"
-chmod 700 "$sway_run"
-printf 'output * resolution 1024x768\nxwayland disable\n' >"$work/sway.cfg"
-chmod 644 "$work/sway.cfg"
-env HOME="$work" XDG_RUNTIME_DIR="$sway_run" WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 \
-  WLR_RENDERER=pixman setpriv --reuid=nobody --regid=nogroup --clear-groups \
-  sway -c "$work/sway.cfg" >"$work/sway.log" 2>&1 &
-sway_pid=$!
-socket() { find "$sway_run" -maxdepth 1 -name "$1" -type s | head -n1; }
-sockets() { [ -n "$(socket 'wayland-*')" ] && [ -n "$(socket 'sway-ipc.*')" ]; }
-wait_until 10 sockets || { echo "SKIP: sway did not start: $(tail -n3 "$work/sway.log")"; exit 77; }
-export WAYLAND_DISPLAY SWAYSOCK
-WAYLAND_DISPLAY=$(socket 'wayland-*')
-SWAYSOCK=$(socket 'sway-ipc.*')
-
-# pixel X Y: "r,g,b" of the output at X, Y now (called in a subshell: no counter survives).
-pixel() {
-  local shot
-  shot=$(mktemp -p "$work" shotXXXX.png)
-  grim "$shot"
-  [ -z "${LAYER_E2E_SHOTS:-}" ] || cp "$shot" "$LAYER_E2E_SHOTS/layer-$(date +%s%N).png"
-  convert "$shot" -format "%[fx:int(255*p{$1,$2}.r)],%[fx:int(255*p{$1,$2}.g)],%[fx:int(255*p{$1,$2}.b)]" info:
-}
 orange="255,128,0"
-is_orange() { [ "$(pixel "$1" "$2")" = "$orange" ]; }
-expect_orange() { wait_until 5 is_orange "$1" "$2" || fail "$3: $1,$2 is $(pixel "$1" "$2")"; }
+is_orange() { [ "$(sway_pixel "$1" "$2")" = "$orange" ]; }
+expect_orange() { wait_until 5 is_orange "$1" "$2" || fail "$3: $1,$2 is $(sway_pixel "$1" "$2")"; }
 expect_not_orange() {
   wait_until 5 eval '! is_orange '"$1 $2" || fail "$3: $1,$2 is still orange"
 }

@@ -3,9 +3,13 @@
 // over the output: the orange shows on it only from a layer above the windows. Lines on
 // standard input change the surface: "margins X Y", "layer top|bottom|background|overlay";
 // each is answered on standard output once done. --version N uses the protocol no newer
-// than N.
+// than N. --keyboard asks for the keyboard when the surface is clicked. --input reports what
+// reaches the orange window: "press BUTTON X Y", "release BUTTON X Y" (window pixels, BUTTON
+// left, right or middle) and "key TEXT".
 #include <QColor>
 #include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QRasterWindow>
 #include <QSocketNotifier>
@@ -22,23 +26,42 @@
 
 namespace {
 
+void Answer(const std::string& line) {
+    std::printf("%s\n", line.c_str());
+    std::fflush(stdout);
+}
+
 class SolidWindow : public QRasterWindow {
 public:
-    explicit SolidWindow(QColor colour) : colour_(colour) {}
+    explicit SolidWindow(QColor colour, bool report = false) : colour_(colour), report_(report) {}
 
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter(this).fillRect(QRect(QPoint(), size()), colour_);
     }
+    void mousePressEvent(QMouseEvent* event) override { Report("press", *event); }
+    void mouseReleaseEvent(QMouseEvent* event) override { Report("release", *event); }
+    void keyPressEvent(QKeyEvent* event) override {
+        if (report_) {
+            Answer("key " + event->text().toStdString());
+        }
+    }
 
 private:
-    QColor colour_;
-};
+    void Report(const char* what, const QMouseEvent& event) {
+        static const std::map<Qt::MouseButton, std::string> names = {
+            {Qt::LeftButton, "left"}, {Qt::RightButton, "right"}, {Qt::MiddleButton, "middle"}};
+        const auto name = names.find(event.button());
+        if (report_ && name != names.end()) {
+            const QPoint at = event.position().toPoint();
+            Answer(std::string(what) + " " + name->second + " " + std::to_string(at.x()) + " " +
+                   std::to_string(at.y()));
+        }
+    }
 
-void Answer(const std::string& line) {
-    std::printf("%s\n", line.c_str());
-    std::fflush(stdout);
-}
+    QColor colour_;
+    bool report_;
+};
 
 }  // namespace
 
@@ -46,11 +69,14 @@ int main(int argc, char** argv) {
     using tarnwick::platform::Layer;
     QGuiApplication app(argc, argv);
     bool toplevel = false;
+    bool report = false;
     tarnwick::platform::LayerRequest request;
     request.x = 300;
     request.y = 200;
     for (int i = 1; i < argc; ++i) {
         toplevel = toplevel || std::strcmp(argv[i], "--toplevel") == 0;
+        report = report || std::strcmp(argv[i], "--input") == 0;
+        request.keyboard = request.keyboard || std::strcmp(argv[i], "--keyboard") == 0;
         if (std::strcmp(argv[i], "--version") == 0 && i + 1 < argc) {
             request.newestVersion = std::atoi(argv[++i]);
         }
@@ -62,7 +88,7 @@ int main(int argc, char** argv) {
         below.setTitle("layer-window-below");
         below.show();
     }
-    SolidWindow window(QColor(255, 128, 0));
+    SolidWindow window(QColor(255, 128, 0), report);
     window.resize(160, 120);
     tarnwick::platform::PrepareLayerSurfaceWindow(window);
     window.show();
