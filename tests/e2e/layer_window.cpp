@@ -1,6 +1,7 @@
 // A solid orange 160x120 window made a layer surface by the platform code, for layer_e2e.sh.
 // With --toplevel it also opens an ordinary blue window, which a tiling compositor spreads
-// over the output: the orange shows on it only from a layer above the windows. Lines on
+// over the output: the orange shows on it only from a layer above the windows;
+// --toplevel-only opens that window alone, until the program is ended. Lines on
 // standard input change the surface: "margins X Y", "layer top|bottom|background|overlay";
 // each is answered on standard output once done. --version N uses the protocol no newer
 // than N. --keyboard asks for the keyboard when the surface is clicked. --input reports what
@@ -69,14 +70,18 @@ int main(int argc, char** argv) {
     using tarnwick::platform::Layer;
     QGuiApplication app(argc, argv);
     bool toplevel = false;
+    bool toplevelOnly = false;
     bool report = false;
     tarnwick::platform::LayerRequest request;
     request.x = 300;
     request.y = 200;
     for (int i = 1; i < argc; ++i) {
         toplevel = toplevel || std::strcmp(argv[i], "--toplevel") == 0;
+        toplevelOnly = toplevelOnly || std::strcmp(argv[i], "--toplevel-only") == 0;
         report = report || std::strcmp(argv[i], "--input") == 0;
-        request.keyboard = request.keyboard || std::strcmp(argv[i], "--keyboard") == 0;
+        if (std::strcmp(argv[i], "--keyboard") == 0) {
+            request.keyboard = tarnwick::platform::LayerKeyboard::OnClick;
+        }
         if (std::strcmp(argv[i], "--version") == 0 && i + 1 < argc) {
             request.newestVersion = std::atoi(argv[++i]);
         }
@@ -84,9 +89,12 @@ int main(int argc, char** argv) {
     Answer(tarnwick::platform::LayerShellAvailable() ? "available" : "not available");
 
     SolidWindow below(QColor(0, 64, 255));
-    if (toplevel) {
+    if (toplevel || toplevelOnly) {
         below.setTitle("layer-window-below");
         below.show();
+    }
+    if (toplevelOnly) {
+        return app.exec();
     }
     SolidWindow window(QColor(255, 128, 0), report);
     window.resize(160, 120);

@@ -43,9 +43,12 @@ mkdir -p "$XDG_CONFIG_HOME/tarnwick" "$work/noskins"
 # An ordinary window, spread over the output and focused (its blue shows wherever nothing
 # covers it).
 blue="0,64,255"
-sleep 86400 | "$below" --toplevel --only-toplevel >/dev/null 2>&1 &
+"$below" --toplevel-only >/dev/null 2>&1 &
 pids+=($!)
-wait_until 10 eval '[ "$(sway_pixel 600 600)" = "$blue" ]' || fail "the ordinary window did not show"
+# pixel_is X Y COLOUR, pixel_is_not X Y COLOUR: the output's pixel at X, Y now.
+pixel_is() { [ "$(sway_pixel "$1" "$2")" = "$3" ]; }
+pixel_is_not() { [ "$(sway_pixel "$1" "$2")" != "$3" ]; }
+wait_until 10 pixel_is 600 600 "$blue" || fail "the ordinary window did not show"
 
 # The built-in look (an empty skin folder): 50x39, with a black row between the gauges at
 # 25,19 of the window.
@@ -56,35 +59,34 @@ start_monitor() {
   "$monitor" 2>"$work/monitor.err" &
   monitor_pid=$!
   pids+=("$monitor_pid")
-  wait_until 10 eval '[ "$(sway_pixel $(($1 + 25)) $(($2 + 19)))" = "0,0,0" ]' ||
+  wait_until 10 pixel_is $(($1 + 25)) $(($2 + 19)) "0,0,0" ||
     fail "the monitor does not show at $1,$2: $(cat "$work/monitor.err")"
 }
 stop_monitor() {
   kill -TERM "$monitor_pid"
   wait "$monitor_pid" || fail "the monitor ended with $? on SIGTERM"
 }
-menu_shows() { [ "$(sway_pixel "$1" "$2")" != "$blue" ]; }
 
 start_monitor 300 200 info=1 infoshow=200 infohide=1500
-[ "$(sway_pixel 299 199)" = "$blue" ] || fail "the monitor begins before 300,200"
+pixel_is 299 199 "$blue" || fail "the monitor begins before 300,200"
 echo "ok: at 300,200 above the focused window"
 views=$(swaymsg -t get_tree | grep -c '"app_id"')
 [ "$views" -eq 1 ] || fail "sway lists $views windows: $(swaymsg -t get_tree | grep '"name"')"
 echo "ok: no window of sway's"
 
 "$pointer" move 310 205
-wait_until 5 eval '[ "$(sway_pixel 450 250)" != "$blue" ]' || fail "no information hint"
-wait_until 5 eval '[ "$(sway_pixel 450 250)" = "$blue" ]' || fail "the hint stayed past its time"
+wait_until 5 pixel_is_not 450 250 "$blue" || fail "no information hint"
+wait_until 5 pixel_is 450 250 "$blue" || fail "the hint stayed past its time"
 echo "ok: the information hint shows below the pointer and goes"
 
 "$pointer" click 310 205 right
-wait_until 5 menu_shows 400 300 || fail "no menu at the pointer after the right button"
+wait_until 5 pixel_is_not 400 300 "$blue" || fail "no menu at the pointer after the right button"
 "$pointer" click 800 600
-wait_until 5 eval '! menu_shows 400 300' || fail "a click elsewhere left the menu open"
+wait_until 5 pixel_is 400 300 "$blue" || fail "a click elsewhere left the menu open"
 echo "ok: the right button opens the menu, a click elsewhere closes it"
 
 "$pointer" drag 310 205 510 405
-wait_until 5 eval '[ "$(sway_pixel 525 419)" = "0,0,0" ]' || fail "the drag did not move the monitor"
+wait_until 5 pixel_is 525 419 "0,0,0" || fail "the drag did not move the monitor"
 stop_monitor
 grep -q '^x=500$' "$cfg" && grep -q '^y=400$' "$cfg" ||
   fail "SIGTERM saved $(grep -E '^(x|y)=' "$cfg" | tr '\n' ' ')instead of 500,400"
@@ -93,10 +95,10 @@ echo "ok: dragged to 500,400, and SIGTERM saved it"
 start_monitor 300 200
 "$pointer" click 310 205
 wtype -M shift -k F10 -m shift
-wait_until 5 menu_shows 400 300 || fail "Shift+F10 opened no menu"
+wait_until 5 pixel_is_not 400 300 "$blue" || fail "Shift+F10 opened no menu"
 wtype p t  # "Parameters", then "Always on top"
 wait_until 5 eval 'grep -q "^popup=0$" "$cfg"' || fail "choosing 'Always on top' wrote no popup=0"
-wait_until 5 eval '[ "$(sway_pixel 325 219)" = "$blue" ]' ||
+wait_until 5 pixel_is 325 219 "$blue" ||
   fail "with popup=0 the focused window does not cover the monitor"
 echo "ok: Shift+F10 and the keys choose 'Always on top'; below the window with popup=0"
 stop_monitor
