@@ -134,9 +134,6 @@ TEST_F(PressureEngine, TheAutomaticTextNamesThePressureInPercent) {
     EXPECT_EQ(engine.Table()[1].MessageText,
               "Input/output pressure\r\nduring 2 hours, 0 minutes and 1 seconds\r\nwas less than "
               "3 %");
-    EventKeys processor;
-    processor.event = NumberOf(Pressure::Processor);
-    EXPECT_TRUE(AutomaticText(processor).startsWith("Processor pressure\r\n"));
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// The pressure figures of Linux on captured /proc/pressure files, this machine's own, and an
-// event of the monitor that watches them.
+// The pressure figures of Linux on captured /proc/pressure files, and an event of the monitor
+// that watches them.
 #include "platform/linux/pressure_linux.h"
 
 #include <gtest/gtest.h>
@@ -48,19 +48,6 @@ TEST(LinuxPressureFigures, NothingWhereTheKernelDoesNotTellIt) {
     EXPECT_EQ(Shares(kData + "/proc-old-kernel"), Shares3{});
     // A file cut inside its number, one without a "some" line, one with a word for a number.
     EXPECT_EQ(Shares(kData + "/proc-pressure-damaged"), Shares3{});
-}
-
-TEST(LinuxPressureFigures, ThisMachineGivesAShareOrNothing) {
-    LinuxPressureFigures figures;
-    for (int i = 0; i < 3; ++i) {
-        std::int32_t hundredths = -1;
-        if (figures.ReadSomeShare(static_cast<StallResource>(i), hundredths)) {
-            EXPECT_GE(hundredths, 0);
-            EXPECT_LE(hundredths, 10000);
-        } else {
-            EXPECT_EQ(hundredths, -1);
-        }
-    }
 }
 
 // "Memory pressure more than -1 %" holds whenever there is a share at all.
