@@ -1,9 +1,12 @@
 // Cost of one tick of the events check with 100 active events on this machine's real memory
-// figures, and how often the memory status is read per tick; and the cost of loading a damaged
-// events file whose every event claims 2147483647 message lines.
+// figures, and how often the memory status is read per tick; the same with events on the
+// kernel's pressure figures; and the cost of loading a damaged events file whose every event
+// claims 2147483647 message lines. "allocs/iter" counts every heap allocation of a tick.
+#include "bench/allocation_count.h"
 #include "common/profile_file.h"
 #include "monitor/events/events_controller.h"
 #include "platform/linux/figures_linux.h"
+#include "platform/linux/pressure_linux.h"
 
 #include <QTemporaryDir>
 
@@ -56,13 +59,70 @@ void BM_CheckEvents100(benchmark::State& state) {
         return;
     }
     const long long before = memory.reads;
-    for (auto _ : state) {
-        engine.CheckEvents();
+    {
+        tarnwick::bench::AllocationCount count(state);
+        for (auto _ : state) {
+            engine.CheckEvents();
+        }
     }
     state.counters["refreshes/tick"] = benchmark::Counter(
         static_cast<double>(memory.reads - before) / static_cast<double>(state.iterations()));
 }
 BENCHMARK(BM_CheckEvents100)->Unit(benchmark::kMicrosecond);
+
+// The real pressure figures, counted.
+class CountingPressure : public tarnwick::platform::PressureFigures {
+public:
+    long long reads = 0;
+    long long told = 0;
+    bool ReadSomeShare(tarnwick::platform::StallResource resource,
+                       std::int32_t& hundredths) override {
+        ++reads;
+        const bool read = real_.ReadSomeShare(resource, hundredths);
+        told += read ? 1 : 0;
+        return read;
+    }
+
+private:
+    tarnwick::platform::LinuxPressureFigures real_;
+};
+
+// 30 active events on the three pressures, counting on every tick, with nothing else to watch:
+// each pressure file is read once per tick, and nothing is allocated.
+void BM_CheckPressureEvents30(benchmark::State& state) {
+    std::string text = "[main]\ncount=30\n";
+    for (int n = 1; n <= 30; ++n) {
+        text += "[event" + std::to_string(n) + "]\nevent=" + std::to_string(4 + n % 3) +
+                "\nvalue=-1\nsec=50\naction=0\nexecute=2\nactive=1\n";
+    }
+    QTemporaryDir folder;
+    const std::string path = folder.path().toStdString() + "/events.cfg";
+    tarnwick::UpdateProfile(
+        path, [&text](tarnwick::ProfileText& file) { file = tarnwick::ProfileText::Parse(text); });
+    CountingMemory memory;
+    tarnwick::CpuFigures cpu{55, 2400};
+    tarnwick::Measures measures(memory, cpu, ".");
+    tarnwick::EventActions actions(tarnwick::ActionServices{});
+    tarnwick::EventsController engine(nullptr, measures, cpu, actions, nullptr, path);
+    CountingPressure pressure;
+    engine.SetPressureFigures(pressure);
+    engine.miRefEventsClick();
+    engine.CheckEvents();  // opens the files once
+    if (pressure.told == 0) {
+        state.SkipWithError("no /proc/pressure on this machine");
+        return;
+    }
+    const long long before = pressure.reads;
+    {
+        tarnwick::bench::AllocationCount count(state);
+        for (auto _ : state) {
+            engine.CheckEvents();
+        }
+    }
+    state.counters["reads/tick"] = benchmark::Counter(static_cast<double>(pressure.reads - before) /
+                                                      static_cast<double>(state.iterations()));
+}
+BENCHMARK(BM_CheckPressureEvents30)->Unit(benchmark::kMicrosecond);
 
 // n message events that each claim the largest line count: the lines of all events together
 // are bounded by the file's own lines, so this loads in time and memory linear in the file.

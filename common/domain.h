@@ -37,6 +37,31 @@ constexpr std::size_t IndexOf(Resource resource) {
     return static_cast<std::size_t>(resource);
 }
 
+// The kernel's pressure stall figures, which an event can watch besides the four resources:
+// the share of recent time in which some task waited for the processor, for memory or for
+// input/output. Their events are in percent only.
+enum class Pressure : std::uint8_t { Processor, Memory, InputOutput };
+inline constexpr std::array<Pressure, 3> kPressures = {Pressure::Processor, Pressure::Memory,
+                                                       Pressure::InputOutput};
+inline constexpr int kPressureCount = static_cast<int>(kPressures.size());
+
+// [eventN] `event`: 4..6, after the four resources, so a reader that knows only 0..3 skips
+// such an event.
+constexpr int NumberOf(Pressure pressure) {
+    return kResourceCount + static_cast<int>(pressure);
+}
+constexpr std::optional<Pressure> PressureFromNumber(int number) {
+    if (number < kResourceCount || number >= kResourceCount + kPressureCount) {
+        return std::nullopt;
+    }
+    return kPressures[static_cast<std::size_t>(number - kResourceCount)];
+}
+constexpr std::size_t IndexOf(Pressure pressure) {
+    return static_cast<std::size_t>(pressure);
+}
+// Every number [eventN] `event` can name: the resources, then the pressures.
+inline constexpr int kEventResourceCount = kResourceCount + kPressureCount;
+
 // The four ways of showing a resource, in the order of its menu.
 enum class MeasureKind : std::uint8_t { UsagePercent, FreePercent, UsageAmount, FreeAmount };
 inline constexpr std::array<MeasureKind, 4> kMeasureKinds = {

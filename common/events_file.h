@@ -20,7 +20,7 @@ enum class EventDefaults { Monitor, Editor };
 // Every key of [eventN], in the order the editor writes them.
 struct EventKeys {
     std::string name;
-    std::int32_t event = 0;  // resource 0..3
+    std::int32_t event = 0;  // resource 0..3, pressure 4..6
     std::int32_t biglit = 0;
     std::int32_t value = 1;
     std::int32_t measure = 0;

@@ -24,6 +24,12 @@ const char* ResourceUsageName(Resource resource) {
     return kNames[IndexOf(resource)];
 }
 
+const char* PressureName(Pressure pressure) {
+    static const char* const kNames[] = {"Processor pressure", "Memory pressure",
+                                         "Input/output pressure"};
+    return kNames[IndexOf(pressure)];
+}
+
 QString ResourceCaption(Resource resource) {
     return QString::fromLatin1(kResourceCaptions[IndexOf(resource)]);
 }
@@ -68,7 +74,10 @@ std::int64_t DurationOf(std::int32_t hour, std::int32_t min, std::int32_t sec) {
 
 QString AutomaticText(const EventKeys& event) {
     const std::optional<Resource> resource = ResourceFromNumber(event.event);
-    QString text = resource ? QLatin1String(ResourceUsageName(*resource)) : QLatin1String();
+    const std::optional<Pressure> pressure = PressureFromNumber(event.event);
+    QString text = resource   ? QLatin1String(ResourceUsageName(*resource))
+                   : pressure ? QLatin1String(PressureName(*pressure))
+                              : QLatin1String();
     text += kCrLf;
     text += QStringLiteral("during %1 hours, %2 minutes and %3 seconds")
                 .arg(event.hour)
@@ -77,7 +86,7 @@ QString AutomaticText(const EventKeys& event) {
     text += kCrLf;
     text += event.biglit == 0 ? QStringLiteral("was more than ") : QStringLiteral("was less than ");
     text += QString::number(event.value);
-    if (event.measure == 0) {
+    if (event.measure == 0 || pressure) {
         text += QStringLiteral(" %");
     } else {
         text += resource == Resource::Processor ? QStringLiteral(" MHz") : QStringLiteral(" MB");

@@ -15,6 +15,9 @@ namespace tarnwick {
 // "Processor usage", "Operation memory usage", "Swap file usage", "Virtual memory usage": the
 // tray icon's tip and the first line of an event's automatic message.
 const char* ResourceUsageName(Resource resource);
+// "Processor pressure", "Memory pressure", "Input/output pressure": the events editor's list
+// and the first line of an event's automatic message.
+const char* PressureName(Pressure pressure);
 
 // The captions of the measure menus, with their accelerators: the resource ("&Processor") and
 // the kind within it ("U&sage, MHz").
@@ -34,7 +37,8 @@ QString WithoutAccelerators(const QString& caption);
 // then widened with its sign: an absurd time turns negative and never fires.
 std::int64_t DurationOf(std::int32_t hour, std::int32_t min, std::int32_t sec);
 
-// The three lines of the automatic message, joined by CR LF, none after the third.
+// The three lines of the automatic message, joined by CR LF, none after the third. A pressure
+// is in percent whatever `measure` says; a number that names nothing gives an empty first line.
 QString AutomaticText(const EventKeys& event);
 
 }  // namespace tarnwick

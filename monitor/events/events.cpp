@@ -38,10 +38,12 @@ TEventRec MakeEventRec(const EventEntry& entry) {
     const ActionKeys& a = entry.action;
     TEventRec rec;
     rec.Name = QString::fromStdString(e.name);
-    rec.EventType = InRangeOr255(e.event, kResourceCount - 1);
+    rec.EventType = InRangeOr255(e.event, kEventResourceCount - 1);
     rec.MoreThan = e.biglit == 0;
     rec.Threshold = e.value;
-    rec.InPercent = e.measure == 0;
+    // A pressure is a share and has no absolute unit: a file that says otherwise still means
+    // percent, as its automatic text says.
+    rec.InPercent = e.measure == 0 || rec.Pressured().has_value();
     rec.Duration = DurationOf(e.hour, e.min, e.sec);
     rec.Action = InRangeOr255(e.action, kEventActionCount - 1);
     rec.ExecuteMode = InRangeOr255(e.execute, 254);
@@ -97,6 +99,11 @@ EventTable LoadEvents(const ProfileText& file) {
     return table;
 }
 
+void EventValues::NewTick() {
+    refreshed_ = false;
+    pressureRead_.fill(false);
+}
+
 std::int64_t EventValues::Value(Resource resource, bool inPercent) {
     if (resource != Resource::Processor && !refreshed_) {
         measures_.RefreshMemoryStatus();  // once a tick, for all events together
@@ -110,6 +117,30 @@ std::int64_t EventValues::Value(Resource resource, bool inPercent) {
         return RoundHalfEven(static_cast<long double>(cpu_.CPUSpeed) * cpu_.CPUUsage / 100.0L);
     }
     return MegabytesOf(measures_.TotalOf(resource), percent);
+}
+
+std::optional<std::int64_t> EventValues::Value(Pressure pressure) {
+    const std::size_t index = IndexOf(pressure);
+    if (!pressureRead_[index]) {
+        pressureRead_[index] = true;
+        std::int32_t hundredths = 0;
+        const bool told =
+            pressure_ != nullptr &&
+            pressure_->ReadSomeShare(static_cast<platform::StallResource>(index), hundredths);
+        pressureValue_[index] =
+            told ? std::optional<std::int64_t>(RoundHalfEven(hundredths / 100.0L)) : std::nullopt;
+    }
+    return pressureValue_[index];
+}
+
+std::optional<std::int64_t> EventValues::ValueOf(const TEventRec& rec) {
+    if (const std::optional<Resource> resource = rec.Watched()) {
+        return Value(*resource, rec.InPercent);
+    }
+    if (const std::optional<Pressure> pressure = rec.Pressured()) {
+        return Value(*pressure);
+    }
+    return std::nullopt;
 }
 
 bool CountTick(TEventRec& rec, std::int64_t value) {

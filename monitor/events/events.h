@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "common/texts.h"
 #include "monitor/measures.h"
 #include "monitor/usecpu.h"
+#include "platform/pressure.h"
 
 // The event table of the monitor and what a tick needs to evaluate one event.
 namespace tarnwick {
@@ -24,10 +26,10 @@ constexpr std::uint8_t kOutOfRange = 255;
 // kept as the file numbers them; Watched(), Does() and Method() are how the code reads them.
 struct TEventRec {
     QString Name;
-    std::uint8_t EventType = 0;  // 0..3, else kOutOfRange: never fires
+    std::uint8_t EventType = 0;  // 0..3 resource, 4..6 pressure, else kOutOfRange: never fires
     std::int32_t Threshold = 0;
     bool MoreThan = false;
-    bool InPercent = false;
+    bool InPercent = false;     // always for a pressure, whatever `measure` says
     std::int64_t Duration = 0;  // seconds; 0 fires on every tick the condition holds
     std::int64_t Elapsed = 0;   // consecutive ticks on which the condition held
     std::uint8_t Action = 0;    // 0..8, else kOutOfRange: does nothing
@@ -46,6 +48,7 @@ struct TEventRec {
 
     // Nothing for a number that names none.
     std::optional<Resource> Watched() const { return ResourceFromNumber(EventType); }
+    std::optional<Pressure> Pressured() const { return PressureFromNumber(EventType); }
     std::optional<EventAction> Does() const { return EventActionFromNumber(Action); }
     std::optional<ExecuteMethod> Method() const { return ExecuteMethodFromNumber(ExecuteMode); }
 };
@@ -62,19 +65,31 @@ TEventRec MakeEventRec(const EventEntry& entry);
 std::int32_t CyclesIn(std::int64_t milliseconds, std::int32_t impulse, std::int32_t pause);
 
 // The values the events compare, for one tick. The memory status is refreshed at most once
-// per tick, on the first memory event that asks, and shared by all later ones.
+// per tick, on the first memory event that asks, and shared by all later ones; each pressure
+// is read at most once per tick, and only when an event asks for it.
 class EventValues {
 public:
     EventValues(Measures& measures, const CpuFigures& cpu) : measures_(measures), cpu_(cpu) {}
 
-    void NewTick() { refreshed_ = false; }
+    // Where the pressures come from; none: no pressure has a value.
+    void SetPressure(platform::PressureFigures* pressure) { pressure_ = pressure; }
+
+    void NewTick();
     // The current value of a resource, in percent or in MHz / megabytes.
     std::int64_t Value(Resource resource, bool inPercent);
+    // The current share of a pressure in whole percent, rounded; nothing when the system does
+    // not tell it.
+    std::optional<std::int64_t> Value(Pressure pressure);
+    // What an event compares: nothing for a number that names no resource or pressure.
+    std::optional<std::int64_t> ValueOf(const TEventRec& rec);
 
 private:
     Measures& measures_;
     const CpuFigures& cpu_;
+    platform::PressureFigures* pressure_ = nullptr;
     bool refreshed_ = false;
+    std::array<bool, kPressureCount> pressureRead_{};
+    std::array<std::optional<std::int64_t>, kPressureCount> pressureValue_{};
 };
 
 // One tick of one active event that is not done: counts the condition and tells whether the

@@ -16,7 +16,14 @@ EventsController::EventsController(QMenu* eventsMenu, Measures& measures, const 
       values_(measures, cpu),
       actions_(actions),
       closeMonitor_(std::move(closeMonitor)),
-      path_(std::move(eventsPath)) {}
+      path_(std::move(eventsPath)),
+      ownPressure_(platform::MakeSystemPressureFigures()) {
+    values_.SetPressure(ownPressure_.get());
+}
+
+void EventsController::SetPressureFigures(platform::PressureFigures& pressure) {
+    values_.SetPressure(&pressure);
+}
 
 EventsController::~EventsController() {
     for (const QPointer<QAction>& item : items_) {
@@ -102,11 +109,17 @@ void EventsController::CheckEvents() {
     values_.NewTick();
     for (std::size_t i = 0; i < table_.size(); ++i) {
         TEventRec& rec = table_[i];
-        const std::optional<Resource> watched = rec.Watched();
-        if (!rec.Active || rec.DoneThisRun || !watched) {
+        if (!rec.Active || rec.DoneThisRun) {
             continue;
         }
-        if (!CountTick(rec, values_.Value(*watched, rec.InPercent))) {
+        const std::optional<std::int64_t> value = values_.ValueOf(rec);
+        if (!value) {
+            // No figure (a number that names nothing, a pressure the system does not tell):
+            // the condition is not known to hold, so the count starts again.
+            rec.Elapsed = 0;
+            continue;
+        }
+        if (!CountTick(rec, *value)) {
             continue;
         }
         Fire(i);

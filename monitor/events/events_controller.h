@@ -6,12 +6,14 @@
 #include <QPointer>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "common/datafolder.h"
 #include "monitor/events/actions.h"
 #include "monitor/events/events.h"
+#include "platform/pressure.h"
 
 namespace tarnwick {
 
@@ -41,6 +43,10 @@ public:
 
     const EventTable& Table() const { return table_; }
 
+    // Where pressure events read their figures (the system's unless given); they outlive the
+    // controller.
+    void SetPressureFigures(platform::PressureFigures& pressure);
+
 signals:
     // A write of the events file failed; text is the error box's text.
     void writeFailed(const QString& text);
@@ -54,6 +60,8 @@ private:
     EventActions& actions_;
     std::function<void()> closeMonitor_;
     std::string path_;
+    // Opens nothing until a pressure event is checked.
+    std::unique_ptr<platform::PressureFigures> ownPressure_;
     EventTable table_;
     std::vector<QPointer<QAction>> items_;  // parallel to table_
     unsigned generation_ = 0;               // grows with every load

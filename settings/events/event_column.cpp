@@ -10,6 +10,10 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <array>
+
+#include "common/texts.h"
 #include "settings/events/editor_fonts.h"
 #include "settings/events/editor_widgets.h"
 
@@ -19,6 +23,10 @@ namespace {
 
 constexpr int kListWidth = 270;
 constexpr int kTimeFieldWidth = 42;
+
+// cmEvents' entries of the four resources; the pressures follow under their own names.
+constexpr std::array<const char*, kResourceCount> kResourceEntries = {
+    "Processor usage", "Operative memory usage", "Swap file usage", "Virtual memory usage"};
 
 QPushButton* MakeButton(const char* name, const QString& text, QWidget* parent) {
     auto* button = new QPushButton(text, parent);
@@ -53,6 +61,7 @@ EventColumn::EventColumn(QWidget* parent) : QWidget(parent) {
 
     connect(cmNames_, &QComboBox::currentIndexChanged, this, &EventColumn::entryChosen);
     connect(cmAction_, &QComboBox::currentIndexChanged, this, &EventColumn::actionChosen);
+    connect(cmEvents_, &QComboBox::currentIndexChanged, this, &EventColumn::KeepUnitFitting);
     connect(button2_, &QPushButton::clicked, this, &EventColumn::applyClicked);
     connect(button1_, &QPushButton::clicked, this, &EventColumn::deleteClicked);
     connect(button7_, &QPushButton::clicked, this, &EventColumn::helpClicked);
@@ -78,11 +87,7 @@ QWidget* EventColumn::BuildName() {
 QWidget* EventColumn::BuildSettings() {
     QGroupBox* group = MakeGroup(QStringLiteral("Event settings"), this);
     auto* layout = new QVBoxLayout(group);
-    cmEvents_ =
-        MakeList("cmEvents",
-                 {QStringLiteral("Processor usage"), QStringLiteral("Operative memory usage"),
-                  QStringLiteral("Swap file usage"), QStringLiteral("Virtual memory usage")},
-                 group);
+    cmEvents_ = MakeList("cmEvents", {}, group);
     cmEvents_->setFixedWidth(kListWidth);
     layout->addWidget(cmEvents_);
 
@@ -100,6 +105,7 @@ QWidget* EventColumn::BuildSettings() {
     threshold->addWidget(edValue_, 1);
     threshold->addWidget(cmMeasure_);
     layout->addLayout(threshold);
+    FillResources(NumberOf(tarnwick::Resource::Processor));
 
     auto* during = new QHBoxLayout;
     QLabel* duringLabel = MakeLabel(QStringLiteral("During:"), group);
@@ -178,15 +184,48 @@ int EventColumn::SelectedEntry() const {
 }
 
 int EventColumn::Resource() const {
-    return cmEvents_->currentIndex();
+    return cmEvents_->currentData().toInt();
+}
+
+void EventColumn::OfferPressures(const std::vector<Pressure>& offered) {
+    offered_ = offered;
+    FillResources(Resource());
+}
+
+void EventColumn::FillResources(int keep) {
+    {
+        const QSignalBlocker quiet(cmEvents_);
+        cmEvents_->clear();
+        for (const tarnwick::Resource resource : kResources) {
+            cmEvents_->addItem(QString::fromLatin1(kResourceEntries[IndexOf(resource)]),
+                               NumberOf(resource));
+        }
+        for (const Pressure pressure : kPressures) {
+            const bool offered =
+                std::find(offered_.begin(), offered_.end(), pressure) != offered_.end();
+            if (offered || NumberOf(pressure) == keep) {
+                cmEvents_->addItem(QString::fromLatin1(PressureName(pressure)), NumberOf(pressure));
+            }
+        }
+        cmEvents_->setCurrentIndex(std::max(cmEvents_->findData(keep), 0));
+    }
+    KeepUnitFitting();
+}
+
+void EventColumn::KeepUnitFitting() {
+    const bool pressure = PressureFromNumber(Resource()).has_value();
+    if (pressure) {
+        cmMeasure_->setCurrentIndex(0);
+    }
+    cmMeasure_->setEnabled(!pressure);
 }
 
 void EventColumn::Show(const EventForm& form) {
     edName_->setText(form.name);
-    cmEvents_->setCurrentIndex(form.resource);
     cmBigLit_->setCurrentIndex(form.biglit);
     edValue_->setText(form.value);
     cmMeasure_->setCurrentIndex(form.measure);
+    FillResources(form.resource);
     edHour_->setText(form.hour);
     edMin_->setText(form.min);
     edSec_->setText(form.sec);
@@ -197,7 +236,7 @@ void EventColumn::Show(const EventForm& form) {
 
 void EventColumn::Read(EventForm& form) const {
     form.name = edName_->text();
-    form.resource = cmEvents_->currentIndex();
+    form.resource = Resource();
     form.biglit = cmBigLit_->currentIndex();
     form.value = edValue_->text();
     form.measure = cmMeasure_->currentIndex();

@@ -3,6 +3,9 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <vector>
+
+#include "common/domain.h"
 #include "settings/events/event_form.h"
 
 class QCheckBox;
@@ -22,7 +25,11 @@ public:
     // Fills cmNames and selects an entry without counting as the user's choice.
     void SetNames(const QStringList& names, int selected);
     int SelectedEntry() const;  // -1 for none
+    // The `event` number of the chosen entry of cmEvents.
     int Resource() const;
+    // The pressures the system tells, listed after the four resources. An event shown that
+    // watches another keeps its entry, so showing and applying it changes nothing.
+    void OfferPressures(const std::vector<Pressure>& offered);
 
     void Show(const EventForm& form);  // the column's fields only
     void Read(EventForm& form) const;
@@ -41,6 +48,12 @@ private:
     QWidget* BuildAction();
     QWidget* BuildExecute();
     QWidget* BuildButtons();
+    // Fills cmEvents with the resources and the offered pressures, and chooses keep.
+    void FillResources(int keep);
+    // A pressure has no absolute unit: cmMeasure shows "%" and cannot be changed.
+    void KeepUnitFitting();
+
+    std::vector<Pressure> offered_;
 
     QComboBox* cmNames_ = nullptr;
     QLineEdit* edName_ = nullptr;

@@ -12,7 +12,7 @@ enum class LoopKind { Time, Count, Infinity };
 struct EventForm {
     // The left column.
     QString name;
-    int resource = 0;  // cmEvents
+    int resource = 0;  // cmEvents: the `event` number of the chosen entry
     int biglit = 0;
     QString value;
     int measure = 0;

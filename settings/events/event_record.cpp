@@ -82,11 +82,14 @@ EventForm CleanedForm(int resource) {
 EventForm LoadEvent(const std::string& eventsFile, std::int32_t n) {
     const EventEntry entry = ReadEvent(LoadProfile(eventsFile), n, EventDefaults::Editor);
     const EventKeys& e = entry.event;
-    EventForm form = CleanedForm(std::clamp(e.event, 0, kResourceCount - 1));
+    // A number that names nothing shows as the nearest resource, as it always has.
+    const bool named = ResourceFromNumber(e.event) || PressureFromNumber(e.event);
+    EventForm form = CleanedForm(named ? e.event : std::clamp(e.event, 0, kResourceCount - 1));
     form.name = Text(e.name);
-    // The monitor reads these two as truth values and does nothing for an unknown action.
+    // The monitor reads these two as truth values and does nothing for an unknown action; a
+    // pressure is in percent whatever the file says.
     form.biglit = e.biglit != 0 ? 1 : 0;
-    form.measure = e.measure != 0 ? 1 : 0;
+    form.measure = e.measure != 0 && !PressureFromNumber(e.event) ? 1 : 0;
     form.action = NumberOf(EventActionFromNumber(e.action).value_or(EventAction::None));
     form.execute = std::clamp(e.execute, 0, kExecuteMethodCount - 1);
     form.value = Number(e.value);
@@ -155,7 +158,7 @@ EventEntry EntryOf(const EventForm& form) {
     e.event = form.resource;
     e.biglit = form.biglit;
     e.value = IntegerOf(form.value);
-    e.measure = form.measure;
+    e.measure = PressureFromNumber(form.resource) ? 0 : form.measure;
     e.hour = IntegerOf(form.hour);
     e.min = IntegerOf(form.min);
     e.sec = IntegerOf(form.sec);

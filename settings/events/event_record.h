@@ -20,7 +20,7 @@ QStringList LoadEventsNames(const std::string& eventsFile);
 EventForm CleanedForm(int resource);
 
 // Event n as the editor shows it, with the editor's defaults for missing keys. A list value
-// the file holds outside its list is shown as the monitor reads it.
+// the file holds outside its list is shown as the monitor reads it; a pressure is in percent.
 EventForm LoadEvent(const std::string& eventsFile, std::int32_t n);
 
 // The lines of a message box text: none for an empty text, and a final line break starts
@@ -30,7 +30,7 @@ QStringList MessageLines(const QString& text);
 // The event the controls describe, every number field converted. A field that holds no
 // integer, a lone sign or a number beyond signed 32 bits throws ConvertError, also the
 // signal fields of a message whose sound is off: they are written all the same, and an
-// event is never written with a part of its keys.
+// event is never written with a part of its keys. A pressure is written in percent.
 EventEntry EntryOf(const EventForm& form);
 
 // Writes the controls as event n, or as a new event after the last one when n is 0, in one

@@ -8,6 +8,7 @@
 #include <QScreen>
 
 #include <algorithm>
+#include <vector>
 
 #include "common/errors.h"
 #include "common/events_file.h"
@@ -19,6 +20,7 @@
 #include "common/ui/open_link.h"
 #include "common/ui/screen_fit.h"
 #include "common/ui/window_keys.h"
+#include "platform/pressure.h"
 #include "platform/process.h"
 #include "platform/sound.h"
 #include "settings/events/action_panel.h"
@@ -39,6 +41,18 @@ constexpr int kColumnWidth = 306;
 // Fields that passed their check hold plain decimal text.
 std::int32_t CheckedNumber(const QString& field) {
     return ParseProfileInteger(field.toStdString()).value_or(0);
+}
+
+// The pressures whose figures can be read now.
+std::vector<Pressure> ReadablePressures(platform::PressureFigures& figures) {
+    std::vector<Pressure> readable;
+    for (const Pressure pressure : kPressures) {
+        std::int32_t share = 0;
+        if (figures.ReadSomeShare(static_cast<platform::StallResource>(IndexOf(pressure)), share)) {
+            readable.push_back(pressure);
+        }
+    }
+    return readable;
 }
 
 // Where a file dialog opens: the folder of the path the field holds, if it has one.
@@ -122,6 +136,12 @@ void TfrEvents::FormShow() {
     FitWindowToScreen(*this, *body_, screen());
     if (const QScreen* screen = this->screen()) {
         CentreOnScreen(*this, *screen);
+    }
+    // Asked at each showing; the settings program keeps no file of the system open.
+    if (services_.pressure != nullptr) {
+        column_->OfferPressures(ReadablePressures(*services_.pressure));
+    } else {
+        column_->OfferPressures(ReadablePressures(*platform::MakeSystemPressureFigures()));
     }
     // The controls keep what they held; the page is the one of the action they show.
     cmActionChange();

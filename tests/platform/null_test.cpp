@@ -5,6 +5,7 @@
 #include "platform/figures.h"
 #include "platform/files.h"
 #include "platform/power.h"
+#include "platform/pressure.h"
 #include "platform/process.h"
 #include "platform/sound.h"
 
@@ -32,6 +33,8 @@ TEST(NullPlatform, ReplacesFilesWholeAndKnowsNothingOfTheMachine) {
     EXPECT_FALSE(MakeSystemProcessorFigures()->ReadIdleTime(idle));
     EXPECT_EQ(MakeSystemTones()->Open(), nullptr);
     EXPECT_FALSE(MakeSystemLoginManager()->Reachable());
+    std::int32_t share = 0;
+    EXPECT_FALSE(MakeSystemPressureFigures()->ReadSomeShare(StallResource::Memory, share));
     EXPECT_TRUE(RuntimeFolder().empty());
 }
 

@@ -244,7 +244,9 @@ TEST_F(CfgTest, DeletingAnEventMovesTheLastIntoItsNumberAndTellsTheMonitors) {
 }
 
 TEST_F(CfgTest, TickingAnEventWritesItAtOnceWithoutTellingTheMonitors) {
-    WriteFile("data/events.cfg", "[main]\ncount=2\n[event1]\nname=one\n[event2]\nactive=0\n");
+    // The second watches memory pressure: the list shows it like any other.
+    WriteFile("data/events.cfg",
+              "[main]\ncount=2\n[event1]\nname=one\n[event2]\nevent=5\nactive=0\n");
     StartMonitor();
     TfrMain& window = Open();
     EXPECT_EQ(Rows("lbEvents"), (QStringList{"one", "Event 2"}));
