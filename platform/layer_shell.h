@@ -70,8 +70,6 @@ public:
     // Live where the compositor can change a layer; elsewhere the window is hidden and shown
     // again, and its new surface takes the new layer.
     virtual void SetLayer(Layer layer) = 0;
-    // False once the compositor has closed it; the window then shows nowhere.
-    virtual bool Shown() const = 0;
 };
 
 // Gives the window the layer role: at once when it shows, else when it first shows (before Qt

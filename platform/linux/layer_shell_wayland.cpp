@@ -265,8 +265,6 @@ public:
         }
     }
 
-    bool Shown() const override { return layer_ != nullptr; }
-
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() == QEvent::Expose && renew_) {
             renew_ = false;

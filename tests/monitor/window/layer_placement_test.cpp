@@ -44,7 +44,6 @@ class FakeLayerSurface : public platform::LayerSurface {
 public:
     void SetMargins(int, int) override {}
     void SetLayer(platform::Layer layer) override { layers.push_back(layer); }
-    bool Shown() const override { return true; }
     std::vector<platform::Layer> layers;
 };
 
