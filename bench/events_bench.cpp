@@ -1,7 +1,8 @@
 // Cost of one tick of the events check with 100 active events on this machine's real memory
-// figures, and how often the memory status is read per tick; the same with events on the
-// kernel's pressure figures; and the cost of loading a damaged events file whose every event
-// claims 2147483647 message lines. "allocs/iter" counts every heap allocation of a tick.
+// figures, how often the memory status is read per tick and how many heap allocations a tick
+// makes, also when every event names its culprit but no condition holds (the process table is
+// then never read); the same with events on the kernel's pressure figures; and the cost of
+// loading a damaged events file whose every event claims 2147483647 message lines.
 #include "bench/allocation_count.h"
 #include "common/profile_file.h"
 #include "monitor/events/events_controller.h"
@@ -42,11 +43,25 @@ std::string HundredEvents() {
     return text;
 }
 
-void BM_CheckEvents100(benchmark::State& state) {
+// 100 active message events, 25 on each resource, that name their culprit and never hold:
+// more than 2000000000 %, MHz or MB.
+std::string HundredCulpritEvents() {
+    std::string text = "[main]\ncount=100\n";
+    for (int n = 1; n <= 100; ++n) {
+        const std::string number = std::to_string(n);
+        text += "[event" + number + "]\nevent=" + std::to_string(n % 4) +
+                "\nvalue=2000000000\nmeasure=" + std::to_string(n % 2) +
+                "\nsec=5\naction=1\nexecute=2\nactive=1\n[action" + number +
+                "]\nautotext=1\nculprit=1\n";
+    }
+    return text;
+}
+
+void CheckEvents(benchmark::State& state, const std::string& events) {
     QTemporaryDir folder;
     const std::string path = folder.path().toStdString() + "/events.cfg";
-    tarnwick::UpdateProfile(path, [](tarnwick::ProfileText& file) {
-        file = tarnwick::ProfileText::Parse(HundredEvents());
+    tarnwick::UpdateProfile(path, [&events](tarnwick::ProfileText& file) {
+        file = tarnwick::ProfileText::Parse(events);
     });
     CountingMemory memory;
     tarnwick::CpuFigures cpu{55, 2400};
@@ -68,7 +83,16 @@ void BM_CheckEvents100(benchmark::State& state) {
     state.counters["refreshes/tick"] = benchmark::Counter(
         static_cast<double>(memory.reads - before) / static_cast<double>(state.iterations()));
 }
+
+void BM_CheckEvents100(benchmark::State& state) {
+    CheckEvents(state, HundredEvents());
+}
 BENCHMARK(BM_CheckEvents100)->Unit(benchmark::kMicrosecond);
+
+void BM_CheckEvents100NamingCulpritsNotHolding(benchmark::State& state) {
+    CheckEvents(state, HundredCulpritEvents());
+}
+BENCHMARK(BM_CheckEvents100NamingCulpritsNotHolding)->Unit(benchmark::kMicrosecond);
 
 // The real pressure figures, counted.
 class CountingPressure : public tarnwick::platform::PressureFigures {

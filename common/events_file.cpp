@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <utility>
 
 #include "common/domain.h"
 #include "common/profile_file.h"
@@ -98,6 +99,8 @@ EventEntry ReadEventBounded(const ProfileText& file, std::int32_t n, EventDefaul
     a.parameters = ReadString(file, ac, "parameters", "");
     a.document = ReadString(file, ac, "document", "");
     a.folder = ReadString(file, ac, "folder", "");
+    a.culprit = ReadBool(file, ac, "culprit", false);
+    a.notify = ReadBool(file, ac, "notify", false);
     return entry;
 }
 
@@ -200,6 +203,17 @@ std::int32_t WriteEvent(const std::string& path, std::int32_t n, const EventEntr
                 break;
             default:
                 break;  // the other actions keep nothing in [actionN]
+        }
+        // Present only while in use, so a file without them reads as it always has.
+        const bool message = e.action == NumberOf(EventAction::Message);
+        const std::pair<const char*, bool> choices[] = {{"culprit", a.culprit},
+                                                        {"notify", a.notify}};
+        for (const auto& [key, on] : choices) {
+            if (message && on) {
+                WriteBool(file, ac, key, true);
+            } else {
+                file.RemoveKey(ac, key);
+            }
         }
     });
     return written;

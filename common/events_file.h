@@ -51,6 +51,10 @@ struct ActionKeys {
     std::string parameters;
     std::string document;
     std::string folder;
+    // A message's choices that files of events without them never hold: a line naming the
+    // process behind the resource, and a desktop notification instead of the box.
+    bool culprit = false;
+    bool notify = false;
 };
 
 struct EventEntry {
@@ -79,7 +83,8 @@ std::vector<EventEntry> ReadEvents(const ProfileText& file, EventDefaults defaul
 // The editor's save: n of 0 makes a new event (EventCount + 1, `count` written first) and
 // returns its number; otherwise the keys of event n are written over the old ones. [eventN]
 // gets all eleven keys; [actionN] only those of the chosen action and `loop`, and is not
-// touched for actions 0 and 5 to 8. One atomic rewrite; throws WriteError.
+// touched for actions 0 and 5 to 8. `culprit` and `notify` are written only for a message
+// that has them and are taken out otherwise. One atomic rewrite; throws WriteError.
 std::int32_t WriteEvent(const std::string& path, std::int32_t n, const EventEntry& entry);
 
 // `active` of [eventN] alone. Throws WriteError.

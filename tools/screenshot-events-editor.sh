@@ -53,6 +53,8 @@ time=500
 pause=1000
 loop=count
 loopcount=3
+culprit=1
+notify=1
 [event3]
 name=Memory low
 event=1

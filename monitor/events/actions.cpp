@@ -7,9 +7,36 @@
 
 namespace tarnwick {
 
-EventActions::EventActions(const ActionServices& services) : services_(services) {}
+namespace {
+
+// The notification's summary: the event's name, or the caption of the box for a nameless one.
+QString SummaryOf(const TEventRec& event) {
+    return event.Name.isEmpty() ? EventBoxCaption() : event.Name;
+}
+
+// The message's lines as a notification's body takes them.
+QString BodyOf(const QString& text) {
+    QString body = text;
+    body.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    while (body.endsWith(QLatin1Char('\n'))) {
+        body.chop(1);
+    }
+    return body;
+}
+
+}  // namespace
+
+EventActions::EventActions(const ActionServices& services) : services_(services) {
+    if (services_.notifications != nullptr) {
+        services_.notifications->SetClosedHandler(
+            [this](std::uint32_t id) { NotificationClosed(id); });
+    }
+}
 
 EventActions::~EventActions() {
+    if (services_.notifications != nullptr) {
+        services_.notifications->SetClosedHandler(nullptr);
+    }
     for (const std::shared_ptr<Beeper>& beeper : beepers_) {
         beeper->Stop();
     }
@@ -70,13 +97,54 @@ void EventActions::ShowEventMessage(const TEventRec& event) {
         beepers_.push_back(own);
         lastBeeper_ = own;
     }
-    const std::weak_ptr<int> alive = alive_;
     const std::weak_ptr<Beeper> ownSignal = own;
-    services_.dialogs->ShowEventBox(event.MessageText, [this, alive, ownSignal] {
+    if (!event.Notify || services_.notifications == nullptr) {
+        ShowBox(event.MessageText, ownSignal);
+        return;
+    }
+    const std::weak_ptr<int> alive = alive_;
+    services_.notifications->Notify(
+        SummaryOf(event), BodyOf(event.MessageText),
+        [this, alive, ownSignal, text = event.MessageText](std::optional<std::uint32_t> id) {
+            if (!alive.lock()) {
+                return;
+            }
+            if (!id) {
+                ShowBox(text, ownSignal);  // nobody took it: the user still gets the message
+                return;
+            }
+            if (!ownSignal.expired()) {
+                notified_.erase(std::remove_if(notified_.begin(), notified_.end(),
+                                               [](const auto& shown) {
+                                                   const auto beeper = shown.second.lock();
+                                                   return !beeper || !beeper->Playing();
+                                               }),
+                                notified_.end());
+                notified_.emplace_back(*id, ownSignal);
+            }
+        });
+}
+
+void EventActions::ShowBox(const QString& text, const std::weak_ptr<Beeper>& own) {
+    const std::weak_ptr<int> alive = alive_;
+    services_.dialogs->ShowEventBox(text, [this, alive, own] {
         if (alive.lock()) {
-            MessageClosed(ownSignal);
+            MessageClosed(own);
         }
     });
+}
+
+void EventActions::NotificationClosed(std::uint32_t id) {
+    const auto shown = std::find_if(notified_.begin(), notified_.end(),
+                                    [id](const auto& entry) { return entry.first == id; });
+    if (shown == notified_.end()) {
+        return;
+    }
+    // Only its own signal: a box still open keeps the newest one going.
+    if (const std::shared_ptr<Beeper> beeper = shown->second.lock(); beeper && beeper->Playing()) {
+        beeper->Stop();
+    }
+    notified_.erase(shown);
 }
 
 void EventActions::MessageClosed(const std::weak_ptr<Beeper>& own) {

@@ -58,6 +58,8 @@ TEventRec MakeEventRec(const EventEntry& entry) {
                     rec.MessageText += QString::fromStdString(line) + kCrLf;
                 }
             }
+            rec.Culprit = a.culprit;
+            rec.Notify = a.notify;
             rec.Sound = a.sound;
             rec.Freq = a.freq;
             rec.ImpulseTime = a.time;

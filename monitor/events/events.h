@@ -40,6 +40,8 @@ struct TEventRec {
     std::int32_t Pause = 0;
     std::int32_t LoopCount = 0;
     bool Infinite = false;
+    bool Culprit = false;          // action 1: a line naming the process behind the resource
+    bool Notify = false;           // action 1: a desktop notification instead of the box
     QString Target;                // program (action 2), document (3) or folder (4)
     QStringList Arguments;         // action 2: the parameters split like a command line
     std::uint8_t ExecuteMode = 0;  // 0..2, else: counts on past its time

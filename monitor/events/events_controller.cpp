@@ -1,5 +1,6 @@
 #include "monitor/events/events_controller.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "common/errors.h"
@@ -7,6 +8,19 @@
 #include "common/profile_file.h"
 
 namespace tarnwick {
+
+namespace {
+
+// A message that names the process behind its resource.
+std::optional<CulpritMeasure> CulpritOf(const TEventRec& rec) {
+    const std::optional<Resource> resource = rec.Watched();
+    if (!rec.Culprit || rec.Does() != EventAction::Message || !resource) {
+        return std::nullopt;
+    }
+    return CulpritMeasureOf(*resource);
+}
+
+}  // namespace
 
 EventsController::EventsController(QMenu* eventsMenu, Measures& measures, const CpuFigures& cpu,
                                    EventActions& actions, std::function<void()> closeMonitor,
@@ -31,9 +45,25 @@ EventsController::~EventsController() {
     }
 }
 
+void EventsController::SetProcessTable(platform::ProcessTable& table,
+                                       std::chrono::milliseconds interval) {
+    processes_ = &table;
+    culpritInterval_ = interval;
+}
+
 void EventsController::LoadEvents() {
     table_ = tarnwick::LoadEvents(LoadEventsFile(path_));
     ++generation_;
+    // The watch stays once made: a reload must not drop a message that waits for its line.
+    if (!culprits_ && std::any_of(table_.begin(), table_.end(), [](const TEventRec& rec) {
+            return CulpritOf(rec).has_value();
+        })) {
+        if (processes_ == nullptr) {
+            ownProcesses_ = platform::MakeSystemProcessTable();
+            processes_ = ownProcesses_.get();
+        }
+        culprits_ = std::make_unique<CulpritWatch>(*processes_, this, culpritInterval_);
+    }
 }
 
 void EventsController::EventsList() {
@@ -130,7 +160,22 @@ void EventsController::CheckEvents() {
             break;  // reloaded meanwhile: the rest of the table is new and waits for next tick
         }
     }
+    if (culprits_) {
+        WatchCulprits();
+    }
     checking_ = false;
+}
+
+void EventsController::WatchCulprits() {
+    CulpritMeasures holding{};
+    for (const TEventRec& rec : table_) {
+        if (rec.Active && !rec.DoneThisRun && rec.Elapsed > 0) {
+            if (const std::optional<CulpritMeasure> measure = CulpritOf(rec)) {
+                holding[IndexOf(*measure)] = true;
+            }
+        }
+    }
+    culprits_->Want(holding);
 }
 
 void EventsController::Fire(std::size_t index) {
@@ -153,6 +198,14 @@ void EventsController::Fire(std::size_t index) {
         if (closeMonitor_) {
             closeMonitor_();
         }
+    } else if (const std::optional<CulpritMeasure> measure = CulpritOf(event);
+               measure && culprits_) {
+        // The message shows once its line is known: at once, or after the next reading.
+        culprits_->Ask(*measure, [this, event, measure](const Culprit& culprit) {
+            TEventRec shown = event;
+            shown.MessageText = WithLine(event.MessageText, CulpritLine(*measure, culprit));
+            actions_.Carry(shown);
+        });
     } else {
         actions_.Carry(event);
     }

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QPointer>
 
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <string>
@@ -12,8 +13,10 @@
 
 #include "common/datafolder.h"
 #include "monitor/events/actions.h"
+#include "monitor/events/culprit_watch.h"
 #include "monitor/events/events.h"
 #include "platform/pressure.h"
+#include "platform/processes.h"
 
 namespace tarnwick {
 
@@ -46,6 +49,11 @@ public:
     // Where pressure events read their figures (the system's unless given); they outlive the
     // controller.
     void SetPressureFigures(platform::PressureFigures& pressure);
+    // Where the culprits of messages are looked for (the system's process table unless
+    // given; it outlives the controller), and how often it is read while wanted. Before the
+    // first LoadEvents.
+    void SetProcessTable(platform::ProcessTable& table,
+                         std::chrono::milliseconds interval = std::chrono::seconds(1));
 
 signals:
     // A write of the events file failed; text is the error box's text.
@@ -54,6 +62,8 @@ signals:
 private:
     void ApplyTick(std::size_t index, bool checked);
     void Fire(std::size_t index);
+    // Tells the culprit watch which culprits the events whose conditions hold will ask for.
+    void WatchCulprits();
 
     QPointer<QMenu> menu_;
     EventValues values_;
@@ -66,6 +76,11 @@ private:
     std::vector<QPointer<QAction>> items_;  // parallel to table_
     unsigned generation_ = 0;               // grows with every load
     bool checking_ = false;
+    // Made with the first event that names its culprit; the table goes after the watch.
+    platform::ProcessTable* processes_ = nullptr;
+    std::unique_ptr<platform::ProcessTable> ownProcesses_;
+    std::chrono::milliseconds culpritInterval_ = std::chrono::seconds(1);
+    std::unique_ptr<CulpritWatch> culprits_;
 };
 
 }  // namespace tarnwick

@@ -1,7 +1,9 @@
 #include "monitor/events/system_actions.h"
 
 #include "common/platform_id.h"
+#include "data/app_icon.h"
 #include "monitor/events/power.h"
+#include "platform/notifications.h"
 #include "platform/power.h"
 #include "platform/sound.h"
 
@@ -19,6 +21,7 @@ struct SystemParts {
         services.tones = tones.get();
         services.power = &power;
         services.platform = GetPlatform();
+        services.notifications = notifications.get();
         return services;
     }
 
@@ -26,6 +29,8 @@ struct SystemParts {
     std::unique_ptr<platform::ToneOutput> tones = platform::MakeSystemTones();
     std::unique_ptr<platform::LoginManager> logind = platform::MakeSystemLoginManager();
     SystemPower power;
+    std::unique_ptr<platform::DesktopNotifications> notifications =
+        platform::MakeSystemNotifications(QStringLiteral("Tarnwick"), QString::fromLatin1(kAppId));
 };
 
 class SystemEventActions final : private SystemParts, public EventActions {

@@ -131,9 +131,24 @@ QWidget* ActionPanel::BuildTextGroup(QWidget* page) {
     reInfo_->setLineWrapMode(QPlainTextEdit::NoWrap);
     reInfo_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     reInfo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // What becomes of the text: a line naming the process behind the resource, and where the
+    // message shows.
+    cbCulprit_ = new QCheckBox(QStringLiteral("Name the busiest process"), group);
+    cbCulprit_->setObjectName(QStringLiteral("cbCulprit"));
+    cbCulprit_->setFont(TitleFont());
+    cbCulprit_->setToolTip(QStringLiteral(
+        "A last line names the program using most of the resource: the most processor time, "
+        "or the most memory of the kind the event watches"));
+    cbNotify_ = new QCheckBox(QStringLiteral("As a desktop notification"), group);
+    cbNotify_->setObjectName(QStringLiteral("cbNotify"));
+    cbNotify_->setFont(TitleFont());
+    cbNotify_->setToolTip(QStringLiteral(
+        "The desktop shows the message in its own way; where it cannot, the box shows"));
     layout->addWidget(rbTextAuto_);
     layout->addWidget(rbTextUser_);
     layout->addWidget(reInfo_, 1);
+    layout->addWidget(cbCulprit_);
+    layout->addWidget(cbNotify_);
     return group;
 }
 
@@ -256,6 +271,8 @@ void ActionPanel::ShowPage(int page) {
 void ActionPanel::Show(const EventForm& form) {
     (form.autotext ? rbTextAuto_ : rbTextUser_)->setChecked(true);
     reInfo_->setPlainText(form.info);
+    cbCulprit_->setChecked(form.culprit);
+    cbNotify_->setChecked(form.notify);
     cbSound_->setChecked(form.sound);
     edFreq_->setText(form.freq);
     edTime_->setText(form.time);
@@ -284,6 +301,8 @@ void ActionPanel::Show(const EventForm& form) {
 void ActionPanel::Read(EventForm& form) const {
     form.autotext = rbTextAuto_->isChecked();
     form.info = reInfo_->toPlainText();
+    form.culprit = cbCulprit_->isChecked();
+    form.notify = cbNotify_->isChecked();
     form.sound = cbSound_->isChecked();
     form.freq = edFreq_->text();
     form.time = edTime_->text();

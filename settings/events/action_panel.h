@@ -51,6 +51,8 @@ private:
     QRadioButton* rbTextAuto_ = nullptr;
     QRadioButton* rbTextUser_ = nullptr;
     QPlainTextEdit* reInfo_ = nullptr;
+    QCheckBox* cbCulprit_ = nullptr;
+    QCheckBox* cbNotify_ = nullptr;
     QCheckBox* cbSound_ = nullptr;
     QPushButton* button3_ = nullptr;  // "Check up"
     QLineEdit* edFreq_ = nullptr;

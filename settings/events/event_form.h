@@ -28,6 +28,8 @@ struct EventForm {
     QString freq, time, pause;
     LoopKind loop = LoopKind::Time;
     QString loopHour, loopMin, loopSec, loopCount;
+    bool culprit = false;  // cbCulprit
+    bool notify = false;   // cbNotify
 
     // Pages 2 to 4.
     QString exec, param;

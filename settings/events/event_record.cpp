@@ -122,6 +122,8 @@ EventForm LoadEvent(const std::string& eventsFile, std::int32_t n) {
             } else {
                 form.loop = LoopKind::Infinity;
             }
+            form.culprit = a.culprit;
+            form.notify = a.notify;
             break;
         }
         case EventAction::StartProgram:
@@ -185,6 +187,8 @@ EventEntry EntryOf(const EventForm& form) {
             } else if (form.loop == LoopKind::Count) {
                 a.loopcount = IntegerOf(form.loopCount);
             }
+            a.culprit = form.culprit;
+            a.notify = form.notify;
             break;
         case EventAction::StartProgram:
             a.execute = form.exec.toStdString();

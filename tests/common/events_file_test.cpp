@@ -149,6 +149,49 @@ TEST_F(EventsFile, NewEventIsWrittenInTheEditorsOrder) {
     EXPECT_EQ(ReadString(LoadProfile(path), "event2", "active", ""), "0");
 }
 
+// The culprit line and the notification: a file of events without them is written as it
+// always was, byte for byte; with them they follow the message's keys.
+TEST_F(EventsFile, MessageChoicesAreInTheFileOnlyWhileInUse) {
+    EventEntry entry;
+    entry.event.name = "High load";
+    entry.event.action = 1;
+    entry.action.autotext = true;
+    const std::string without =
+        "[main]\ncount=1\n[event1]\nname=High load\nevent=0\nbiglit=0\nvalue=1\nmeasure=0\n"
+        "hour=0\nmin=0\nsec=1\naction=1\nexecute=0\nactive=0\n[action1]\nautotext=1\n"
+        "linescount=0\nsound=0\nfreq=1500\ntime=500\npause=1000\nloop=time\nhour=0\nmin=0\n"
+        "sec=1\n";
+    WriteEvent(path, 0, entry);
+    EXPECT_EQ(Read(), without);
+
+    entry.action.culprit = true;
+    entry.action.notify = true;
+    WriteEvent(path, 1, entry);
+    EXPECT_EQ(Read(), without + "culprit=1\nnotify=1\n");
+    const EventEntry read = ReadEvent(LoadProfile(path), 1, EventDefaults::Editor);
+    EXPECT_TRUE(read.action.culprit);
+    EXPECT_TRUE(read.action.notify);
+
+    entry.action.culprit = false;
+    entry.action.notify = false;
+    WriteEvent(path, 1, entry);
+    EXPECT_EQ(Read(), without);
+
+    // Another action has no use for them, whatever the entry holds.
+    entry.action.culprit = true;
+    entry.event.action = 4;
+    WriteEvent(path, 1, entry);
+    EXPECT_EQ(Read().find("culprit"), std::string::npos);
+
+    // Hand-written values read as every truth value of the file does.
+    Write("[main]\ncount=3\n[action1]\nculprit=abc\nnotify=-1\n[action2]\nculprit=0\n");
+    const std::vector<EventEntry> events = ReadEvents(LoadProfile(path), EventDefaults::Monitor);
+    EXPECT_FALSE(events[0].action.culprit);
+    EXPECT_TRUE(events[0].action.notify);
+    EXPECT_FALSE(events[1].action.culprit);
+    EXPECT_FALSE(events[2].action.culprit || events[2].action.notify);
+}
+
 std::string FiveEvents() {
     std::string text = "[main]\r\ncount=5\r\n";
     for (int n = 1; n <= 4; ++n) {

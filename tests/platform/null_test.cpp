@@ -4,9 +4,11 @@
 
 #include "platform/figures.h"
 #include "platform/files.h"
+#include "platform/notifications.h"
 #include "platform/power.h"
 #include "platform/pressure.h"
 #include "platform/process.h"
+#include "platform/processes.h"
 #include "platform/sound.h"
 
 namespace tarnwick::platform {
@@ -36,6 +38,23 @@ TEST(NullPlatform, ReplacesFilesWholeAndKnowsNothingOfTheMachine) {
     std::int32_t share = 0;
     EXPECT_FALSE(MakeSystemPressureFigures()->ReadSomeShare(StallResource::Memory, share));
     EXPECT_TRUE(RuntimeFolder().empty());
+}
+
+// A culprit asked of it is unknown, and a notification goes back at once for the box.
+TEST(NullPlatform, HasNoProcessTableAndNoNotificationService) {
+    const std::unique_ptr<ProcessTable> table = MakeSystemProcessTable();
+    ProcessTableReading reading;
+    reading.readable = true;
+    table->Read({true, true, true, true}, reading);
+    EXPECT_FALSE(reading.readable);
+    EXPECT_EQ(table->Name(1), std::nullopt);
+
+    std::optional<std::optional<std::uint32_t>> answer;
+    MakeSystemNotifications(QStringLiteral("Tarnwick"), QStringLiteral("icon"))
+        ->Notify(QStringLiteral("High load"), QStringLiteral("text"),
+                 [&](std::optional<std::uint32_t> id) { answer = id; });
+    ASSERT_TRUE(answer.has_value());
+    EXPECT_FALSE(answer->has_value());
 }
 
 }  // namespace

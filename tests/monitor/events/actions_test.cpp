@@ -63,6 +63,55 @@ TEST_F(MessageAction, EachBoxKeepsItsTextAndStopsItsOwnAndTheNewestSignal) {
     EXPECT_TRUE(Eventually([&] { return actions.PlayingSignals() == 0; }));
 }
 
+TEST_F(MessageAction, ANotificationTakesThePlaceOfTheBoxAndItsClosingStopsItsSignal) {
+    TEventRec event =
+        Message("Processor usage\r\nwas more than 90 %\r\nBusiest: a<b (pid 7) 63 %", true);
+    event.Name = "High load";
+    event.Notify = true;
+    actions.Carry(event);
+    EXPECT_TRUE(fakes.dialogs.boxes.empty());
+    ASSERT_EQ(fakes.notifications.shown.size(), 1u);
+    EXPECT_EQ(fakes.notifications.shown[0].summary, "High load");
+    EXPECT_EQ(fakes.notifications.shown[0].body,
+              "Processor usage\nwas more than 90 %\nBusiest: a<b (pid 7) 63 %");
+    ASSERT_TRUE(Eventually([&] { return actions.PlayingSignals() == 1; }));
+
+    // Another program's notification closes; then ours.
+    fakes.notifications.Close(7);
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    EXPECT_EQ(actions.PlayingSignals(), 1);
+    fakes.notifications.Close(1);
+    EXPECT_TRUE(Eventually([&] { return actions.PlayingSignals() == 0; }));
+
+    // A user's text ends with a line end, which a notification's body does without; a nameless
+    // event takes the box's caption.
+    event.Name.clear();
+    event.Sound = false;
+    event.MessageText = "Alarm\r\nCheck the disk\r\n";
+    actions.Carry(event);
+    EXPECT_EQ(fakes.notifications.shown[1].summary, EventBoxCaption());
+    EXPECT_EQ(fakes.notifications.shown[1].body, "Alarm\nCheck the disk");
+}
+
+TEST_F(MessageAction, WhereNoServiceTakesTheNotificationTheBoxShowsWithItsSignal) {
+    fakes.notifications.taking = false;
+    TEventRec event = Message("Swap file usage", true);
+    event.Notify = true;
+    actions.Carry(event);
+    EXPECT_EQ(fakes.notifications.shown.size(), 1u);
+    ASSERT_EQ(fakes.dialogs.boxes.size(), 1u);
+    EXPECT_EQ(fakes.dialogs.boxes[0].text, "Swap file usage");
+    ASSERT_TRUE(Eventually([&] { return actions.PlayingSignals() == 1; }));
+    fakes.dialogs.Close(0);
+    EXPECT_TRUE(Eventually([&] { return actions.PlayingSignals() == 0; }));
+
+    // Without the choice nothing goes to the service.
+    event.Notify = false;
+    actions.Carry(event);
+    EXPECT_EQ(fakes.notifications.shown.size(), 1u);
+    EXPECT_EQ(fakes.dialogs.boxes.size(), 2u);
+}
+
 // A session manager that answers as told and remembers the orders it got.
 class FakeLogin : public platform::LoginManager {
 public:

@@ -78,7 +78,7 @@ start=$SECONDS
 settings_pid=$!
 editor=$(wait_for_window '^Events editor' 30) || fail "no events editor appeared"
 sleep 0.3
-# Places in the editor (635 x 494, laid out on this display).
+# Places in the editor (635 x 544, laid out on this display).
 replace_text "$editor" 155 119 "Busy processor"  # "Event name"
 replace_text "$editor" 161 221 0                 # "more than" ... "%"
 replace_text "$editor" 90 251 0                  # "During:" hours, minutes, seconds
@@ -91,9 +91,9 @@ click "$editor" 27 423   # "event is active"
 sleep 0.2
 click "$editor" 400 103  # "specify the message text"
 replace_text "$editor" 460 150 "$message"
-click "$editor" 336 463  # "permanently"
+click "$editor" 336 513  # "permanently"
 [ -n "$shots" ] && shoot "$editor" "$shots/events-e2e-editor.png"
-click "$editor" 45 474   # "Apply"
+click "$editor" 45 524   # "Apply"
 for _ in $(seq 50); do grep -q '^count=1' "$events" 2>/dev/null && break; sleep 0.1; done
 grep -qx 'count=1' "$events" || fail "Apply did not write the event"
 grep -qx "line1=$message" "$events" && grep -qx 'action=1' "$events" && grep -qx 'sec=1' "$events" ||

@@ -2,10 +2,12 @@
 // the page follows the action, and "Check up" plays without holding the event loop.
 #include "settings/events/events_editor.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTest>
@@ -138,6 +140,31 @@ TEST_F(EventsEditor, ThePageFollowsTheActionOfTheChosenEvent) {
     Names()->setCurrentIndex(2);
     EXPECT_EQ(pages->currentIndex(), 0);
     EXPECT_TRUE(Find<QLineEdit>("edDoc")->text().isEmpty());
+}
+
+TEST_F(EventsEditor, TheMessageChoicesAreLoadedSavedAndCleared) {
+    Open("[main]\ncount=1\n[event1]\nname=Busy\naction=1\n[action1]\nautotext=1\nculprit=1\n");
+    Names()->setCurrentIndex(1);
+    QCheckBox* culprit = Find<QCheckBox>("cbCulprit");
+    QCheckBox* notify = Find<QCheckBox>("cbNotify");
+    EXPECT_TRUE(culprit->isChecked());
+    EXPECT_FALSE(notify->isChecked());
+
+    culprit->setChecked(false);
+    notify->setChecked(true);
+    Click("Button2");
+    EXPECT_EQ(File().find("culprit"), std::string::npos);
+    EXPECT_NE(File().find("\nnotify=1\n"), std::string::npos);
+
+    Names()->setCurrentIndex(0);  // a new event starts without them
+    EXPECT_FALSE(culprit->isChecked() || notify->isChecked());
+    FillValidEvent(QStringLiteral("Plain"));
+    Find<QComboBox>("cmAction")->setCurrentIndex(1);
+    Find<QRadioButton>("rbLoopInfinity")->setChecked(true);
+    Click("Button2");
+    ASSERT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join(';').toStdString();
+    const std::string file = File();
+    EXPECT_EQ(file.substr(file.find("[action2]")).find("notify"), std::string::npos);
 }
 
 TEST_F(EventsEditor, ANumberThatDoesNotConvertSavesNothing) {
