@@ -548,11 +548,11 @@
     </message>
     <message>
         <source>Pause before showing</source>
-        <translation>Pause vor dem Einblenden</translation>
+        <translation>Einblenden nach</translation>
     </message>
     <message>
         <source>Pause before hiding</source>
-        <translation>Pause vor dem Ausblenden</translation>
+        <translation>Ausblenden nach</translation>
     </message>
     <message>
         <source>Skins editor</source>

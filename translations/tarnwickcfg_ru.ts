@@ -265,7 +265,7 @@
     </message>
     <message>
         <source>During:</source>
-        <translation>В течение:</translation>
+        <translation>Время:</translation>
     </message>
     <message>
         <source>During</source>

@@ -167,7 +167,7 @@ QWidget* ActionPanel::BuildSoundGroup(QWidget* page) {
     button3_ = new QPushButton(Text::tr("Check up"), group);
     button3_->setObjectName(QStringLiteral("Button3"));
     button3_->setFont(FormFont());
-    button3_->setFixedSize(75, 25);
+    FixButtonSize(button3_, QSize(75, 25));
     layout->addWidget(cbSound_, 0, 0);
     layout->addWidget(button3_, 0, 1, 1, 2, Qt::AlignRight);
 

@@ -41,7 +41,7 @@ QPushButton* MakeButton(const char* name, const QString& text, QWidget* parent) 
     auto* button = new QPushButton(text, parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setFont(FormFont());
-    button->setFixedSize(75, 25);
+    FixButtonSize(button, QSize(75, 25));
     return button;
 }
 
