@@ -70,6 +70,8 @@ QStringList LoadEventsNames(const std::string& eventsFile) {
     const std::int32_t count = EventCount(file);
     QStringList names{Text::tr("New event")};
     names.reserve(count + 1);
+    // An event without a name reads "Event N" in every language: "Apply" writes the name field,
+    // which shows the same, back into the file.
     for (std::int32_t n = 1; n <= count; ++n) {
         names << Text(ReadString(file, EventSection(n), "name", "Event " + std::to_string(n)));
     }
