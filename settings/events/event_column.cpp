@@ -209,7 +209,7 @@ void EventColumn::FillResources(int keep) {
             const bool offered =
                 std::find(offered_.begin(), offered_.end(), pressure) != offered_.end();
             if (offered || NumberOf(pressure) == keep) {
-                cmEvents_->addItem(QString::fromLatin1(PressureName(pressure)), NumberOf(pressure));
+                cmEvents_->addItem(PressureText(pressure), NumberOf(pressure));
             }
         }
         cmEvents_->setCurrentIndex(std::max(cmEvents_->findData(keep), 0));
