@@ -98,7 +98,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://tarnwick.example/tarnwick/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+# Qt's own translations, so its standard buttons and dialogs speak the language of ours.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The settings file in /etc is the administrator's to change: dpkg keeps their changes.
 file(WRITE ${CMAKE_BINARY_DIR}/data/conffiles "/etc/xdg/tarnwick/tarnwick.cfg\n")

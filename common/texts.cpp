@@ -1,5 +1,7 @@
 #include "common/texts.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <array>
 
@@ -9,34 +11,66 @@ namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
 
+QString Tr(const char* text) {
+    return QCoreApplication::translate("Texts", text);
+}
+
+// The measure captions share a menu with each other: their accelerators differ there.
 constexpr std::array<const char*, kResourceCount> kResourceCaptions = {
-    "&Processor", "&Operative memory", "&Swap file", "&Virtual memory"};
-constexpr std::array<const char*, 4> kProcessorKinds = {"&Usage, %", "&Freely, %", "U&sage, MHz",
-                                                        "Fr&eely, MHz"};
-constexpr std::array<const char*, 4> kMemoryKinds = {"&Usage, %", "&Freely, %", "U&sage, MB",
-                                                     "Fr&eely, MB"};
+    QT_TRANSLATE_NOOP("Texts", "&Processor"), QT_TRANSLATE_NOOP("Texts", "&Operative memory"),
+    QT_TRANSLATE_NOOP("Texts", "&Swap file"), QT_TRANSLATE_NOOP("Texts", "&Virtual memory")};
+constexpr std::array<const char*, 4> kProcessorKinds = {
+    QT_TRANSLATE_NOOP("Texts", "&Usage, %"), QT_TRANSLATE_NOOP("Texts", "&Freely, %"),
+    QT_TRANSLATE_NOOP("Texts", "U&sage, MHz"), QT_TRANSLATE_NOOP("Texts", "Fr&eely, MHz")};
+constexpr std::array<const char*, 4> kMemoryKinds = {
+    QT_TRANSLATE_NOOP("Texts", "&Usage, %"), QT_TRANSLATE_NOOP("Texts", "&Freely, %"),
+    QT_TRANSLATE_NOOP("Texts", "U&sage, MB"), QT_TRANSLATE_NOOP("Texts", "Fr&eely, MB")};
+constexpr std::array<const char*, kResourceCount> kUsageNames = {
+    QT_TRANSLATE_NOOP("Texts", "Processor usage"),
+    QT_TRANSLATE_NOOP("Texts", "Operation memory usage"),
+    QT_TRANSLATE_NOOP("Texts", "Swap file usage"),
+    QT_TRANSLATE_NOOP("Texts", "Virtual memory usage")};
+constexpr std::array<const char*, kPressureCount> kPressureNames = {
+    QT_TRANSLATE_NOOP("Texts", "Processor pressure"), QT_TRANSLATE_NOOP("Texts", "Memory pressure"),
+    QT_TRANSLATE_NOOP("Texts", "Input/output pressure")};
+constexpr std::array<const char*, 5> kUnits = {QT_TRANSLATE_NOOP("Texts", "MHz"),
+                                               QT_TRANSLATE_NOOP("Texts", "MB"),
+                                               //: The byte sign after an amount: 512 B, 1.5 kB.
+                                               QT_TRANSLATE_NOOP("Texts", "B"),
+                                               //: Kilo before the byte sign: 1.5 kB.
+                                               QT_TRANSLATE_NOOP("Texts", "k"),
+                                               //: Mega before the byte sign: 512 MB.
+                                               QT_TRANSLATE_NOOP("Texts", "M")};
 
 }  // namespace
 
+QString ResourceUsageText(Resource resource) {
+    return Tr(ResourceUsageName(resource));
+}
+
+QString PressureText(Pressure pressure) {
+    return Tr(PressureName(pressure));
+}
+
 const char* ResourceUsageName(Resource resource) {
-    static const char* const kNames[] = {"Processor usage", "Operation memory usage",
-                                         "Swap file usage", "Virtual memory usage"};
-    return kNames[IndexOf(resource)];
+    return kUsageNames[IndexOf(resource)];
 }
 
 const char* PressureName(Pressure pressure) {
-    static const char* const kNames[] = {"Processor pressure", "Memory pressure",
-                                         "Input/output pressure"};
-    return kNames[IndexOf(pressure)];
+    return kPressureNames[IndexOf(pressure)];
+}
+
+QString UnitText(Unit unit) {
+    return Tr(kUnits[static_cast<std::size_t>(unit)]);
 }
 
 QString ResourceCaption(Resource resource) {
-    return QString::fromLatin1(kResourceCaptions[IndexOf(resource)]);
+    return Tr(kResourceCaptions[IndexOf(resource)]);
 }
 
 QString MeasureKindCaption(Measure measure) {
     const auto& kinds = measure.resource == Resource::Processor ? kProcessorKinds : kMemoryKinds;
-    return QString::fromLatin1(kinds[static_cast<std::size_t>(measure.kind)]);
+    return Tr(kinds[static_cast<std::size_t>(measure.kind)]);
 }
 
 QString MeasureButtonCaption(Measure measure) {
@@ -75,22 +109,24 @@ std::int64_t DurationOf(std::int32_t hour, std::int32_t min, std::int32_t sec) {
 QString AutomaticText(const EventKeys& event) {
     const std::optional<Resource> resource = ResourceFromNumber(event.event);
     const std::optional<Pressure> pressure = PressureFromNumber(event.event);
-    QString text = resource   ? QLatin1String(ResourceUsageName(*resource))
-                   : pressure ? QLatin1String(PressureName(*pressure))
-                              : QLatin1String();
+    QString text = resource   ? ResourceUsageText(*resource)
+                   : pressure ? PressureText(*pressure)
+                              : QString();
     text += kCrLf;
-    text += QStringLiteral("during %1 hours, %2 minutes and %3 seconds")
+    text += QCoreApplication::translate("Texts", "during %1 hours, %2 minutes and %3 seconds")
                 .arg(event.hour)
                 .arg(event.min)
                 .arg(event.sec);
     text += kCrLf;
-    text += event.biglit == 0 ? QStringLiteral("was more than ") : QStringLiteral("was less than ");
-    text += QString::number(event.value);
+    QString amount = QString::number(event.value) + QLatin1Char(' ');
     if (event.measure == 0 || pressure) {
-        text += QStringLiteral(" %");
+        amount += QLatin1Char('%');
     } else {
-        text += resource == Resource::Processor ? QStringLiteral(" MHz") : QStringLiteral(" MB");
+        amount += UnitText(resource == Resource::Processor ? Unit::Megahertz : Unit::Megabyte);
     }
+    text += (event.biglit == 0 ? QCoreApplication::translate("Texts", "was more than %1")
+                               : QCoreApplication::translate("Texts", "was less than %1"))
+                .arg(amount);
     return text;
 }
 

@@ -12,12 +12,23 @@
 // of an event reads the same in the monitor and the events editor.
 namespace tarnwick {
 
+// Every text here is in the user's language (the translations' context "Texts"); the English
+// of the sources when no translation is loaded.
+
 // "Processor usage", "Operation memory usage", "Swap file usage", "Virtual memory usage": the
 // tray icon's tip and the first line of an event's automatic message.
-const char* ResourceUsageName(Resource resource);
+QString ResourceUsageText(Resource resource);
 // "Processor pressure", "Memory pressure", "Input/output pressure": the events editor's list
 // and the first line of an event's automatic message.
+QString PressureText(Pressure pressure);
+// The same two in English, as the sources have them.
+const char* ResourceUsageName(Resource resource);
 const char* PressureName(Pressure pressure);
+
+// The units written after the numbers: "MHz", "MB", and the byte sign and the prefixes of a
+// scaled amount ("B", "k", "M").
+enum class Unit { Megahertz, Megabyte, Byte, Kilo, Mega };
+QString UnitText(Unit unit);
 
 // The captions of the measure menus, with their accelerators: the resource ("&Processor") and
 // the kind within it ("U&sage, MHz").

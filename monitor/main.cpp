@@ -14,6 +14,7 @@
 #include "common/settings.h"
 #include "common/single_copy.h"
 #include "common/ui/dialogs.h"
+#include "common/ui/translations.h"
 #include "common/window_system.h"
 #include "data/app_icon.h"
 #include "monitor/tray/tray_icon.h"
@@ -59,6 +60,8 @@ int main(int argc, char* argv[]) {
         qunsetenv("QT_XCB_NO_MITSHM");
     }
     tarnwick::ForgetWindowSystemChoice(windowSystem);
+    // Before any window or menu is made, so they are made in the user's language.
+    tarnwick::LoadTranslations(app, {QStringLiteral("tarnwick")});
     QApplication::setApplicationName(QStringLiteral("Tarnwick"));
     QApplication::setApplicationDisplayName(QStringLiteral("Tarnwick"));
     QApplication::setQuitOnLastWindowClosed(false);  // the window may hide behind the tray icon

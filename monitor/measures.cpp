@@ -1,7 +1,9 @@
 #include "monitor/measures.h"
 
 #include "common/numbers.h"
+#include "common/texts.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QString>
 
@@ -23,6 +25,25 @@ void AppendInt(std::string& out, std::int64_t value) {
 std::int64_t SpeedShare(std::int32_t speed, std::int32_t load) {
     const std::int64_t product = static_cast<std::int64_t>(speed) * load;
     return RoundHalfEven(static_cast<long double>(product) / 100.0L);
+}
+
+std::string HintWord(const char* word) {
+    return QCoreApplication::translate("InfoHint", word).toStdString();
+}
+
+Measures::Words TranslatedWords() {
+    Measures::Words words;
+    words.megahertz = UnitText(Unit::Megahertz).toStdString();
+    words.byte = UnitText(Unit::Byte).toStdString();
+    words.kilo = UnitText(Unit::Kilo).toStdString();
+    words.mega = UnitText(Unit::Mega).toStdString();
+    // "CPU: 1200 MHz (50 %) of 2400 MHz", "RAM: 1.5 GB (40 %) of 4 GB"...
+    words.processor = HintWord(QT_TRANSLATE_NOOP("InfoHint", "CPU"));
+    words.memory = HintWord(QT_TRANSLATE_NOOP("InfoHint", "RAM"));
+    words.swap = HintWord(QT_TRANSLATE_NOOP("InfoHint", "Swap"));
+    words.virtualMemory = HintWord(QT_TRANSLATE_NOOP("InfoHint", "Virtual"));
+    words.of = HintWord(QT_TRANSLATE_NOOP("InfoHint", "of"));
+    return words;
 }
 
 }  // namespace
@@ -47,9 +68,13 @@ std::string SystemDecimalPoint() {
 }
 
 Measures::Measures(platform::MemoryFigures& memory, const CpuFigures& cpu, std::string decimalPoint)
-    : memory_(memory), cpu_(cpu), decimalPoint_(std::move(decimalPoint)) {
-    // Room for the longest hint, so building it later never allocates.
-    hint_.reserve(256);
+    : memory_(memory),
+      cpu_(cpu),
+      decimalPoint_(std::move(decimalPoint)),
+      words_(TranslatedWords()) {
+    // Room for the longest hint, also in words of several bytes a letter, so building it later
+    // never allocates.
+    hint_.reserve(512);
     RefreshMemoryStatus();
     totalPhysAtStart_ = status_.totalPhys;
 }
@@ -135,13 +160,14 @@ std::int32_t Measures::GetMeasure(Measure measure, std::string& text) {
     if (resource == Resource::Processor) {
         const std::int32_t load = free ? 100 - value : value;  // the load read above, once
         AppendInt(text, SpeedShare(cpu_.CPUSpeed, load));
-        text += " MHz";
+        text += ' ';
+        text += words_.megahertz;
         return value;
     }
 
     const std::int64_t available = Available(resource);
     AppendSizeText(text, free ? available : TotalOf(resource) - available);
-    text += 'B';
+    text += words_.byte;
     return value;
 }
 
@@ -170,13 +196,13 @@ void Measures::AppendSizeText(std::string& out, std::int64_t bytes) const {
         AppendInt(out, bytes);
         out += ' ';
     } else if (bytes < 1048576) {
-        AppendScaled(out, static_cast<long double>(bytes) / 1024.0L, "k");
+        AppendScaled(out, static_cast<long double>(bytes) / 1024.0L, words_.kilo);
     } else {
-        AppendScaled(out, static_cast<long double>(bytes) / 1048576.0L, "M");
+        AppendScaled(out, static_cast<long double>(bytes) / 1048576.0L, words_.mega);
     }
 }
 
-void Measures::AppendScaled(std::string& out, long double amount, const char* unit) const {
+void Measures::AppendScaled(std::string& out, long double amount, const std::string& unit) const {
     const std::int64_t whole = RoundHalfEven(amount);
     if (whole < 10) {
         // One decimal place, halves upward, then the shortest form: 1.0 is "1", 1.5 is "1.5".
@@ -198,33 +224,44 @@ void Measures::AppendScaled(std::string& out, long double amount, const char* un
     out += unit;
 }
 
-void Measures::AppendHintLine(const char* name, Resource resource) {
+void Measures::AppendHintLine(const std::string& name, Resource resource) {
     const std::int64_t total = TotalOf(resource);
     hint_ += name;
+    hint_ += ": ";
     AppendSizeText(hint_, total - Available(resource));
-    hint_ += "B (";
+    hint_ += words_.byte;
+    hint_ += " (";
     AppendInt(hint_, UsageOf(resource));
-    hint_ += " %) of ";
+    hint_ += " %) ";
+    hint_ += words_.of;
+    hint_ += ' ';
     AppendSizeText(hint_, total);
-    hint_ += 'B';
+    hint_ += words_.byte;
 }
 
 const std::string& Measures::InfoHintText() {
     RefreshMemoryStatus();
     hint_.clear();
     const std::int32_t load = cpu_.CPUUsage;  // once: the sampler may refresh it meanwhile
-    hint_ += "CPU: ";
+    hint_ += words_.processor;
+    hint_ += ": ";
     AppendInt(hint_, SpeedShare(cpu_.CPUSpeed, load));
-    hint_ += " MHz (";
+    hint_ += ' ';
+    hint_ += words_.megahertz;
+    hint_ += " (";
     AppendInt(hint_, load);
-    hint_ += " %) of ";
+    hint_ += " %) ";
+    hint_ += words_.of;
+    hint_ += ' ';
     AppendInt(hint_, cpu_.CPUSpeed);
-    hint_ += " MHz\r\n";
-    AppendHintLine("RAM: ", Resource::OperativeMemory);
+    hint_ += ' ';
+    hint_ += words_.megahertz;
     hint_ += "\r\n";
-    AppendHintLine("Swap: ", Resource::SwapFile);
+    AppendHintLine(words_.memory, Resource::OperativeMemory);
     hint_ += "\r\n";
-    AppendHintLine("Virtual: ", Resource::VirtualMemory);
+    AppendHintLine(words_.swap, Resource::SwapFile);
+    hint_ += "\r\n";
+    AppendHintLine(words_.virtualMemory, Resource::VirtualMemory);
     return hint_;
 }
 

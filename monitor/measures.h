@@ -57,15 +57,23 @@ public:
     std::int32_t UsageOf(Resource resource) const;
     std::int64_t TotalOf(Resource resource) const;
 
+    // The words the texts are made of, in the user's language, taken once at construction
+    // so that no tick builds them: the units and the hint's names of the resources.
+    struct Words {
+        std::string megahertz, byte, kilo, mega;
+        std::string processor, memory, swap, virtualMemory, of;
+    };
+
 private:
-    void AppendScaled(std::string& out, long double amount, const char* unit) const;
+    void AppendScaled(std::string& out, long double amount, const std::string& unit) const;
     // What is free of a memory resource now: the latest refresh's figure.
     std::int64_t Available(Resource resource) const;
-    void AppendHintLine(const char* name, Resource resource);
+    void AppendHintLine(const std::string& name, Resource resource);
 
     platform::MemoryFigures& memory_;
     const CpuFigures& cpu_;
     std::string decimalPoint_;
+    Words words_;
     platform::MemoryStatus status_;
     std::int64_t totalPhysAtStart_ = 0;
     std::string hint_;

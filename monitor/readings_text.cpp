@@ -1,13 +1,23 @@
 #include "monitor/readings_text.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 namespace tarnwick {
 
 namespace {
 
-constexpr std::array<std::string_view, 4> kResourceNames = {"Processor", "Operative memory",
-                                                            "Swap file", "Virtual memory"};
+// By resource, the used part and then the free part.
+constexpr std::array<const char*, 8> kMeasureNames = {
+    QT_TRANSLATE_NOOP("ScreenReadings", "Processor usage"),
+    QT_TRANSLATE_NOOP("ScreenReadings", "Processor free"),
+    QT_TRANSLATE_NOOP("ScreenReadings", "Operative memory usage"),
+    QT_TRANSLATE_NOOP("ScreenReadings", "Operative memory free"),
+    QT_TRANSLATE_NOOP("ScreenReadings", "Swap file usage"),
+    QT_TRANSLATE_NOOP("ScreenReadings", "Swap file free"),
+    QT_TRANSLATE_NOOP("ScreenReadings", "Virtual memory usage"),
+    QT_TRANSLATE_NOOP("ScreenReadings", "Virtual memory free")};
 
 }  // namespace
 
@@ -58,11 +68,11 @@ bool ReadingsText::Finish() {
 }
 
 std::string_view ReadingsText::MeasureName(Measure measure) {
+    // In the user's language, made once.
     static const std::array<std::string, 8> names = [] {
         std::array<std::string, 8> all;
-        for (std::size_t resource = 0; resource < kResourceNames.size(); ++resource) {
-            all[resource * 2] = std::string(kResourceNames[resource]) + " usage";
-            all[resource * 2 + 1] = std::string(kResourceNames[resource]) + " free";
+        for (std::size_t i = 0; i < kMeasureNames.size(); ++i) {
+            all[i] = QCoreApplication::translate("ScreenReadings", kMeasureNames[i]).toStdString();
         }
         return all;
     }();

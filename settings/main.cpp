@@ -12,6 +12,7 @@
 #include "common/first_start.h"
 #include "common/single_copy.h"
 #include "common/ui/dialogs.h"
+#include "common/ui/translations.h"
 #include "common/window_system.h"
 #include "data/app_icon.h"
 #include "platform/process.h"
@@ -60,6 +61,8 @@ int main(int argc, char* argv[]) {
     }
     QApplication app(argc, argv);
     tarnwick::ForgetWindowSystemChoice(windowSystem);
+    // Before any window is made, so they are made in the user's language.
+    tarnwick::LoadTranslations(app, {QStringLiteral("tarnwick"), QStringLiteral("tarnwickcfg")});
     QApplication::setApplicationName(QStringLiteral("TarnwickCfg"));
     QApplication::setApplicationDisplayName(QStringLiteral("Tarnwick Settings"));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(tarnwick::kSettingsAppId));

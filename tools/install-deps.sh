@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev libqt6dbus6 libasound2-dev libxcb1-dev libpng-dev
+  qt6-base-dev libqt6dbus6 qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libasound2-dev libxcb1-dev libpng-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format
   xvfb xauth trayer openbox xdotool x11-utils x11-apps imagemagick desktop-file-utils libglib2.0-bin

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Takes a screenshot of the events editor with each of its five action pages, from the real
-# window on a private virtual display.
+# window on a private virtual display; then the same in German and in Russian, into the
+# folder's de/ and ru/.
 # Usage: tools/screenshot-events-editor.sh [folder]   (default screenshots/)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=${1:-screenshots}
-cmake --build build --target events_editor_demo >/dev/null
+cmake --build build --target events_editor_demo release_translations >/dev/null
 source tools/xsession.sh
 work=$(mktemp -d)
 cleanup() {
@@ -85,13 +86,21 @@ action=4
 [action5]
 folder=/home/user/Downloads
 CFG
-for entry in 1 2 3 4 5; do
-  HOME=$work XDG_RUNTIME_DIR=$work build/bin/events_editor_demo "$work/events.cfg" "$entry" &
-  pid=$!
-  sleep 2
-  id=$(xdotool search --name "Events editor" | head -n1)
-  import -window "$id" "$out/events-editor-page$((entry - 1)).png"  # entry N shows page N-1
-  kill "$pid" 2>/dev/null || true
-  wait "$pid" 2>/dev/null || true
-done
-echo "Screenshots saved to $out/events-editor-page{0..4}.png"
+shoot() {  # folder locale
+  mkdir -p "$1"
+  for entry in 1 2 3 4 5; do
+    LANG=$2 LC_ALL=$2 LANGUAGE="" HOME=$work XDG_RUNTIME_DIR=$work \
+      build/bin/events_editor_demo "$work/events.cfg" "$entry" &
+    pid=$!
+    sleep 2
+    # By its class: xdotool matches no title outside Latin-1.
+    id=$(xdotool search --onlyvisible --class '^events_editor_demo$' | head -n1)
+    import -window "$id" "$1/events-editor-page$((entry - 1)).png"  # entry N shows page N-1
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+  done
+}
+shoot "$out" C
+shoot "$out/de" de_DE.UTF-8
+shoot "$out/ru" ru_RU.UTF-8
+echo "Screenshots saved to $out/events-editor-page{0..4}.png and to $out/de/ and $out/ru/"

@@ -20,7 +20,8 @@
 namespace tarnwick {
 
 QString EventBoxCaption() {
-    return QString::fromUtf8("Событие");
+    //: The caption of an event's message box: "Event".
+    return QCoreApplication::translate("Dialogs", "Событие");
 }
 
 QWidget* QtDialogs::Owner() const {
@@ -86,8 +87,9 @@ void QtDialogs::PlaceEventBox(QMessageBox& box) {
 }
 
 void QtDialogs::ShowExitError(const QString& caption) {
-    auto* box = new QMessageBox(QMessageBox::NoIcon, caption, QStringLiteral("Exit Error"),
-                                QMessageBox::Ok);
+    auto* box =
+        new QMessageBox(QMessageBox::NoIcon, caption,
+                        QCoreApplication::translate("Dialogs", "Exit Error"), QMessageBox::Ok);
     box->setObjectName(QStringLiteral("ExitError"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->show();

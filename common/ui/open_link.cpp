@@ -1,5 +1,6 @@
 #include "common/ui/open_link.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 
 #include "common/links.h"
@@ -9,11 +10,15 @@
 namespace tarnwick {
 
 QString CannotOpenText(const QString& url) {
-    return QStringLiteral("Unable to open %1\nNo program on this desktop opens it.").arg(url);
+    //: %1 is the address of a web page or a mail address.
+    return QCoreApplication::translate("OpenLink",
+                                       "Unable to open %1\nNo program on this desktop opens it.")
+        .arg(url);
 }
 
 QString NoManualText(std::string_view path) {
-    return QStringLiteral("The help page %1 is not installed with this copy of the program.")
+    return QCoreApplication::translate(
+               "OpenLink", "The help page %1 is not installed with this copy of the program.")
         .arg(QString::fromUtf8(path.data(), static_cast<int>(path.size())));
 }
 

@@ -1,5 +1,6 @@
 #include "common/ui/picture_dialog.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -31,11 +32,13 @@ QImage Fitted(const QImage& image, QSize box) {
 
 // The box beside the file list: the picture and a line with its size.
 class PicturePreview : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(PicturePreview)
+
 public:
     explicit PicturePreview(QWidget* parent) : QWidget(parent) {
         picture_ = new QLabel(this);
         picture_->setObjectName(QStringLiteral("picturePreview"));
-        picture_->setAccessibleName(QStringLiteral("Preview"));
+        picture_->setAccessibleName(tr("Preview"));
         picture_->setFrameShape(QFrame::StyledPanel);
         picture_->setAlignment(Qt::AlignCenter);
         const int line = fontMetrics().height();
@@ -59,17 +62,17 @@ public:
         QImageReader reader(path);
         const QSize full = reader.size();
         if (full.isValid()) {
-            size_->setText(QStringLiteral("%1 x %2 pixels").arg(full.width()).arg(full.height()));
+            size_->setText(tr("%1 x %2 pixels").arg(full.width()).arg(full.height()));
         }
         if (full.isValid() && qint64{full.width()} * full.height() > kMostPreviewPixels) {
             return;
         }
         const QImage image = reader.read();
         if (image.isNull()) {
-            size_->setText(QStringLiteral("No picture"));
+            size_->setText(tr("No picture"));
             return;
         }
-        size_->setText(QStringLiteral("%1 x %2 pixels").arg(image.width()).arg(image.height()));
+        size_->setText(tr("%1 x %2 pixels").arg(image.width()).arg(image.height()));
         const qreal ratio = picture_->devicePixelRatioF();
         const int frame = 2 * picture_->frameWidth();
         const QSize box = (picture_->size() - QSize(frame, frame)) * ratio;

@@ -1,5 +1,7 @@
 #include "monitor/events/culprit.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <vector>
 
@@ -163,18 +165,23 @@ Culprit FindCulprit(CulpritMeasure measure, const platform::ProcessTableReading&
 
 QString CulpritLine(CulpritMeasure measure, const Culprit& culprit) {
     const bool share = measure == CulpritMeasure::ProcessorShare;
-    QString line = share ? QStringLiteral("Busiest: ") : QStringLiteral("Largest: ");
     if (!culprit.known) {
-        return line + QStringLiteral("unknown");
+        return share ? QCoreApplication::translate("Culprit", "Busiest: unknown")
+                     : QCoreApplication::translate("Culprit", "Largest: unknown");
     }
-    line += ProcessNameText(culprit.name);
-    line += QStringLiteral(" (pid %1) ").arg(culprit.pid);
+    const QString name = ProcessNameText(culprit.name);
+    const QString pid = QString::number(culprit.pid);
+    // All at once, so a "%2" in a process's name stays as it is.
     if (share) {
-        return line + QString::number(culprit.amount) + QStringLiteral(" %");
+        //: %1 is the process's name, %2 its number, %3 its share of the processor in percent.
+        return QCoreApplication::translate("Culprit", "Busiest: %1 (pid %2) %3 %")
+            .arg(name, pid, QString::number(culprit.amount));
     }
     const std::int64_t megabytes =
         RoundHalfEven(static_cast<long double>(culprit.amount) / 1048576.0L);
-    return line + QString::number(megabytes) + QStringLiteral(" MB");
+    //: %1 is the process's name, %2 its number, %3 its memory in megabytes.
+    return QCoreApplication::translate("Culprit", "Largest: %1 (pid %2) %3 MB")
+        .arg(name, pid, QString::number(megabytes));
 }
 
 QString ProcessNameText(std::string_view bytes) {

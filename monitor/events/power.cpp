@@ -1,9 +1,12 @@
 #include "monitor/events/power.h"
 
+#include <QCoreApplication>
+
 namespace tarnwick {
 
 void SystemPower::Failed(const QString& step) {
-    messages_.ShowExitError(step + QStringLiteral("() Failed"));
+    //: %1 is the name of the step of the power manager that failed.
+    messages_.ShowExitError(QCoreApplication::translate("SystemPower", "%1() Failed").arg(step));
 }
 
 void SystemPower::Run(const QString& question, const QString& method) {

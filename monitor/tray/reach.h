@@ -1,13 +1,16 @@
 #pragma once
 
+#include <QtGlobal>
+
 namespace tarnwick {
 
 // The monitor never becomes unreachable: its window hides only behind a tray icon that a tray
 // host shows. Desktops without a tray host are common, and a host can come and go.
 
-// The reason "&Minimize" is unavailable, shown as the item's tool tip.
-inline constexpr char kNoTrayReason[] =
-    "There is no system tray on this desktop, so the window cannot be hidden";
+// The reason "&Minimize" is unavailable, shown as the item's tool tip (translated by the
+// window).
+inline constexpr char kNoTrayReason[] = QT_TRANSLATE_NOOP(
+    "tarnwick::TfrMain", "There is no system tray on this desktop, so the window cannot be hidden");
 
 // Whether the window shows at start-up: as the settings say, and always without a tray.
 inline bool StartsVisible(bool visibleSetting, bool trayAvailable) {

@@ -13,7 +13,7 @@ const QString& TrayTip(TrayMeasure tray) {
     static const std::array<QString, kResourceCount> kTips = [] {
         std::array<QString, kResourceCount> tips;
         for (const Resource resource : kResources) {
-            tips[IndexOf(resource)] = QString::fromLatin1(ResourceUsageName(resource));
+            tips[IndexOf(resource)] = ResourceUsageText(resource);
         }
         return tips;
     }();

@@ -34,9 +34,10 @@ bool TellsWindowPosition(const QString& platformName) {
 }
 
 // Why docking and fixing are greyed where the compositor places the window.
-constexpr char kCompositorPlacesReason[] =
+constexpr char kCompositorPlacesReason[] = QT_TRANSLATE_NOOP(
+    "tarnwick::TfrMain",
     "The Wayland compositor places this window itself; docking and fixing work when the "
-    "monitor runs on X11 (QT_QPA_PLATFORM=xcb)";
+    "monitor runs on X11 (QT_QPA_PLATFORM=xcb)");
 
 }  // namespace
 
@@ -71,7 +72,7 @@ TfrMain::TfrMain(const MonitorServices& services, QWidget* parent)
     if (!placement_.PositionKnown()) {
         for (QAction* item : {menus_.dock, menus_.bolt}) {
             item->setEnabled(false);
-            item->setToolTip(QString::fromLatin1(kCompositorPlacesReason));
+            item->setToolTip(tr(kCompositorPlacesReason));
         }
     }
     // Shift+F10 opens the popup menu as the Menu key does, for keyboards without one.
@@ -210,9 +211,11 @@ void TfrMain::LoadOpt(bool reload) {
 }
 
 void TfrMain::ShowMinItems(bool shown) {
-    const QString caption = shown ? QStringLiteral("&Minimize") : QStringLiteral("&Restore");
+    // Both are items of the menus, with their texts.
+    const QString caption = shown ? QCoreApplication::translate("MonitorMenu", "&Minimize")
+                                  : QCoreApplication::translate("MonitorMenu", "&Restore");
     const bool available = CanToggleWindow(tray_.Available(), shown);
-    const QString tip = available ? QString() : QString::fromLatin1(kNoTrayReason);
+    const QString tip = available ? QString() : tr(kNoTrayReason);
     for (QAction* item : {menus_.min, menus_.minTray}) {
         item->setText(caption);
         item->setEnabled(available);
@@ -250,9 +253,8 @@ void TfrMain::StartSettingsProgram(const QString& word) {
     const QString program = QString::fromStdString(services_.programFolder + kSettingsProgram);
     if (!QFileInfo(program).isFile()) {
         services_.dialogs->ShowMessage(
-            QStringLiteral("Error!"),
-            QStringLiteral("The file TarnwickCfg is not found!\nIt should be in the same folder, "
-                           "as Tarnwick\nReinstall the program Tarnwick"));
+            tr("Error!"), tr("The file TarnwickCfg is not found!\nIt should be in the same folder, "
+                             "as Tarnwick\nReinstall the program Tarnwick"));
         return;
     }
     services_.dialogs->StartProgram(program, word.isEmpty() ? QStringList() : QStringList{word});

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QWidget>
 
@@ -11,8 +12,11 @@ namespace tarnwick {
 
 namespace {
 
-// Makes the items of one window's menus; items with a shortcut also go to the window.
+// Makes the items of one window's menus; items with a shortcut also go to the window. Its
+// tr() is the context of the menus' texts.
 class MenuBuilder {
+    Q_DECLARE_TR_FUNCTIONS(MonitorMenu)
+
 public:
     explicit MenuBuilder(QWidget* window) : window_(window) {}
 
@@ -27,12 +31,11 @@ public:
         }
         return action;
     }
-    QAction* Item(QMenu* menu, const char* name, const char* caption,
+    QAction* Item(QMenu* menu, const char* name, const QString& caption,
                   const char* shortcut = nullptr, bool checkable = false) {
-        return Item(menu, QString::fromLatin1(name), QString::fromUtf8(caption), shortcut,
-                    checkable);
+        return Item(menu, QString::fromLatin1(name), caption, shortcut, checkable);
     }
-    QAction* Check(QMenu* menu, const char* name, const char* caption,
+    QAction* Check(QMenu* menu, const char* name, const QString& caption,
                    const char* shortcut = nullptr) {
         return Item(menu, name, caption, shortcut, true);
     }
@@ -43,8 +46,8 @@ public:
         menu->menuAction()->setObjectName(name + QStringLiteral("Item"));
         return menu;
     }
-    static QMenu* Submenu(QMenu* parent, const char* name, const char* caption) {
-        return Submenu(parent, QString::fromLatin1(name), QString::fromUtf8(caption));
+    static QMenu* Submenu(QMenu* parent, const char* name, const QString& caption) {
+        return Submenu(parent, QString::fromLatin1(name), caption);
     }
 
     QActionGroup* Group(const QString& name, bool exclusive = true) {
@@ -59,25 +62,26 @@ public:
     void SpeedItems(QMenu* menu, QActionGroup* group, const QString& suffix,
                     std::array<QAction*, 5>& items) {
         static constexpr std::array<const char*, 5> kCaptions = {
-            "&Very high (200 milliseconds)", "&High (500 milliseconds)",
-            "&Normal (1000 milliseconds)", "&Low (2000 milliseconds)",
-            "V&ery low (5000 milliseconds)"};
+            QT_TRANSLATE_NOOP("MonitorMenu", "&Very high (200 milliseconds)"),
+            QT_TRANSLATE_NOOP("MonitorMenu", "&High (500 milliseconds)"),
+            QT_TRANSLATE_NOOP("MonitorMenu", "&Normal (1000 milliseconds)"),
+            QT_TRANSLATE_NOOP("MonitorMenu", "&Low (2000 milliseconds)"),
+            QT_TRANSLATE_NOOP("MonitorMenu", "V&ery low (5000 milliseconds)")};
         for (std::size_t i = 0; i < kSpeedIntervals.size(); ++i) {
             const int interval = kSpeedIntervals[i];
-            items[i] = Item(menu, QStringLiteral("pm%1").arg(interval) + suffix,
-                            QString::fromUtf8(kCaptions[i]), nullptr, true);
+            items[i] = Item(menu, QStringLiteral("pm%1").arg(interval) + suffix, tr(kCaptions[i]),
+                            nullptr, true);
             items[i]->setData(interval);
             group->addAction(items[i]);
         }
     }
 
     // "Indicator &1", "Indicator &2" and "&Diagram" share one layout; n is 1, 2 or 3.
-    void IndicatorMenu(QMenu* parent, int n, const char* caption, IndicatorItems& items) {
+    void IndicatorMenu(QMenu* parent, int n, const QString& caption, IndicatorItems& items) {
         static constexpr std::array<const char*, 4> kTotals = {"pmCPU", "pmROM", "pmSwap",
                                                                "pmVirt"};
         const QString suffix = QStringLiteral("_%1").arg(n);
-        items.menu =
-            Submenu(parent, QStringLiteral("pmIndicator%1").arg(n), QString::fromUtf8(caption));
+        items.menu = Submenu(parent, QStringLiteral("pmIndicator%1").arg(n), caption);
         items.measures = Group(QStringLiteral("gpMeasures") + suffix);
         for (const Resource resource : kResources) {
             const std::size_t r = IndexOf(resource);
@@ -92,22 +96,21 @@ public:
                 items.measure[measure.Index()] = item;
             }
             sub->addSeparator();
-            items.total[r] =
-                Item(sub, QString::fromLatin1(kTotals[r]) + suffix, QStringLiteral("Total"));
+            items.total[r] = Item(sub, QString::fromLatin1(kTotals[r]) + suffix, tr("Total"));
             items.total[r]->setEnabled(false);
         }
         items.menu->addSeparator();
-        QMenu* speed = Submenu(items.menu, QStringLiteral("pmSpeed") + suffix,
-                               QStringLiteral("Sp&eed of updating"));
+        QMenu* speed =
+            Submenu(items.menu, QStringLiteral("pmSpeed") + suffix, tr("Sp&eed of updating"));
         items.speeds = Group(QStringLiteral("gpSpeed") + suffix);
         SpeedItems(speed, items.speeds, QStringLiteral("ms") + suffix, items.speed);
         const QByteArray stopKey = QStringLiteral("Shift+F%1").arg(n).toLatin1();
-        items.stop = Item(items.menu, QStringLiteral("pmStop%1").arg(n), QStringLiteral("S&uspend"),
+        items.stop = Item(items.menu, QStringLiteral("pmStop%1").arg(n), tr("S&uspend"),
                           stopKey.constData(), true);
         items.menu->addSeparator();
         const QByteArray textKey = QStringLiteral("Alt+F%1").arg(n).toLatin1();
-        items.text = Item(items.menu, QStringLiteral("pmText") + suffix,
-                          QStringLiteral("&Text showing"), textKey.constData(), true);
+        items.text = Item(items.menu, QStringLiteral("pmText") + suffix, tr("&Text showing"),
+                          textKey.constData(), true);
     }
 
     void TrayIconItems(QMenu* menu, const std::array<const char*, 4>& names, bool shortcuts,
@@ -123,102 +126,106 @@ public:
         }
     }
 
+    // The two menus, whose items go into m.
+    QMenu* MainMenu(MonitorMenus& m);
+    QMenu* TrayMenu(MonitorMenus& m);
+
 private:
     QWidget* window_;
 };
 
-QMenu* BuildMainMenu(MenuBuilder& b, QWidget* window, MonitorMenus& m) {
-    auto* main = new QMenu(window);
+QMenu* MenuBuilder::MainMenu(MonitorMenus& m) {
+    auto* main = new QMenu(window_);
     main->setObjectName(QStringLiteral("MainPopMenu"));
 
-    QMenu* help = MenuBuilder::Submenu(main, "pmHelp", "&Help");
-    m.about = b.Item(help, "About", "&About", "F1");
-    m.manual = b.Item(help, "N15", "&Manual", "F11");
+    QMenu* help = Submenu(main, "pmHelp", tr("&Help"));
+    m.about = Item(help, "About", tr("&About"), "F1");
+    m.manual = Item(help, "N15", tr("&Manual"), "F11");
     help->addSeparator();
-    m.website = b.Item(help, "N17", "Program &website");
-    m.support = b.Item(help, "N22", "Technical &support");
+    m.website = Item(help, "N17", tr("Program &website"));
+    m.support = Item(help, "N22", tr("Technical &support"));
     help->addSeparator();
-    m.clipboardManager = b.Item(help, "Clipboardmanager1", "&Clipboard manager");
+    m.clipboardManager = Item(help, "Clipboardmanager1", tr("&Clipboard manager"));
     main->addSeparator();
 
-    QMenu* parameters = MenuBuilder::Submenu(main, "pmParameters", "&Parameters");
-    m.info = b.Check(parameters, "pmInfo", "Information &hint", "F2");
-    m.pop = b.Check(parameters, "pmPop", "Always on &top", "F3");
-    m.dock = b.Check(parameters, "pmDock", "Window &docking", "F4");
-    m.bolt = b.Check(parameters, "pmBolt", "&Fix a window", "F7");
+    QMenu* parameters = Submenu(main, "pmParameters", tr("&Parameters"));
+    m.info = Check(parameters, "pmInfo", tr("Information &hint"), "F2");
+    m.pop = Check(parameters, "pmPop", tr("Always on &top"), "F3");
+    m.dock = Check(parameters, "pmDock", tr("Window &docking"), "F4");
+    m.bolt = Check(parameters, "pmBolt", tr("&Fix a window"), "F7");
     parameters->addSeparator();
-    m.autorun = b.Check(parameters, "pmAutorun", "&Automatic loading");
-    m.oneCopy = b.Check(parameters, "pmOneCopy", "&Only one copy");
-    m.priority = b.Check(parameters, "pmPriority", "&Low priority");
+    m.autorun = Check(parameters, "pmAutorun", tr("&Automatic loading"));
+    m.oneCopy = Check(parameters, "pmOneCopy", tr("&Only one copy"));
+    m.priority = Check(parameters, "pmPriority", tr("&Low priority"));
     main->addSeparator();
 
-    m.config = b.Item(main, "pmConfig", "&Settings...", "F9");
-    m.refreshOpt = b.Item(main, "pmRefreshOpt", "&Update settings", "F5");
-    m.events = MenuBuilder::Submenu(main, "pmEvents", "&Events");
+    m.config = Item(main, "pmConfig", tr("&Settings..."), "F9");
+    m.refreshOpt = Item(main, "pmRefreshOpt", tr("&Update settings"), "F5");
+    m.events = Submenu(main, "pmEvents", tr("&Events"));
     m.events->addSeparator();
-    m.refEvents = b.Item(m.events, "miRefEvents", "&Update the list");
+    m.refEvents = Item(m.events, "miRefEvents", tr("&Update the list"));
     m.events->addSeparator();
-    m.eventsEdit = b.Item(m.events, "pmEventsEdit", "&Events editor", "F6");
+    m.eventsEdit = Item(m.events, "pmEventsEdit", tr("&Events editor"), "F6");
     main->addSeparator();
 
-    m.skins = MenuBuilder::Submenu(main, "pmListSkins", "&Skins");
+    m.skins = Submenu(main, "pmListSkins", tr("&Skins"));
     m.afterSkin = m.skins->addSeparator();
     m.afterSkin->setObjectName(QStringLiteral("pmAfterSkin"));
-    m.randomSkin = b.Check(m.skins, "pmRandomSkin", "&Random skin");
+    m.randomSkin = Check(m.skins, "pmRandomSkin", tr("&Random skin"));
     m.skins->addSeparator();
-    m.skinsEdit = b.Item(m.skins, "pmSkinsEdit", "&Skins editor", "F8");
-    m.skinGroup = b.Group(QStringLiteral("gpSkins"));
+    m.skinsEdit = Item(m.skins, "pmSkinsEdit", tr("&Skins editor"), "F8");
+    m.skinGroup = Group(QStringLiteral("gpSkins"));
 
-    QMenu* trayIcons = MenuBuilder::Submenu(main, "pmTrayIcons", "Tr&ay icons");
-    m.trayIcons = b.Group(QStringLiteral("gpTrayIcons"), /*exclusive=*/false);
-    b.TrayIconItems(trayIcons, {"pmIcon1", "pmIcon2", "pmIcon3", "pmIcon4"}, true, m.trayIcons,
-                    m.trayIcon);
-    QMenu* traySpeed = MenuBuilder::Submenu(trayIcons, "pmIconsSpeed", "&Speed of updating");
-    m.iconsSpeeds = b.Group(QStringLiteral("gpIconsSpeed"));
-    b.SpeedItems(traySpeed, m.iconsSpeeds, QStringLiteral("icons"), m.iconsSpeed);
+    QMenu* trayIcons = Submenu(main, "pmTrayIcons", tr("Tr&ay icons"));
+    m.trayIcons = Group(QStringLiteral("gpTrayIcons"), /*exclusive=*/false);
+    TrayIconItems(trayIcons, {"pmIcon1", "pmIcon2", "pmIcon3", "pmIcon4"}, true, m.trayIcons,
+                  m.trayIcon);
+    QMenu* traySpeed = Submenu(trayIcons, "pmIconsSpeed", tr("&Speed of updating"));
+    m.iconsSpeeds = Group(QStringLiteral("gpIconsSpeed"));
+    SpeedItems(traySpeed, m.iconsSpeeds, QStringLiteral("icons"), m.iconsSpeed);
 
-    m.transparentMenu = MenuBuilder::Submenu(main, "pmTransparent", "&Transparency");
-    m.transparencies = b.Group(QStringLiteral("gpTransparency"));
+    m.transparentMenu = Submenu(main, "pmTransparent", tr("&Transparency"));
+    m.transparencies = Group(QStringLiteral("gpTransparency"));
     for (int step = 0; step < kTransparencySteps; ++step) {
         const int percent = step * 10;
-        QAction* item = b.Item(m.transparentMenu, QStringLiteral("pm%1").arg(percent),
-                               QStringLiteral("&%1%").arg(percent), nullptr, true);
+        QAction* item = Item(m.transparentMenu, QStringLiteral("pm%1").arg(percent),
+                             QStringLiteral("&%1%").arg(percent), nullptr, true);
         item->setData(percent);
         m.transparencies->addAction(item);
         m.transparency[step] = item;
     }
     main->addSeparator();
 
-    b.IndicatorMenu(main, 1, "Indicator &1", m.indicators[0]);
-    b.IndicatorMenu(main, 2, "Indicator &2", m.indicators[1]);
-    b.IndicatorMenu(main, 3, "&Diagram", m.indicators[2]);
+    IndicatorMenu(main, 1, tr("Indicator &1"), m.indicators[0]);
+    IndicatorMenu(main, 2, tr("Indicator &2"), m.indicators[1]);
+    IndicatorMenu(main, 3, tr("&Diagram"), m.indicators[2]);
     main->addSeparator();
 
-    m.modes = b.Group(QStringLiteral("gpMode"));
-    m.mode2 = b.Check(main, "pmMode2", "T&wo indicators", "Ctrl+F2");
+    m.modes = Group(QStringLiteral("gpMode"));
+    m.mode2 = Check(main, "pmMode2", tr("T&wo indicators"), "Ctrl+F2");
     m.mode2->setData(QVariant::fromValue(DisplayMode::TwoIndicators));
     m.modes->addAction(m.mode2);
-    m.mode1 = b.Check(main, "pmMode1", "&One diagram", "Ctrl+F1");
+    m.mode1 = Check(main, "pmMode1", tr("&One diagram"), "Ctrl+F1");
     m.mode1->setData(QVariant::fromValue(DisplayMode::OneDiagram));
     m.modes->addAction(m.mode1);
     main->addSeparator();
-    m.close = b.Item(main, "pmClose", "E&xit", "F10");
-    m.min = b.Item(main, "pmMin", "&Minimize", "F12");
+    m.close = Item(main, "pmClose", tr("E&xit"), "F10");
+    m.min = Item(main, "pmMin", tr("&Minimize"), "F12");
     return main;
 }
 
-QMenu* BuildTrayMenu(MenuBuilder& b, QWidget* window, MonitorMenus& m) {
-    auto* tray = new QMenu(window);
+QMenu* MenuBuilder::TrayMenu(MonitorMenus& m) {
+    auto* tray = new QMenu(window_);
     tray->setObjectName(QStringLiteral("TrayPopMenu"));
-    m.configTray = b.Item(tray, "pmConfigTray", "Se&ttings...");
-    m.eventsTray = b.Item(tray, "pmEventsTray", "&Events editor");
-    m.skinsTray = b.Item(tray, "pmSkinsTray", "S&kins editor");
+    m.configTray = Item(tray, "pmConfigTray", tr("Se&ttings..."));
+    m.eventsTray = Item(tray, "pmEventsTray", tr("&Events editor"));
+    m.skinsTray = Item(tray, "pmSkinsTray", tr("S&kins editor"));
     tray->addSeparator();
-    b.TrayIconItems(tray, {"pmIcon1Tray", "PmIcon2Tray", "pmIcon3Tray", "pmIcon4Tray"}, false,
-                    m.trayIcons, m.trayIconTray);
+    TrayIconItems(tray, {"pmIcon1Tray", "PmIcon2Tray", "pmIcon3Tray", "pmIcon4Tray"}, false,
+                  m.trayIcons, m.trayIconTray);
     tray->addSeparator();
-    m.closeTray = b.Item(tray, "pmCloseTray", "E&xit");
-    m.minTray = b.Item(tray, "pmMinTray", "&Minimize");
+    m.closeTray = Item(tray, "pmCloseTray", tr("E&xit"));
+    m.minTray = Item(tray, "pmMinTray", tr("&Minimize"));
     return tray;
 }
 
@@ -227,8 +234,8 @@ QMenu* BuildTrayMenu(MenuBuilder& b, QWidget* window, MonitorMenus& m) {
 MonitorMenus BuildMenus(QWidget* window) {
     MonitorMenus menus;
     MenuBuilder builder(window);
-    menus.main = BuildMainMenu(builder, window, menus);
-    menus.tray = BuildTrayMenu(builder, window, menus);
+    menus.main = builder.MainMenu(menus);
+    menus.tray = builder.TrayMenu(menus);
     // An unavailable item tells why in its tool tip ("&Minimize" without a tray host).
     menus.main->setToolTipsVisible(true);
     menus.tray->setToolTipsVisible(true);

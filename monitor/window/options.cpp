@@ -3,6 +3,7 @@
 // to the running window.
 #include <QAction>
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QCursor>
 #include <QEnterEvent>
 #include <QMenu>
@@ -12,6 +13,7 @@
 
 #include "common/links.h"
 #include "common/settings.h"
+#include "common/texts.h"
 #include "common/ui/dialogs.h"
 #include "common/ui/open_link.h"
 #include "monitor/tray/reach.h"
@@ -22,8 +24,9 @@ namespace tarnwick {
 
 namespace {
 
-QString Total(const std::string& size) {
-    return QStringLiteral("Total: ") + QString::fromStdString(size) + QLatin1Char('B');
+// "Total: 512 MB", with the size in the measures' words.
+QString Total(const QString& size) {
+    return QCoreApplication::translate("MonitorMenu", "Total: %1").arg(size);
 }
 
 // Every item of the group carries its value, a T, in data().
@@ -263,11 +266,13 @@ void TfrMain::pmMinClick() {
 void TfrMain::MainPopMenuPopup() {
     measures_->RefreshMemoryStatus();
     const platform::MemoryStatus& status = measures_->Status();
+    const QString byte = UnitText(Unit::Byte);
+    const auto size = [this, &byte](std::int64_t bytes) {
+        return Total(QString::fromStdString(measures_->SizeText(bytes)) + byte);
+    };
     const std::array<QString, 4> totals = {
-        QStringLiteral("Total: %1 MHz").arg(Cpu().CPUSpeed),
-        Total(measures_->SizeText(measures_->TotalPhysAtStart())),
-        Total(measures_->SizeText(status.totalPageFile)),
-        Total(measures_->SizeText(status.totalVirtual))};
+        Total(QString::number(Cpu().CPUSpeed) + QLatin1Char(' ') + UnitText(Unit::Megahertz)),
+        size(measures_->TotalPhysAtStart()), size(status.totalPageFile), size(status.totalVirtual)};
     for (IndicatorItems& items : menus_.indicators) {
         for (std::size_t resource = 0; resource < totals.size(); ++resource) {
             items.total[resource]->setText(totals[resource]);

@@ -1,5 +1,6 @@
 #include "settings/config/descriptions.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <string>
@@ -8,18 +9,26 @@
 #include "common/skin/skin_format.h"
 
 namespace tarnwick::cfg {
+namespace {
+
+// The settings window's texts are translated in one context.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(SettingsWindow)
+};
+
+}  // namespace
 
 QString SkinDescription(const ProfileText& skin) {
     const SkinKeys keys = ReadSkinKeys(skin, SkinReader::Viewer);
     QStringList lines;
-    lines << QStringLiteral("Title: ") + keys.name;
-    lines << QStringLiteral("Author: ") + keys.author;
+    lines << Text::tr("Title: %1").arg(keys.name);
+    lines << Text::tr("Author: %1").arg(keys.author);
     if (!keys.info.isEmpty()) {
         lines << QString();
         lines << keys.info;
     }
     lines << QString();
-    lines << QStringLiteral("For Tarnwick version: ") + keys.programVersion;
+    lines << Text::tr("For Tarnwick version: %1").arg(keys.programVersion);
     return lines.join(QLatin1Char('\n'));
 }
 

@@ -1,5 +1,6 @@
 #include "settings/config/events_page.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QListWidget>
@@ -13,24 +14,32 @@
 #include "settings/config/descriptions.h"
 
 namespace tarnwick::cfg {
+namespace {
+
+// The settings window's texts are translated in one context.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(SettingsWindow)
+};
+
+}  // namespace
 
 EventsPage::EventsPage(const SettingsServices& services, QWidget* parent)
     : QWidget(parent),
       services_(services),
       lbEvents_(new QListWidget(this)),
-      btDelete_(new QPushButton(QStringLiteral("Delete event"), this)),
-      btEventsEditor_(new QPushButton(QStringLiteral("Events editor"), this)) {
+      btDelete_(new QPushButton(Text::tr("Delete event"), this)),
+      btEventsEditor_(new QPushButton(Text::tr("Events editor"), this)) {
     setObjectName(QStringLiteral("pgEvents"));
     lbEvents_->setObjectName(QStringLiteral("lbEvents"));
     lbEvents_->setUniformItemSizes(true);  // a thousand events list at once
     btDelete_->setObjectName(QStringLiteral("btDeleteEvent"));
     btEventsEditor_->setObjectName(QStringLiteral("BitBtn5"));
 
-    auto* list = new QGroupBox(QStringLiteral("Events list"), this);
+    auto* list = new QGroupBox(Text::tr("Events list"), this);
     auto* listLayout = new QVBoxLayout(list);
     listLayout->addWidget(lbEvents_);
     lbEvents_->setAccessibleName(list->title());  // a list takes no name from its group
-    auto* management = new QGroupBox(QStringLiteral("Management of events"), this);
+    auto* management = new QGroupBox(Text::tr("Management of events"), this);
     auto* managementLayout = new QHBoxLayout(management);
     managementLayout->addWidget(btDelete_);
     managementLayout->addStretch(1);

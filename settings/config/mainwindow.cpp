@@ -4,6 +4,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -36,7 +37,11 @@
 namespace tarnwick::cfg {
 namespace {
 
-constexpr char kTitle[] = "Tarnwick Settings";
+// The settings window's texts, its pages' included, are translated in one context.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(SettingsWindow)
+};
+
 constexpr int kPageButtonWidth = 152;
 constexpr int kPageButtonHeight = 49;
 
@@ -57,12 +62,12 @@ TfrMain::TfrMain(const SettingsServices& services, QWidget* parent)
       events_(new EventsPage(services, this)),
       nbPages_(new QStackedWidget(this)),
       pageButtons_(new QButtonGroup(this)),
-      btOk_(NewButton("btOk", QStringLiteral("Ok"), this)),
-      btCancel_(NewButton("btCancel", QStringLiteral("Cancel"), this)),
-      btApply_(NewButton("btApply", QStringLiteral("Apply"), this)),
-      btHelp_(NewButton("btHelp", QStringLiteral("Help"), this)) {
+      btOk_(NewButton("btOk", Text::tr("Ok"), this)),
+      btCancel_(NewButton("btCancel", Text::tr("Cancel"), this)),
+      btApply_(NewButton("btApply", Text::tr("Apply"), this)),
+      btHelp_(NewButton("btHelp", Text::tr("Help"), this)) {
     setObjectName(QStringLiteral("frMain"));
-    setWindowTitle(QLatin1String(kTitle));
+    setWindowTitle(Text::tr("Tarnwick Settings"));
 
     nbPages_->setObjectName(QStringLiteral("nbPages"));
     QWidget* const pages[] = {options_->mainPage(),
@@ -73,10 +78,10 @@ TfrMain::TfrMain(const SettingsServices& services, QWidget* parent)
                               events_,
                               options_->toolsPage(),
                               options_->aboutPage()};
-    const QString captions[] = {QStringLiteral("Main settings"), QStringLiteral("Indicators"),
-                                QStringLiteral("Tray icons"),    QStringLiteral("Advanced"),
-                                QStringLiteral("Skins"),         QStringLiteral("Events"),
-                                QStringLiteral("Tools"),         QStringLiteral("About")};
+    const QString captions[] = {Text::tr("Main settings"), Text::tr("Indicators"),
+                                Text::tr("Tray icons"),    Text::tr("Advanced"),
+                                Text::tr("Skins"),         Text::tr("Events"),
+                                Text::tr("Tools"),         Text::tr("About")};
     auto* column = new QVBoxLayout;
     column->setSpacing(0);
     for (int i = 0; i < 8; ++i) {

@@ -1,6 +1,7 @@
 #include "settings/config/option_pages.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFont>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -20,6 +21,11 @@
 
 namespace tarnwick::cfg {
 namespace {
+
+// The settings window's texts are translated in one context.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(SettingsWindow)
+};
 
 QWidget* NewPage(const char* name, QWidget* owner, QVBoxLayout*& layout) {
     auto* page = new QWidget(owner);
@@ -79,29 +85,28 @@ QWidget* OptionPages::BuildMainPage(QWidget* owner) {
     QVBoxLayout* layout;
     QWidget* page = NewPage("pgMain", owner, layout);
     QVBoxLayout* inner;
-    QGroupBox* view = NewGroup(QStringLiteral("View mode"), page, inner);
-    rbMode2_ = new QRadioButton(QStringLiteral("&Two indicators"), view);
+    QGroupBox* view = NewGroup(Text::tr("View mode"), page, inner);
+    rbMode2_ = new QRadioButton(Text::tr("&Two indicators"), view);
     rbMode2_->setObjectName(QStringLiteral("rbMode2"));
-    rbMode1_ = new QRadioButton(QStringLiteral("&One diagram"), view);
+    rbMode1_ = new QRadioButton(Text::tr("&One diagram"), view);
     rbMode1_->setObjectName(QStringLiteral("rbMode1"));
     inner->addWidget(rbMode2_);
     inner->addWidget(rbMode1_);
     layout->addWidget(view);
 
-    QGroupBox* window = NewGroup(QStringLiteral("Main window settings"), page, inner);
-    cbPopup_ = NewCheckBox("cbPopup", QStringLiteral("&Always on top"), window);
-    cbBolt_ = NewCheckBox("cbBolt", QStringLiteral("&Fix a window"), window);
-    cbSnap_ = NewCheckBox("cbSnap", QStringLiteral("&Dock to screen edges"), window);
+    QGroupBox* window = NewGroup(Text::tr("Main window settings"), page, inner);
+    cbPopup_ = NewCheckBox("cbPopup", Text::tr("&Always on top"), window);
+    cbBolt_ = NewCheckBox("cbBolt", Text::tr("&Fix a window"), window);
+    cbSnap_ = NewCheckBox("cbSnap", Text::tr("&Dock to screen edges"), window);
     udSnap_ = MakeNumberField(QStringLiteral("udSnap"), QStringLiteral("edSnap"), 1, 50, 1, window);
     udTransparent_ = MakeNumberField(QStringLiteral("udTransparent"),
                                      QStringLiteral("edTransparent"), 0, 90, 1, window);
     inner->addWidget(cbPopup_);
     inner->addWidget(cbBolt_);
     inner->addWidget(cbSnap_);
+    inner->addLayout(NumberRow(Text::tr("Dock within"), udSnap_, Text::tr("pixels"), window));
     inner->addLayout(
-        NumberRow(QStringLiteral("Dock within"), udSnap_, QStringLiteral("pixels"), window));
-    inner->addLayout(NumberRow(QStringLiteral("Window transparency"), udTransparent_,
-                               QStringLiteral("%"), window));
+        NumberRow(Text::tr("Window transparency"), udTransparent_, QStringLiteral("%"), window));
     layout->addWidget(window);
     layout->addStretch(1);
     return page;
@@ -111,11 +116,10 @@ QWidget* OptionPages::BuildIndicatorsPage(QWidget* owner) {
     QVBoxLayout* layout;
     QWidget* page = NewPage("pgIndicators", owner, layout);
     measures_ = new MeasureMenu(page);
-    const QString titles[] = {QStringLiteral("Indicator 1"), QStringLiteral("Indicator 2"),
-                              QStringLiteral("Diagram")};
-    const QString textCaptions[] = {QStringLiteral("&Text showing"),
-                                    QStringLiteral("T&ext showing"),
-                                    QStringLiteral("Te&xt showing")};
+    const QString titles[] = {Text::tr("Indicator 1"), Text::tr("Indicator 2"),
+                              Text::tr("Diagram")};
+    const QString textCaptions[] = {Text::tr("&Text showing"), Text::tr("T&ext showing"),
+                                    Text::tr("Te&xt showing")};
     for (std::size_t i = 0; i < 3; ++i) {
         QVBoxLayout* inner;
         QGroupBox* group = NewGroup(titles[i], page, inner);
@@ -127,9 +131,8 @@ QWidget* OptionPages::BuildIndicatorsPage(QWidget* owner) {
                                      100, 30000, 50, group);
         cbVisible_[i] = new QCheckBox(textCaptions[i], group);
         cbVisible_[i]->setObjectName(QStringLiteral("cbVisible") + n);
-        inner->addLayout(NumberRow(QStringLiteral("Speed of updating:"), udTime_[i],
-                                   QStringLiteral("milliseconds"), group,
-                                   QStringLiteral("миллисекунд")));
+        inner->addLayout(NumberRow(Text::tr("Speed of updating:"), udTime_[i],
+                                   Text::tr("milliseconds"), group, Text::tr("миллисекунд")));
         inner->addWidget(cbVisible_[i]);
         layout->addWidget(group);
     }
@@ -141,7 +144,7 @@ QWidget* OptionPages::BuildIconsPage(QWidget* owner) {
     QVBoxLayout* layout;
     QWidget* page = NewPage("pgIcons", owner, layout);
     QVBoxLayout* inner;
-    QGroupBox* icons = NewGroup(QStringLiteral("Icons in the system tray"), page, inner);
+    QGroupBox* icons = NewGroup(Text::tr("Icons in the system tray"), page, inner);
     // The boxes carry the resources' captions, as the monitor's tray icon items do.
     for (std::size_t i = 0; i < cbIcon_.size(); ++i) {
         cbIcon_[i] = new QCheckBox(ResourceCaption(kResources[i]), icons);
@@ -151,11 +154,11 @@ QWidget* OptionPages::BuildIconsPage(QWidget* owner) {
         inner->addWidget(box);
     }
     layout->addWidget(icons);
-    QGroupBox* updating = NewGroup(QStringLiteral("Updating of icons"), page, inner);
+    QGroupBox* updating = NewGroup(Text::tr("Updating of icons"), page, inner);
     udIconsTime_ = MakeNumberField(QStringLiteral("udIconsTime"), QStringLiteral("edIconsTime"),
                                    100, 30000, 50, updating);
-    inner->addLayout(NumberRow(QStringLiteral("Speed of updating"), udIconsTime_,
-                               QStringLiteral("milliseconds"), updating));
+    inner->addLayout(
+        NumberRow(Text::tr("Speed of updating"), udIconsTime_, Text::tr("milliseconds"), updating));
     layout->addWidget(updating);
     layout->addStretch(1);
     return page;
@@ -165,25 +168,25 @@ QWidget* OptionPages::BuildAdvancedPage(QWidget* owner) {
     QVBoxLayout* layout;
     QWidget* page = NewPage("pgAdvanced", owner, layout);
     QVBoxLayout* inner;
-    QGroupBox* system = NewGroup(QStringLiteral("System parameters"), page, inner);
-    cbAutorun_ = NewCheckBox("cbAutorun", QStringLiteral("&Automatic loading"), system);
-    cbOneCopy_ = NewCheckBox("cbOneCopy", QStringLiteral("&Only one copy"), system);
-    cbPriority_ = NewCheckBox("cbPriority", QStringLiteral("&Low priority"), system);
+    QGroupBox* system = NewGroup(Text::tr("System parameters"), page, inner);
+    cbAutorun_ = NewCheckBox("cbAutorun", Text::tr("&Automatic loading"), system);
+    cbOneCopy_ = NewCheckBox("cbOneCopy", Text::tr("&Only one copy"), system);
+    cbPriority_ = NewCheckBox("cbPriority", Text::tr("&Low priority"), system);
     inner->addWidget(cbAutorun_);
     inner->addWidget(cbOneCopy_);
     inner->addWidget(cbPriority_);
     layout->addWidget(system);
-    QGroupBox* hint = NewGroup(QStringLiteral("Information hint"), page, inner);
-    cbInfo_ = NewCheckBox("cbInfo", QStringLiteral("&Show information hint"), hint);
+    QGroupBox* hint = NewGroup(Text::tr("Information hint"), page, inner);
+    cbInfo_ = NewCheckBox("cbInfo", Text::tr("&Show information hint"), hint);
     udHintShow_ = MakeNumberField(QStringLiteral("udHintShow"), QStringLiteral("edHintShow"), 100,
                                   30000, 50, hint);
     udHintHide_ = MakeNumberField(QStringLiteral("udHintHide"), QStringLiteral("edHintHide"), 100,
                                   30000, 50, hint);
     inner->addWidget(cbInfo_);
-    inner->addLayout(NumberRow(QStringLiteral("Pause before showing"), udHintShow_,
-                               QStringLiteral("milliseconds"), hint));
-    inner->addLayout(NumberRow(QStringLiteral("Pause before hiding"), udHintHide_,
-                               QStringLiteral("milliseconds"), hint));
+    inner->addLayout(
+        NumberRow(Text::tr("Pause before showing"), udHintShow_, Text::tr("milliseconds"), hint));
+    inner->addLayout(
+        NumberRow(Text::tr("Pause before hiding"), udHintHide_, Text::tr("milliseconds"), hint));
     layout->addWidget(hint);
     layout->addStretch(1);
     return page;
@@ -193,26 +196,26 @@ QWidget* OptionPages::BuildToolsPage(QWidget* owner) {
     QVBoxLayout* layout;
     QWidget* page = NewPage("pgTools", owner, layout);
     QVBoxLayout* inner;
-    QGroupBox* tools = NewGroup(QStringLiteral("Tools"), page, inner);
-    btToolsEvents_ = new QPushButton(QStringLiteral("Events editor"), tools);
+    QGroupBox* tools = NewGroup(Text::tr("Tools"), page, inner);
+    btToolsEvents_ = new QPushButton(Text::tr("Events editor"), tools);
     btToolsEvents_->setObjectName(QStringLiteral("BitBtn9"));
-    btToolsSkins_ = new QPushButton(QStringLiteral("Skins editor"), tools);
+    btToolsSkins_ = new QPushButton(Text::tr("Skins editor"), tools);
     btToolsSkins_->setObjectName(QStringLiteral("BitBtn8"));
-    inner->addWidget(new QLabel(QStringLiteral("Creating and editing of events:"), tools));
+    inner->addWidget(new QLabel(Text::tr("Creating and editing of events:"), tools));
     inner->addWidget(btToolsEvents_, 0, Qt::AlignLeft);
-    inner->addWidget(new QLabel(QStringLiteral("Creating and editing of skins:"), tools));
+    inner->addWidget(new QLabel(Text::tr("Creating and editing of skins:"), tools));
     inner->addWidget(btToolsSkins_, 0, Qt::AlignLeft);
     layout->addWidget(tools);
-    QGroupBox* clipboard = NewGroup(QStringLiteral("Clipboard manager"), page, inner);
+    QGroupBox* clipboard = NewGroup(Text::tr("Clipboard manager"), page, inner);
     inner->addWidget(
-        NewLabel(QStringLiteral("Pastefold - multifunctional clipboard manager"), clipboard));
+        NewLabel(Text::tr("Pastefold - multifunctional clipboard manager"), clipboard));
     inner->addWidget(new LinkLabel(QStringLiteral("lbClipSite"),
-                                   QStringLiteral("Visit the program website"),
+                                   Text::tr("Visit the program website"),
                                    MakerPage(kClipboardManagerPath), dialogs_, clipboard));
     inner->addWidget(new LinkLabel(QStringLiteral("lbClipDownload"),
-                                   QStringLiteral("Download the new version"),
+                                   Text::tr("Download the new version"),
                                    MakerPage("/pastefold.zip"), dialogs_, clipboard));
-    inner->addWidget(NewLabel(QStringLiteral("Simplify your work!"), clipboard));
+    inner->addWidget(NewLabel(Text::tr("Simplify your work!"), clipboard));
     layout->addWidget(clipboard);
     layout->addStretch(1);
     return page;
@@ -222,29 +225,29 @@ QWidget* OptionPages::BuildAboutPage(QWidget* owner) {
     QVBoxLayout* layout;
     QWidget* page = NewPage("pgAbout", owner, layout);
     QVBoxLayout* inner;
-    QGroupBox* information = NewGroup(QStringLiteral("Information"), page, inner);
+    QGroupBox* information = NewGroup(Text::tr("Information"), page, inner);
     auto* product = new QLabel(QStringLiteral("Tarnwick"), information);
     QFont large = product->font();
     large.setPointSizeF(large.pointSizeF() * 1.8);
     large.setBold(true);
     product->setFont(large);
     inner->addWidget(product);
-    inner->addWidget(new QLabel(QStringLiteral("Version 3.5"), information));
+    inner->addWidget(new QLabel(Text::tr("Version 3.5"), information));
     inner->addWidget(
-        NewLabel(QStringLiteral("Multifunctional manager of system resources"), information));
+        NewLabel(Text::tr("Multifunctional manager of system resources"), information));
     layout->addWidget(information);
-    QGroupBox* links = NewGroup(QStringLiteral("Links"), page, inner);
-    inner->addWidget(new LinkLabel(QStringLiteral("lbSite"), QStringLiteral("Program website"),
+    QGroupBox* links = NewGroup(Text::tr("Links"), page, inner);
+    inner->addWidget(new LinkLabel(QStringLiteral("lbSite"), Text::tr("Program website"),
                                    ProductPage(kProductPagePath), dialogs_, links));
-    inner->addWidget(new LinkLabel(QStringLiteral("lbMail"), QStringLiteral("Technical support"),
+    inner->addWidget(new LinkLabel(QStringLiteral("lbMail"), Text::tr("Technical support"),
                                    QLatin1String(kSupportMail), dialogs_, links));
     inner->addWidget(new LinkLabel(QStringLiteral("lbDownload"),
-                                   QStringLiteral("Download the new version"),
+                                   Text::tr("Download the new version"),
                                    ProductPage("/tarnwick/download.php"), dialogs_, links));
     layout->addWidget(links);
-    QGroupBox* makers = NewGroup(QStringLiteral("Developers"), page, inner);
-    inner->addWidget(NewLabel(QStringLiteral("Made by the Tarnwick developers, "
-                                             "free software for Linux desktops."),
+    QGroupBox* makers = NewGroup(Text::tr("Developers"), page, inner);
+    inner->addWidget(NewLabel(Text::tr("Made by the Tarnwick developers, "
+                                       "free software for Linux desktops."),
                               makers));
     layout->addWidget(makers);
     layout->addStretch(1);

@@ -1,6 +1,7 @@
 #include "settings/config/skins_page.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -20,6 +21,14 @@
 #include "settings/config/page_links.h"
 
 namespace tarnwick::cfg {
+namespace {
+
+// The settings window's texts are translated in one context.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(SettingsWindow)
+};
+
+}  // namespace
 
 SkinsPage::SkinsPage(const SettingsServices& services, QWidget* parent)
     : QWidget(parent),
@@ -27,8 +36,8 @@ SkinsPage::SkinsPage(const SettingsServices& services, QWidget* parent)
       lbSkins_(new QListWidget(this)),
       reInfo_(new QPlainTextEdit(this)),
       edSkinPath_(new QLineEdit(this)),
-      cbRandomSkin_(new QCheckBox(QStringLiteral("&Random skin"), this)),
-      btSkinsEditor_(new QPushButton(QStringLiteral("Skins editor"), this)) {
+      cbRandomSkin_(new QCheckBox(Text::tr("&Random skin"), this)),
+      btSkinsEditor_(new QPushButton(Text::tr("Skins editor"), this)) {
     setObjectName(QStringLiteral("pgSkins"));
     lbSkins_->setObjectName(QStringLiteral("lbSkins"));
     reInfo_->setObjectName(QStringLiteral("reInfo"));
@@ -38,12 +47,12 @@ SkinsPage::SkinsPage(const SettingsServices& services, QWidget* parent)
     cbRandomSkin_->setObjectName(QStringLiteral("cbRandomSkin"));
     btSkinsEditor_->setObjectName(QStringLiteral("BitBtn2"));
 
-    auto* active = new QGroupBox(QStringLiteral("Active skin"), this);
+    auto* active = new QGroupBox(Text::tr("Active skin"), this);
     auto* activeLayout = new QVBoxLayout(active);
     activeLayout->addWidget(lbSkins_);
     // A list takes no name from its group, so a screen reader is told the group's title.
     lbSkins_->setAccessibleName(active->title());
-    auto* info = new QGroupBox(QStringLiteral("Information of skin"), this);
+    auto* info = new QGroupBox(Text::tr("Information of skin"), this);
     auto* infoLayout = new QVBoxLayout(info);
     infoLayout->addWidget(reInfo_);
     reInfo_->setAccessibleName(info->title());
@@ -51,14 +60,14 @@ SkinsPage::SkinsPage(const SettingsServices& services, QWidget* parent)
     top->addWidget(active, 1);
     top->addWidget(info, 1);
 
-    auto* parameters = new QGroupBox(QStringLiteral("Parameters"), this);
+    auto* parameters = new QGroupBox(Text::tr("Parameters"), this);
     auto* grid = new QGridLayout(parameters);
-    auto* folderLabel = new QLabel(QStringLiteral("Folder with skins:"), parameters);
+    auto* folderLabel = new QLabel(Text::tr("Folder with skins:"), parameters);
     folderLabel->setBuddy(edSkinPath_);
     grid->addWidget(folderLabel, 0, 0, 1, 2);
     auto* browse = new QPushButton(QStringLiteral("..."), parameters);
     browse->setObjectName(QStringLiteral("BitBtn1"));
-    browse->setToolTip(QStringLiteral("Browse..."));
+    browse->setToolTip(Text::tr("Browse..."));
     browse->setAccessibleName(browse->toolTip());
     browse->setFixedWidth(browse->fontMetrics().horizontalAdvance(QStringLiteral("...")) + 20);
     auto* folderRow = new QHBoxLayout;
@@ -68,7 +77,7 @@ SkinsPage::SkinsPage(const SettingsServices& services, QWidget* parent)
     grid->addWidget(cbRandomSkin_, 2, 0);
     grid->addWidget(btSkinsEditor_, 2, 1, Qt::AlignRight);
     grid->addWidget(
-        new LinkLabel(QStringLiteral("lbLoad"), QStringLiteral("Download new skins"),
+        new LinkLabel(QStringLiteral("lbLoad"), Text::tr("Download new skins"),
                       ProductPage("/tarnwick/skins.php"), services_.dialogs, parameters),
         3, 0);
 
@@ -134,7 +143,7 @@ void SkinsPage::lbSkinsClick() {
 }
 
 void SkinsPage::ChooseSkinsFolder() {
-    const QString folder = services_.dialogs->ChooseFolder(QStringLiteral("Choose a folder:"));
+    const QString folder = services_.dialogs->ChooseFolder(Text::tr("Choose a folder:"));
     if (folder.isEmpty()) {
         return;
     }

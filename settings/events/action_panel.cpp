@@ -1,6 +1,7 @@
 #include "settings/events/action_panel.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -19,6 +20,11 @@ namespace tarnwick::cfg {
 
 namespace {
 
+// The events editor's texts are translated in one context.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(EventsEditor)
+};
+
 constexpr int kNumberWidth = 60;
 constexpr int kTimeFieldWidth = 36;
 
@@ -34,7 +40,7 @@ QPushButton* MakeBrowseButton(const char* name, QWidget* parent) {
     button->setObjectName(QString::fromLatin1(name));
     button->setFont(FormFont());
     button->setFixedSize(25, 23);
-    button->setToolTip(QStringLiteral("Browse..."));
+    button->setToolTip(Text::tr("Browse..."));
     button->setAccessibleName(button->toolTip());  // not "..."
     return button;
 }
@@ -68,7 +74,7 @@ ActionPanel::ActionPanel(QWidget* parent) : QWidget(parent) {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
 
-    auto* title = new QLabel(QStringLiteral("Action parameters"), this);
+    auto* title = new QLabel(Text::tr("Action parameters"), this);
     title->setFont(TitleFont(true));
     // A band in the colours of an entry field: white in a light theme, and following the theme.
     title->setAutoFillBackground(true);
@@ -96,8 +102,7 @@ QWidget* ActionPanel::BuildNoParameters() {
     auto* page = new QWidget(this);
     auto* layout = new QVBoxLayout(page);
     layout->addStretch(1);
-    for (const QString& text :
-         {QStringLiteral("The chosen action"), QStringLiteral("has no parameters")}) {
+    for (const QString& text : {Text::tr("The chosen action"), Text::tr("has no parameters")}) {
         auto* label = new QLabel(text, page);
         label->setFont(FormFont());
         label->setAlignment(Qt::AlignCenter);
@@ -120,10 +125,10 @@ QWidget* ActionPanel::BuildMessage() {
 }
 
 QWidget* ActionPanel::BuildTextGroup(QWidget* page) {
-    QGroupBox* group = MakeGroup(QStringLiteral("Text message"), page);
+    QGroupBox* group = MakeGroup(Text::tr("Text message"), page);
     auto* layout = new QVBoxLayout(group);
-    rbTextAuto_ = MakeRadio("rbTextAuto", QStringLiteral("make &automatically"), group);
-    rbTextUser_ = MakeRadio("rbTextUser", QStringLiteral("specify the &message text"), group);
+    rbTextAuto_ = MakeRadio("rbTextAuto", Text::tr("make &automatically"), group);
+    rbTextUser_ = MakeRadio("rbTextUser", Text::tr("specify the &message text"), group);
     reInfo_ = new QPlainTextEdit(group);
     reInfo_->setTabChangesFocus(true);  // Tab leaves the text for the next control
     reInfo_->setObjectName(QStringLiteral("reInfo"));
@@ -133,17 +138,17 @@ QWidget* ActionPanel::BuildTextGroup(QWidget* page) {
     reInfo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // What becomes of the text: a line naming the process behind the resource, and where the
     // message shows.
-    cbCulprit_ = new QCheckBox(QStringLiteral("Name the busiest process"), group);
+    cbCulprit_ = new QCheckBox(Text::tr("Name the busiest process"), group);
     cbCulprit_->setObjectName(QStringLiteral("cbCulprit"));
     cbCulprit_->setFont(TitleFont());
-    cbCulprit_->setToolTip(QStringLiteral(
+    cbCulprit_->setToolTip(Text::tr(
         "A last line names the program using most of the resource: the most processor time, "
         "or the most memory of the kind the event watches"));
-    cbNotify_ = new QCheckBox(QStringLiteral("As a desktop notification"), group);
+    cbNotify_ = new QCheckBox(Text::tr("As a desktop notification"), group);
     cbNotify_->setObjectName(QStringLiteral("cbNotify"));
     cbNotify_->setFont(TitleFont());
-    cbNotify_->setToolTip(QStringLiteral(
-        "The desktop shows the message in its own way; where it cannot, the box shows"));
+    cbNotify_->setToolTip(
+        Text::tr("The desktop shows the message in its own way; where it cannot, the box shows"));
     layout->addWidget(rbTextAuto_);
     layout->addWidget(rbTextUser_);
     layout->addWidget(reInfo_, 1);
@@ -153,16 +158,16 @@ QWidget* ActionPanel::BuildTextGroup(QWidget* page) {
 }
 
 QWidget* ActionPanel::BuildSoundGroup(QWidget* page) {
-    QGroupBox* group = MakeGroup(QStringLiteral("Sound signal"), page);
+    QGroupBox* group = MakeGroup(Text::tr("Sound signal"), page);
     auto* layout = new QGridLayout(group);
     layout->setVerticalSpacing(4);
-    cbSound_ = new QCheckBox(QStringLiteral("&Sound signal"), group);
+    cbSound_ = new QCheckBox(Text::tr("&Sound signal"), group);
     cbSound_->setObjectName(QStringLiteral("cbSound"));
     cbSound_->setFont(TitleFont());
-    button3_ = new QPushButton(QStringLiteral("Check up"), group);
+    button3_ = new QPushButton(Text::tr("Check up"), group);
     button3_->setObjectName(QStringLiteral("Button3"));
     button3_->setFont(FormFont());
-    button3_->setFixedSize(75, 25);
+    FixButtonSize(button3_, QSize(75, 25));
     layout->addWidget(cbSound_, 0, 0);
     layout->addWidget(button3_, 0, 1, 1, 2, Qt::AlignRight);
 
@@ -173,16 +178,18 @@ QWidget* ActionPanel::BuildSoundGroup(QWidget* page) {
         const char* label;
         QLineEdit* edit;
         const char* unit;
-    } rows[] = {{"Frequency of a signal", edFreq_, "Hz"},
-                {"Duration of a impulse", edTime_, "ms"},
-                {"Time of a pause", edPause_, "ms"}};
+    } rows[] = {{QT_TRANSLATE_NOOP("EventsEditor", "Frequency of a signal"), edFreq_,
+                 QT_TRANSLATE_NOOP("EventsEditor", "Hz")},
+                {QT_TRANSLATE_NOOP("EventsEditor", "Duration of a impulse"), edTime_,
+                 QT_TRANSLATE_NOOP("EventsEditor", "ms")},
+                {QT_TRANSLATE_NOOP("EventsEditor", "Time of a pause"), edPause_,
+                 QT_TRANSLATE_NOOP("EventsEditor", "ms")}};
     int row = 1;
     for (const auto& r : rows) {
-        layout->addWidget(MakeLabel(QString::fromLatin1(r.label), group, QString(), r.edit), row,
-                          0);
+        layout->addWidget(MakeLabel(Text::tr(r.label), group, QString(), r.edit), row, 0);
         layout->addWidget(r.edit, row, 1);
-        r.edit->setAccessibleDescription(QString::fromLatin1(r.unit));
-        layout->addWidget(MakeLabel(QString::fromLatin1(r.unit), group), row, 2);
+        r.edit->setAccessibleDescription(Text::tr(r.unit));
+        layout->addWidget(MakeLabel(Text::tr(r.unit), group), row, 2);
         ++row;
     }
     layout->setColumnStretch(0, 1);
@@ -190,12 +197,12 @@ QWidget* ActionPanel::BuildSoundGroup(QWidget* page) {
 }
 
 QWidget* ActionPanel::BuildLoopGroup(QWidget* page) {
-    QGroupBox* group = MakeGroup(QStringLiteral("Play back a signal"), page);
+    QGroupBox* group = MakeGroup(Text::tr("Play back a signal"), page);
     auto* layout = new QVBoxLayout(group);
     layout->setSpacing(4);
-    rbLoopTime_ = MakeRadio("rbLoopTime", QStringLiteral("&during"), group);
-    rbLoopCount_ = MakeRadio("rbLoopCount", QStringLiteral("exact &number of times"), group);
-    rbLoopInfinity_ = MakeRadio("rbLoopInfinity", QStringLiteral("&permanently"), group);
+    rbLoopTime_ = MakeRadio("rbLoopTime", Text::tr("&during"), group);
+    rbLoopCount_ = MakeRadio("rbLoopCount", Text::tr("exact &number of times"), group);
+    rbLoopInfinity_ = MakeRadio("rbLoopInfinity", Text::tr("&permanently"), group);
 
     // Each choice on a row of its own, so a long caption never squeezes another row's fields.
     auto* during = new QHBoxLayout;
@@ -203,25 +210,22 @@ QWidget* ActionPanel::BuildLoopGroup(QWidget* page) {
     edloopMin_ = MakeEdit("edloopMin", group, kTimeFieldWidth);
     edLoopSec_ = MakeEdit("edLoopSec", group, kTimeFieldWidth);
     // The fields of a choice are named by their units, and the count by its choice.
-    edLoopHour_->setAccessibleName(QStringLiteral("Hours"));
-    edloopMin_->setAccessibleName(QStringLiteral("Minutes"));
-    edLoopSec_->setAccessibleName(QStringLiteral("Seconds"));
+    edLoopHour_->setAccessibleName(Text::tr("Hours"));
+    edloopMin_->setAccessibleName(Text::tr("Minutes"));
+    edLoopSec_->setAccessibleName(Text::tr("Seconds"));
     during->addWidget(rbLoopTime_);
     during->addStretch(1);
     during->addWidget(edLoopHour_);
-    during->addWidget(
-        MakeLabel(QStringLiteral("hr."), group, QStringLiteral("hours"), edLoopHour_));
+    during->addWidget(MakeLabel(Text::tr("hr."), group, Text::tr("hours"), edLoopHour_));
     during->addWidget(edloopMin_);
-    during->addWidget(
-        MakeLabel(QStringLiteral("min."), group, QStringLiteral("minutes"), edloopMin_));
+    during->addWidget(MakeLabel(Text::tr("min."), group, Text::tr("minutes"), edloopMin_));
     during->addWidget(edLoopSec_);
-    during->addWidget(
-        MakeLabel(QStringLiteral("sec."), group, QStringLiteral("seconds"), edLoopSec_));
+    during->addWidget(MakeLabel(Text::tr("sec."), group, Text::tr("seconds"), edLoopSec_));
     layout->addLayout(during);
 
     auto* count = new QHBoxLayout;
     edLoopCount_ = MakeEdit("edLoopCount", group, kNumberWidth);
-    edLoopCount_->setAccessibleName(QStringLiteral("Number of times"));
+    edLoopCount_->setAccessibleName(Text::tr("Number of times"));
     count->addWidget(rbLoopCount_);
     count->addStretch(1);
     count->addWidget(edLoopCount_);
@@ -232,17 +236,17 @@ QWidget* ActionPanel::BuildLoopGroup(QWidget* page) {
 
 QWidget* ActionPanel::BuildProgram() {
     auto* page = new QWidget(this);
-    QGroupBox* group = MakeGroup(QStringLiteral("Start the application"), page);
+    QGroupBox* group = MakeGroup(Text::tr("Start the application"), page);
     auto* layout = new QGridLayout(group);
     edExec_ = MakeEdit("edExec", group);
     button4_ = MakeBrowseButton("Button4", group);
     edParam_ = MakeEdit("edParam", group);
-    layout->addWidget(MakeLabel(QStringLiteral("Application file:"), group, QString(), edExec_), 0,
-                      0, 1, 2);
+    layout->addWidget(MakeLabel(Text::tr("Application file:"), group, QString(), edExec_), 0, 0, 1,
+                      2);
     layout->addWidget(edExec_, 1, 0);
     layout->addWidget(button4_, 1, 1);
-    layout->addWidget(
-        MakeLabel(QStringLiteral("Execution parameters:"), group, QString(), edParam_), 2, 0, 1, 2);
+    layout->addWidget(MakeLabel(Text::tr("Execution parameters:"), group, QString(), edParam_), 2,
+                      0, 1, 2);
     layout->addWidget(edParam_, 3, 0);
     return PageWith(page, group);
 }
@@ -251,17 +255,16 @@ QWidget* ActionPanel::BuildDocument() {
     auto* page = new QWidget(this);
     edDoc_ = MakeEdit("edDoc", page);
     button5_ = MakeBrowseButton("Button5", page);
-    return PageWith(page,
-                    PathGroup(QStringLiteral("Open the document"),
-                              QStringLiteral("Specify the document:"), edDoc_, button5_, page));
+    return PageWith(page, PathGroup(Text::tr("Open the document"),
+                                    Text::tr("Specify the document:"), edDoc_, button5_, page));
 }
 
 QWidget* ActionPanel::BuildFolder() {
     auto* page = new QWidget(this);
     edFolder_ = MakeEdit("edFolder", page);
     button6_ = MakeBrowseButton("Button6", page);
-    return PageWith(page, PathGroup(QStringLiteral("Open a folder"),
-                                    QStringLiteral("Choose a folder:"), edFolder_, button6_, page));
+    return PageWith(page, PathGroup(Text::tr("Open a folder"), Text::tr("Choose a folder:"),
+                                    edFolder_, button6_, page));
 }
 
 void ActionPanel::ShowPage(int page) {

@@ -1,5 +1,6 @@
 #include "settings/events/check_opt.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <initializer_list>
@@ -9,6 +10,11 @@
 namespace tarnwick::cfg {
 
 namespace {
+
+// The events editor's texts are translated in one context.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(EventsEditor)
+};
 
 bool AreNumbers(std::initializer_list<const QString*> fields) {
     for (const QString* field : fields) {
@@ -26,7 +32,7 @@ bool IsExistingFile(const QString& path) {
 }  // namespace
 
 QString BadSignalMessage() {
-    return QStringLiteral("Specify correct parameters of a signal!");
+    return Text::tr("Specify correct parameters of a signal!");
 }
 
 bool SignalFieldsAreNumbers(const EventForm& form) {
@@ -35,50 +41,50 @@ bool SignalFieldsAreNumbers(const EventForm& form) {
 
 std::optional<QString> CheckOpt(const EventForm& form) {
     if (form.name.isEmpty()) {
-        return QStringLiteral("Specify the name of event!");
+        return Text::tr("Specify the name of event!");
     }
     if (!AreNumbers({&form.value})) {
-        return QStringLiteral("Specify parameter value!");
+        return Text::tr("Specify parameter value!");
     }
     if (!AreNumbers({&form.hour, &form.min, &form.sec})) {
-        return QStringLiteral("Specify a correct time interval!");
+        return Text::tr("Specify a correct time interval!");
     }
     switch (PageOfAction(form.action)) {
         case 1:
             if (!form.autotext && form.info.isEmpty()) {
-                return QStringLiteral("Enter the message text!");
+                return Text::tr("Enter the message text!");
             }
             if (form.sound && !SignalFieldsAreNumbers(form)) {
                 return BadSignalMessage();
             }
             if (form.loop == LoopKind::Time &&
                 !AreNumbers({&form.loopHour, &form.loopMin, &form.loopSec})) {
-                return QStringLiteral("Specify a correct time interval!");
+                return Text::tr("Specify a correct time interval!");
             }
             if (form.loop == LoopKind::Count && !AreNumbers({&form.loopCount})) {
-                return QStringLiteral("Specify loop quantity!");
+                return Text::tr("Specify loop quantity!");
             }
             break;
         case 2:
             if (form.exec.isEmpty()) {
-                return QStringLiteral("Specify an application file!");
+                return Text::tr("Specify an application file!");
             }
             if (!IsExistingFile(form.exec)) {
-                return QStringLiteral("Specify an existing application file!");
+                return Text::tr("Specify an existing application file!");
             }
             break;
         case 3:
             if (form.doc.isEmpty()) {
-                return QStringLiteral("Specify the document!");
+                return Text::tr("Specify the document!");
             }
             if (!IsExistingFile(form.doc)) {
-                return QStringLiteral("Specify the existing document!");
+                return Text::tr("Specify the existing document!");
             }
             break;
         case 4:
             // The folder is not looked for: it may be on a drive that is not there yet.
             if (form.folder.isEmpty()) {
-                return QStringLiteral("Choose a folder!");
+                return Text::tr("Choose a folder!");
             }
             break;
         default:

@@ -4,6 +4,10 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+
+#include <algorithm>
 
 #include "settings/events/editor_fonts.h"
 
@@ -41,6 +45,16 @@ QComboBox* MakeList(const char* name, const QStringList& items, QWidget* parent)
     list->setFont(TitleFont());
     list->addItems(items);
     return list;
+}
+
+void FixButtonSize(QPushButton* button, const QSize& designed) {
+    // The room the style gives a caption, without its least width for a dialog's buttons.
+    QStyle* style = button->style();
+    const int margins = style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button) +
+                        2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
+    const int needed =
+        button->fontMetrics().size(Qt::TextShowMnemonic, button->text()).width() + margins;
+    button->setFixedSize(std::max(designed.width(), needed), designed.height());
 }
 
 }  // namespace tarnwick::cfg

@@ -7,6 +7,8 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QPushButton;
+class QSize;
 class QWidget;
 
 // Small makers for the controls of both halves of the editor, named as the file names them.
@@ -18,5 +20,8 @@ QLabel* MakeLabel(const QString& text, QWidget* parent, const QString& hint = QS
                   QWidget* buddy = nullptr);
 QLineEdit* MakeEdit(const char* name, QWidget* parent, int width = -1);
 QComboBox* MakeList(const char* name, const QStringList& items, QWidget* parent);
+// Fixes the button at its designed size, wider where its caption needs more room within the
+// button's margins (a longer language, a larger font).
+void FixButtonSize(QPushButton* button, const QSize& designed);
 
 }  // namespace tarnwick::cfg

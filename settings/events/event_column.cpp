@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -21,18 +22,26 @@ namespace tarnwick::cfg {
 
 namespace {
 
+// The events editor's texts are translated in one context.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(EventsEditor)
+};
+
 constexpr int kListWidth = 270;
 constexpr int kTimeFieldWidth = 42;
 
 // cmEvents' entries of the four resources; the pressures follow under their own names.
 constexpr std::array<const char*, kResourceCount> kResourceEntries = {
-    "Processor usage", "Operative memory usage", "Swap file usage", "Virtual memory usage"};
+    QT_TRANSLATE_NOOP("EventsEditor", "Processor usage"),
+    QT_TRANSLATE_NOOP("EventsEditor", "Operative memory usage"),
+    QT_TRANSLATE_NOOP("EventsEditor", "Swap file usage"),
+    QT_TRANSLATE_NOOP("EventsEditor", "Virtual memory usage")};
 
 QPushButton* MakeButton(const char* name, const QString& text, QWidget* parent) {
     auto* button = new QPushButton(text, parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setFont(FormFont());
-    button->setFixedSize(75, 25);
+    FixButtonSize(button, QSize(75, 25));
     return button;
 }
 
@@ -68,7 +77,7 @@ EventColumn::EventColumn(QWidget* parent) : QWidget(parent) {
 }
 
 QWidget* EventColumn::BuildList() {
-    QGroupBox* group = MakeGroup(QStringLiteral("Events list"), this, true);
+    QGroupBox* group = MakeGroup(Text::tr("Events list"), this, true);
     auto* layout = new QVBoxLayout(group);
     cmNames_ = MakeList("cmNames", {}, group);
     cmNames_->setFixedWidth(kListWidth);
@@ -77,7 +86,7 @@ QWidget* EventColumn::BuildList() {
 }
 
 QWidget* EventColumn::BuildName() {
-    QGroupBox* group = MakeGroup(QStringLiteral("Event name"), this);
+    QGroupBox* group = MakeGroup(Text::tr("Event name"), this);
     auto* layout = new QVBoxLayout(group);
     edName_ = MakeEdit("edName", group, kListWidth);
     layout->addWidget(edName_);
@@ -85,22 +94,21 @@ QWidget* EventColumn::BuildName() {
 }
 
 QWidget* EventColumn::BuildSettings() {
-    QGroupBox* group = MakeGroup(QStringLiteral("Event settings"), this);
+    QGroupBox* group = MakeGroup(Text::tr("Event settings"), this);
     auto* layout = new QVBoxLayout(group);
     cmEvents_ = MakeList("cmEvents", {}, group);
     cmEvents_->setFixedWidth(kListWidth);
     layout->addWidget(cmEvents_);
 
     auto* threshold = new QHBoxLayout;
-    cmBigLit_ =
-        MakeList("cmBigLit", {QStringLiteral("more than"), QStringLiteral("less than")}, group);
+    cmBigLit_ = MakeList("cmBigLit", {Text::tr("more than"), Text::tr("less than")}, group);
     edValue_ = MakeEdit("edValue", group);
-    cmMeasure_ = MakeList("cmMeasure", {QStringLiteral("%"), QStringLiteral("MB/MHz")}, group);
+    cmMeasure_ = MakeList("cmMeasure", {QStringLiteral("%"), Text::tr("MB/MHz")}, group);
     // The controls of a group take its title as their name; these say what each one is.
-    cmEvents_->setAccessibleName(QStringLiteral("Resource"));
-    cmBigLit_->setAccessibleName(QStringLiteral("Condition"));
-    edValue_->setAccessibleName(QStringLiteral("Threshold"));
-    cmMeasure_->setAccessibleName(QStringLiteral("Unit"));
+    cmEvents_->setAccessibleName(Text::tr("Resource"));
+    cmBigLit_->setAccessibleName(Text::tr("Condition"));
+    edValue_->setAccessibleName(Text::tr("Threshold"));
+    cmMeasure_->setAccessibleName(Text::tr("Unit"));
     threshold->addWidget(cmBigLit_);
     threshold->addWidget(edValue_, 1);
     threshold->addWidget(cmMeasure_);
@@ -108,34 +116,33 @@ QWidget* EventColumn::BuildSettings() {
     FillResources(NumberOf(tarnwick::Resource::Processor));
 
     auto* during = new QHBoxLayout;
-    QLabel* duringLabel = MakeLabel(QStringLiteral("During:"), group);
+    QLabel* duringLabel = MakeLabel(Text::tr("During:"), group);
     during->addWidget(duringLabel);
     during->addStretch(1);
     edHour_ = MakeEdit("edHour", group, kTimeFieldWidth);
     duringLabel->setBuddy(edHour_);
     edMin_ = MakeEdit("edMin", group, kTimeFieldWidth);
     edSec_ = MakeEdit("edSec", group, kTimeFieldWidth);
-    AddTimeField(during, edHour_, QStringLiteral("hr."), QStringLiteral("hours"), group);
-    AddTimeField(during, edMin_, QStringLiteral("min."), QStringLiteral("minutes"), group);
-    AddTimeField(during, edSec_, QStringLiteral("sec."), QStringLiteral("seconds"), group);
+    AddTimeField(during, edHour_, Text::tr("hr."), Text::tr("hours"), group);
+    AddTimeField(during, edMin_, Text::tr("min."), Text::tr("minutes"), group);
+    AddTimeField(during, edSec_, Text::tr("sec."), Text::tr("seconds"), group);
     for (QLineEdit* time : {edHour_, edMin_, edSec_}) {
-        time->setAccessibleDescription(QStringLiteral("During"));
+        time->setAccessibleDescription(Text::tr("During"));
     }
     layout->addLayout(during);
     return group;
 }
 
 QWidget* EventColumn::BuildAction() {
-    QGroupBox* group = MakeGroup(QStringLiteral("Execute action"), this);
+    QGroupBox* group = MakeGroup(Text::tr("Execute action"), this);
     auto* layout = new QVBoxLayout(group);
-    cmAction_ =
-        MakeList("cmAction",
-                 {QStringLiteral("No action"), QStringLiteral("Text message and sound signal"),
-                  QStringLiteral("Start the application"), QStringLiteral("Open the document"),
-                  QStringLiteral("Open a folder"), QStringLiteral("Close Tarnwick"),
-                  QStringLiteral("Reload a computer"), QStringLiteral("Waited mode of a computer"),
-                  QStringLiteral("Switch off a computer")},
-                 group);
+    cmAction_ = MakeList(
+        "cmAction",
+        {Text::tr("No action"), Text::tr("Text message and sound signal"),
+         Text::tr("Start the application"), Text::tr("Open the document"),
+         Text::tr("Open a folder"), Text::tr("Close Tarnwick"), Text::tr("Reload a computer"),
+         Text::tr("Waited mode of a computer"), Text::tr("Switch off a computer")},
+        group);
     cmAction_->setMaxVisibleItems(10);
     cmAction_->setFixedWidth(kListWidth);
     layout->addWidget(cmAction_);
@@ -143,14 +150,13 @@ QWidget* EventColumn::BuildAction() {
 }
 
 QWidget* EventColumn::BuildExecute() {
-    QGroupBox* group = MakeGroup(QStringLiteral("Method of executing"), this);
+    QGroupBox* group = MakeGroup(Text::tr("Method of executing"), this);
     auto* layout = new QVBoxLayout(group);
-    cmExecute_ = MakeList("cmExecute",
-                          {QStringLiteral("one time"), QStringLiteral("once per a session"),
-                           QStringLiteral("permanently")},
-                          group);
+    cmExecute_ = MakeList(
+        "cmExecute",
+        {Text::tr("one time"), Text::tr("once per a session"), Text::tr("permanently")}, group);
     cmExecute_->setFixedWidth(kListWidth);
-    cbActive_ = new QCheckBox(QStringLiteral("&event is active"), group);
+    cbActive_ = new QCheckBox(Text::tr("&event is active"), group);
     cbActive_->setObjectName(QStringLiteral("cbActive"));
     cbActive_->setFont(TitleFont());
     layout->addWidget(cmExecute_);
@@ -162,9 +168,9 @@ QWidget* EventColumn::BuildButtons() {
     auto* panel = new QWidget(this);
     auto* layout = new QHBoxLayout(panel);
     layout->setContentsMargins(0, 0, 0, 0);
-    button2_ = MakeButton("Button2", QStringLiteral("Apply"), panel);
-    button1_ = MakeButton("Button1", QStringLiteral("Delete"), panel);
-    button7_ = MakeButton("Button7", QStringLiteral("Help"), panel);
+    button2_ = MakeButton("Button2", Text::tr("Apply"), panel);
+    button1_ = MakeButton("Button1", Text::tr("Delete"), panel);
+    button7_ = MakeButton("Button7", Text::tr("Help"), panel);
     layout->addWidget(button2_);
     layout->addWidget(button1_);
     layout->addStretch(1);
@@ -197,14 +203,13 @@ void EventColumn::FillResources(int keep) {
         const QSignalBlocker quiet(cmEvents_);
         cmEvents_->clear();
         for (const tarnwick::Resource resource : kResources) {
-            cmEvents_->addItem(QString::fromLatin1(kResourceEntries[IndexOf(resource)]),
-                               NumberOf(resource));
+            cmEvents_->addItem(Text::tr(kResourceEntries[IndexOf(resource)]), NumberOf(resource));
         }
         for (const Pressure pressure : kPressures) {
             const bool offered =
                 std::find(offered_.begin(), offered_.end(), pressure) != offered_.end();
             if (offered || NumberOf(pressure) == keep) {
-                cmEvents_->addItem(QString::fromLatin1(PressureName(pressure)), NumberOf(pressure));
+                cmEvents_->addItem(PressureText(pressure), NumberOf(pressure));
             }
         }
         cmEvents_->setCurrentIndex(std::max(cmEvents_->findData(keep), 0));

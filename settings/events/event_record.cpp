@@ -1,5 +1,6 @@
 #include "settings/events/event_record.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 #include "common/errors.h"
@@ -10,6 +11,11 @@
 namespace tarnwick::cfg {
 
 namespace {
+
+// The events editor's texts are translated in one context.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(EventsEditor)
+};
 
 QString Text(const std::string& value) {
     return QString::fromStdString(value);
@@ -62,8 +68,10 @@ int PageOfAction(int action) {
 QStringList LoadEventsNames(const std::string& eventsFile) {
     const ProfileText file = LoadProfile(eventsFile);
     const std::int32_t count = EventCount(file);
-    QStringList names{QStringLiteral("New event")};
+    QStringList names{Text::tr("New event")};
     names.reserve(count + 1);
+    // An event without a name reads "Event N" in every language: "Apply" writes the name field,
+    // which shows the same, back into the file.
     for (std::int32_t n = 1; n <= count; ++n) {
         names << Text(ReadString(file, EventSection(n), "name", "Event " + std::to_string(n)));
     }

@@ -1,6 +1,7 @@
 #include "settings/events/events_editor.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QFrame>
 #include <QGuiApplication>
@@ -33,6 +34,11 @@
 namespace tarnwick::cfg {
 
 namespace {
+
+// The events editor's texts are translated in one context.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(EventsEditor)
+};
 
 constexpr int kWidth = 635;
 constexpr int kHeight = 494;
@@ -82,7 +88,7 @@ TfrEvents::~TfrEvents() {
 
 void TfrEvents::Build() {
     setObjectName(QStringLiteral("frEvents"));
-    setWindowTitle(QStringLiteral("Events editor"));
+    setWindowTitle(Text::tr("Events editor"));
     // A fixed border with only the system menu's close box.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
@@ -248,23 +254,25 @@ void TfrEvents::Button3Click() {
 
 void TfrEvents::Button4Click() {
     const QString path = services_.dialogs->OpenFileName(
-        QStringLiteral("Open"), FolderOfField(panel_->Program()),
-        QStringLiteral("Executed files (*.exe *.scr *.com *.bat *.cmd);;All files (*)"));
+        Text::tr("Open"), FolderOfField(panel_->Program()),
+        QStringLiteral("%1 (*.exe *.scr *.com *.bat *.cmd);;%2 (*)")
+            .arg(Text::tr("Executed files"), Text::tr("All files")));
     if (!path.isEmpty()) {
         panel_->SetProgram(path);
     }
 }
 
 void TfrEvents::Button5Click() {
-    const QString path = services_.dialogs->OpenFileName(
-        QStringLiteral("Open"), FolderOfField(panel_->Document()), QStringLiteral("All files (*)"));
+    const QString path =
+        services_.dialogs->OpenFileName(Text::tr("Open"), FolderOfField(panel_->Document()),
+                                        Text::tr("All files") + QStringLiteral(" (*)"));
     if (!path.isEmpty()) {
         panel_->SetDocument(path);
     }
 }
 
 void TfrEvents::Button6Click() {
-    const QString folder = services_.dialogs->ChooseFolder(QStringLiteral("Choose a folder:"));
+    const QString folder = services_.dialogs->ChooseFolder(Text::tr("Choose a folder:"));
     if (!folder.isEmpty()) {
         panel_->SetFolder(folder);
     }

@@ -1,6 +1,7 @@
 #include "settings/skin/indicator_page.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -17,6 +18,11 @@
 namespace tarnwick::cfg {
 namespace {
 
+// The skin editor's texts are translated in one context.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(SkinEditor)
+};
+
 constexpr int kMaxCoordinateValue = 2000;
 
 // The label beside each field is a bare "X" or "Y": a screen reader hears the corner too.
@@ -24,7 +30,7 @@ QSpinBox* Coordinate(const QString& name, const QString& spoken, int minimum, QW
     auto* spin = new QSpinBox(parent);
     spin->setObjectName(name);
     spin->setAccessibleName(spoken);
-    spin->setAccessibleDescription(QStringLiteral("pixels"));
+    spin->setAccessibleDescription(Text::tr("pixels"));
     spin->setRange(minimum, kMaxCoordinateValue);
     spin->setValue(minimum);
     spin->setFixedWidth(58);
@@ -37,7 +43,7 @@ const char* const kPictureButtons[] = {"BitBtn10", "BitBtn1", "BitBtn16"};
 }  // namespace
 
 QString PictureFilter() {
-    return QStringLiteral("Bitmaps (*.bmp);;All files (*)");
+    return QStringLiteral("%1 (*.bmp);;%2 (*)").arg(Text::tr("Bitmaps"), Text::tr("All files"));
 }
 
 QLabel* BuddyLabel(const QString& text, QWidget* field) {
@@ -51,22 +57,20 @@ IndicatorPage::IndicatorPage(int number, Dialogs& dialogs, QWidget* parent)
     const QString n = QString::number(number);
     const bool diagram = number == 3;
 
-    auto* coordinates = new QGroupBox(QStringLiteral("Coordinates"), this);
+    auto* coordinates = new QGroupBox(Text::tr("Coordinates"), this);
     auto* grid = new QGridLayout(coordinates);
-    udX1_ = Coordinate(QStringLiteral("udX1_") + n, QStringLiteral("Top left corner X"), 0,
-                       coordinates);
-    udY1_ = Coordinate(QStringLiteral("udY1_") + n, QStringLiteral("Top left corner Y"), 0,
-                       coordinates);
-    udX2_ = Coordinate(QStringLiteral("udX2_") + n, QStringLiteral("Right bottom corner X"), 1,
-                       coordinates);
-    udY2_ = Coordinate(QStringLiteral("udY2_") + n, QStringLiteral("Right bottom corner Y"), 1,
-                       coordinates);
-    grid->addWidget(new QLabel(QStringLiteral("Top left corner:"), coordinates), 0, 0, 1, 4);
+    udX1_ = Coordinate(QStringLiteral("udX1_") + n, Text::tr("Top left corner X"), 0, coordinates);
+    udY1_ = Coordinate(QStringLiteral("udY1_") + n, Text::tr("Top left corner Y"), 0, coordinates);
+    udX2_ =
+        Coordinate(QStringLiteral("udX2_") + n, Text::tr("Right bottom corner X"), 1, coordinates);
+    udY2_ =
+        Coordinate(QStringLiteral("udY2_") + n, Text::tr("Right bottom corner Y"), 1, coordinates);
+    grid->addWidget(new QLabel(Text::tr("Top left corner:"), coordinates), 0, 0, 1, 4);
     grid->addWidget(new QLabel(QStringLiteral("X"), coordinates), 1, 0);
     grid->addWidget(udX1_, 1, 1);
     grid->addWidget(new QLabel(QStringLiteral("Y"), coordinates), 1, 2);
     grid->addWidget(udY1_, 1, 3);
-    grid->addWidget(new QLabel(QStringLiteral("Right bottom corner:"), coordinates), 2, 0, 1, 4);
+    grid->addWidget(new QLabel(Text::tr("Right bottom corner:"), coordinates), 2, 0, 1, 4);
     grid->addWidget(new QLabel(QStringLiteral("X"), coordinates), 3, 0);
     grid->addWidget(udX2_, 3, 1);
     grid->addWidget(new QLabel(QStringLiteral("Y"), coordinates), 3, 2);
@@ -75,17 +79,16 @@ IndicatorPage::IndicatorPage(int number, Dialogs& dialogs, QWidget* parent)
     cmOrient_->setFixedWidth(152);
     if (diagram) {
         cmOrient_->setObjectName(QStringLiteral("cmDirection"));
-        cmOrient_->addItems(
-            {QStringLiteral("from below upwards"), QStringLiteral("from top to down")});
+        cmOrient_->addItems({Text::tr("from below upwards"), Text::tr("from top to down")});
     } else {
         cmOrient_->setObjectName(QStringLiteral("cmOrient_") + n);
-        cmOrient_->addItems({QStringLiteral("Horizontal"), QStringLiteral("Vertical")});
+        cmOrient_->addItems({Text::tr("Horizontal"), Text::tr("Vertical")});
     }
     // The list has a row of its own, so each "Y" stays beside its field.
     grid->setColumnStretch(4, 1);
     auto* orientRow = new QHBoxLayout;
-    orientRow->addWidget(BuddyLabel(
-        diagram ? QStringLiteral("Direction:") : QStringLiteral("Orientation:"), cmOrient_));
+    orientRow->addWidget(
+        BuddyLabel(diagram ? Text::tr("Direction:") : Text::tr("Orientation:"), cmOrient_));
     orientRow->addWidget(cmOrient_);
     orientRow->addStretch();
     grid->addLayout(orientRow, 4, 0, 1, 5);
@@ -93,31 +96,31 @@ IndicatorPage::IndicatorPage(int number, Dialogs& dialogs, QWidget* parent)
     previewPlace_ = new QWidget(this);
     previewPlace_->setObjectName(QStringLiteral("preview") + n);
 
-    auto* type = new QGroupBox(QStringLiteral("Type"), this);
+    auto* type = new QGroupBox(Text::tr("Type"), this);
     auto* typeGrid = new QGridLayout(type);
     // Made in the order Tab goes through them: each choice, then what belongs to it.
-    rbFlat_ = new QRadioButton(QStringLiteral("&flat skin"), type);
+    rbFlat_ = new QRadioButton(Text::tr("&flat skin"), type);
     rbFlat_->setObjectName(QStringLiteral("rbFlat_") + n);
     rbFlat_->setChecked(true);
     pnGround_ = new ColorPanel(dialogs, type);
     pnGround_->setObjectName(QStringLiteral("pnGround_") + n);
     pnProgress_ = new ColorPanel(dialogs, type);
     pnProgress_->setObjectName(QStringLiteral("pnProgress_") + n);
-    rbGraph_ = new QRadioButton(QStringLiteral("&graphical skin"), type);
+    rbGraph_ = new QRadioButton(Text::tr("&graphical skin"), type);
     rbGraph_->setObjectName(QStringLiteral("rbGraph_") + n);
     edPict_ = new QLineEdit(type);
     edPict_->setObjectName(QStringLiteral("edPict_") + n);
     edPict_->setReadOnly(true);
-    edPict_->setAccessibleName(QStringLiteral("Picture file"));
+    edPict_->setAccessibleName(Text::tr("Picture file"));
     btPict_ = new QToolButton(type);
     btPict_->setObjectName(QLatin1String(kPictureButtons[number - 1]));
     btPict_->setText(QStringLiteral("..."));
-    btPict_->setAccessibleName(QStringLiteral("Choose a picture"));
+    btPict_->setAccessibleName(Text::tr("Choose a picture"));
     auto* colours = new QHBoxLayout;
-    colours->addWidget(BuddyLabel(QStringLiteral("Background:"), pnGround_));
+    colours->addWidget(BuddyLabel(Text::tr("Background:"), pnGround_));
     colours->addWidget(pnGround_);
     colours->addSpacing(12);
-    colours->addWidget(BuddyLabel(QStringLiteral("Progress:"), pnProgress_));
+    colours->addWidget(BuddyLabel(Text::tr("Progress:"), pnProgress_));
     colours->addWidget(pnProgress_);
     colours->addStretch();
     auto* picture = new QHBoxLayout;
@@ -128,7 +131,7 @@ IndicatorPage::IndicatorPage(int number, Dialogs& dialogs, QWidget* parent)
     typeGrid->addWidget(rbGraph_, 1, 0);
     typeGrid->addLayout(picture, 1, 1);
 
-    auto* fontBox = new QGroupBox(QStringLiteral("Font parameters"), this);
+    auto* fontBox = new QGroupBox(Text::tr("Font parameters"), this);
     auto* fontRow = new QHBoxLayout(fontBox);
     pnFont_ = new FontPanel(dialogs, fontBox);
     pnFont_->setObjectName(QStringLiteral("pnFont") + n);
@@ -138,7 +141,7 @@ IndicatorPage::IndicatorPage(int number, Dialogs& dialogs, QWidget* parent)
                         QString::fromUtf8("180°"), QString::fromUtf8("270°")});
     fontRow->addWidget(pnFont_);
     fontRow->addSpacing(16);
-    fontRow->addWidget(BuddyLabel(QStringLiteral("Angle:"), cmAngle_));
+    fontRow->addWidget(BuddyLabel(Text::tr("Angle:"), cmAngle_));
     fontRow->addWidget(cmAngle_);
     fontRow->addStretch();
 
@@ -170,8 +173,7 @@ QWidget* IndicatorPage::FirstField() const {
 }
 
 void IndicatorPage::ChoosePicture() {
-    const QString chosen =
-        dialogs_.OpenPictureName(QStringLiteral("Open"), QString(), PictureFilter());
+    const QString chosen = dialogs_.OpenPictureName(Text::tr("Open"), QString(), PictureFilter());
     if (!chosen.isEmpty()) {
         edPict_->setText(chosen);
         emit changed();

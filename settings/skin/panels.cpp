@@ -1,5 +1,6 @@
 #include "settings/skin/panels.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 #include <algorithm>
@@ -12,6 +13,11 @@
 
 namespace tarnwick::cfg {
 namespace {
+
+// The skin editor's texts are translated in one context.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(SkinEditor)
+};
 
 // Of black and white, the one that stands out more from the colour (white when equal).
 QColor StandingOut(const QColor& colour) {
@@ -89,7 +95,7 @@ FontSpec SkinFontOf(const QFont& qt) {
 
 FontPanel::FontPanel(Dialogs& dialogs, QWidget* parent)
     : PressableLabel(QAccessible::Button, parent), dialogs_(dialogs) {
-    setText(QStringLiteral("Font"));
+    setText(Text::tr("Font"));
     setAlignment(Qt::AlignCenter);
     setFrameShape(QFrame::Panel);
     setFrameShadow(QFrame::Sunken);
@@ -115,7 +121,7 @@ void FontPanel::Refresh() {
     colours.setColor(QPalette::Window, StandingOut(shown.color));
     setPalette(colours);
     const QString style = FontStyleToSkinText(font_);
-    setAccessibleDescription(QStringLiteral("%1, %2 pt%3, %4")
+    setAccessibleDescription(Text::tr("%1, %2 pt%3, %4")
                                  .arg(font_.name)
                                  .arg(font_.pointSize)
                                  .arg(style.isEmpty() ? QString() : QStringLiteral(", ") + style)
@@ -129,7 +135,7 @@ void FontPanel::Choose() {
     }
     font_ = SkinFontOf(*chosen);
     if (const std::optional<QColor> colour =
-            dialogs_.ChooseColor(ColorOfValue(color_, Qt::black), QStringLiteral("Font color"))) {
+            dialogs_.ChooseColor(ColorOfValue(color_, Qt::black), Text::tr("Font color"))) {
         color_ = ValueOfColor(*colour);
     }
     Refresh();

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -33,6 +34,11 @@
 
 namespace tarnwick::cfg {
 namespace {
+
+// The skin editor's texts are translated in one context.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(SkinEditor)
+};
 
 // The indicator a step edits: 0 and 1 the gauges, 2 the diagram.
 int IndicatorOf(SkinStep step) {
@@ -79,15 +85,15 @@ TfrSkin::TfrSkin(const SettingsServices& services, QWidget* parent)
     }
     icons_ = new IconsPage(dialogs, this);
     save_ = new SavePage(dialogs, this);
-    MakeStep(0, "create", QStringLiteral("Skin creation"), creation_);
-    MakeStep(1, "window", QStringLiteral("Program window"), window_);
-    MakeStep(2, "ind1", QStringLiteral("Indicator 1"), indicators_[0]);
-    MakeStep(3, "ind2", QStringLiteral("Indicator 2"), indicators_[1]);
-    MakeStep(4, "ind3", QStringLiteral("Diagram"), indicators_[2]);
-    MakeStep(5, "icons", QStringLiteral("Tray icons"), icons_);
-    MakeStep(6, "save", QStringLiteral("Save skin"), save_);
+    MakeStep(0, "create", Text::tr("Skin creation"), creation_);
+    MakeStep(1, "window", Text::tr("Program window"), window_);
+    MakeStep(2, "ind1", Text::tr("Indicator 1"), indicators_[0]);
+    MakeStep(3, "ind2", Text::tr("Indicator 2"), indicators_[1]);
+    MakeStep(4, "ind3", Text::tr("Diagram"), indicators_[2]);
+    MakeStep(5, "icons", Text::tr("Tray icons"), icons_);
+    MakeStep(6, "save", Text::tr("Save skin"), save_);
     steps_[0].back->setEnabled(false);
-    steps_[6].next->setText(QStringLiteral("Finish"));
+    steps_[6].next->setText(Text::tr("Finish"));
 
     AddPreview(0, window_->previewPlace());
     for (int i = 0; i < 3; ++i) {
@@ -118,7 +124,7 @@ QWidget* TfrSkin::MakeStepColumn() {
     layout->setContentsMargins(12, 40, 8, 12);
     layout->setSpacing(10);
     for (int i = 0; i < kSteps; ++i) {
-        stepLabels_[i] = new QLabel(QStringLiteral("Step %1").arg(i + 1), column);
+        stepLabels_[i] = new QLabel(Text::tr("Step %1").arg(i + 1), column);
         stepLabels_[i]->setObjectName(QStringLiteral("lbStep%1").arg(i + 1));
         // Room for the bold caption of the current step.
         QFont bold = stepLabels_[i]->font();
@@ -151,9 +157,9 @@ QWidget* TfrSkin::MakeStep(int index, const char* name, const QString& title, QW
 
     StepFrame& step = steps_[index];
     step.page = page;
-    step.back = new QPushButton(QStringLiteral("Back"), page);
-    step.next = new QPushButton(QStringLiteral("Next"), page);
-    step.help = new QPushButton(QStringLiteral("Help"), page);
+    step.back = new QPushButton(Text::tr("Back"), page);
+    step.next = new QPushButton(Text::tr("Next"), page);
+    step.help = new QPushButton(Text::tr("Help"), page);
     step.back->setObjectName(QLatin1String(kButtonNames[index][0]));
     step.next->setObjectName(QLatin1String(kButtonNames[index][1]));
     step.help->setObjectName(QLatin1String(kButtonNames[index][2]));

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -22,6 +23,11 @@
 namespace tarnwick::cfg {
 namespace {
 
+// The skin editor's texts are translated in one context.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(SkinEditor)
+};
+
 const int kDepths[] = {24, 16, 8, 4};
 
 QToolButton* Button(const char* name, const QString& text, QWidget* parent) {
@@ -41,7 +47,7 @@ QToolButton* ChooseButton(const char* name, const QString& spoken, QWidget* pare
 // "?": named apart from the step's "Help" button and from each other.
 QToolButton* HelpButton(const char* name, const QString& spoken, QWidget* parent) {
     QToolButton* button = Button(name, QStringLiteral("?"), parent);
-    button->setToolTip(QStringLiteral("Help"));
+    button->setToolTip(Text::tr("Help"));
     button->setAccessibleName(spoken);
     return button;
 }
@@ -61,59 +67,57 @@ QVBoxLayout* PageLayout(QWidget* page) {
 
 // What "?" beside the digits folder tells; this platform breaks lines with a line feed.
 QString DigitsFolderHelp() {
-    return QStringList{
-        QStringLiteral("The folder with pictures of digits"),
-        QStringLiteral("should contain the following files:"),
-        QStringLiteral("    0.bmp"),
-        QStringLiteral("    1.bmp"),
-        QStringLiteral("    ..."),
-        QStringLiteral("    8.bmp"),
-        QStringLiteral("    9.bmp"),
-        QStringLiteral("Each of these files should be the correct"),
-        QStringLiteral("bitmap in the size 8 x 16 pixels."),
-        QStringLiteral("Files should contain picture of digit,"),
-        QStringLiteral("specified in a filename."),
-        QStringLiteral("Also in this folder should be a file"),
-        QStringLiteral("100.bmp with such parameters:"),
-        QStringLiteral("    sizes 16 x 16 pixels"),
-        QStringLiteral("    number represented on picture - 100"),
-    }
-        .join(u'\n');
+    return Text::tr(
+        "The folder with pictures of digits\n"
+        "should contain the following files:\n"
+        "    0.bmp\n"
+        "    1.bmp\n"
+        "    ...\n"
+        "    8.bmp\n"
+        "    9.bmp\n"
+        "Each of these files should be the correct\n"
+        "bitmap in the size 8 x 16 pixels.\n"
+        "Files should contain picture of digit,\n"
+        "specified in a filename.\n"
+        "Also in this folder should be a file\n"
+        "100.bmp with such parameters:\n"
+        "    sizes 16 x 16 pixels\n"
+        "    number represented on picture - 100");
 }
 
 }  // namespace
 
 QString EditorTitle() {
-    return QStringLiteral("Skins editor");
+    return Text::tr("Skins editor");
 }
 
 // Step 1 ----------------------------------------------------------------------------------
 
 CreationPage::CreationPage(Dialogs& dialogs, QWidget* parent) : QWidget(parent), dialogs_(dialogs) {
-    auto* method = new QGroupBox(QStringLiteral("Method of creation"), this);
+    auto* method = new QGroupBox(Text::tr("Method of creation"), this);
     auto* methodLayout = new QVBoxLayout(method);
-    cbNew_ = new QRadioButton(QStringLiteral("&Create a new skin"), method);
+    cbNew_ = new QRadioButton(Text::tr("&Create a new skin"), method);
     cbNew_->setObjectName(QStringLiteral("cbNew"));
     cbNew_->setChecked(true);
-    cbExist_ = new QRadioButton(QStringLiteral("&Modify an existing skin"), method);
+    cbExist_ = new QRadioButton(Text::tr("&Modify an existing skin"), method);
     cbExist_->setObjectName(QStringLiteral("cbExist"));
     edExist_ = Field("edExist", true, method);
-    btExist_ = ChooseButton("BitBtn14", QStringLiteral("Choose a skin file"), method);
+    btExist_ = ChooseButton("BitBtn14", Text::tr("Choose a skin file"), method);
     auto* row = new QHBoxLayout;
     row->addWidget(edExist_);
     row->addWidget(btExist_);
     methodLayout->addWidget(cbNew_);
     methodLayout->addWidget(cbExist_);
     methodLayout->addSpacing(8);
-    methodLayout->addWidget(BuddyLabel(QStringLiteral("Specify a skin file:"), edExist_));
+    methodLayout->addWidget(BuddyLabel(Text::tr("Specify a skin file:"), edExist_));
     methodLayout->addLayout(row);
     QVBoxLayout* layout = PageLayout(this);
     layout->addWidget(method);
     layout->addStretch();
 
     connect(btExist_, &QToolButton::clicked, this, [this] {
-        const QString chosen = dialogs_.OpenFileName(QStringLiteral("Open"), QString(),
-                                                     QStringLiteral("Skins (*.skin)"));
+        const QString chosen = dialogs_.OpenFileName(
+            Text::tr("Open"), QString(), Text::tr("Skins") + QStringLiteral(" (*.skin)"));
         if (!chosen.isEmpty()) {
             edExist_->setText(chosen);
         }
@@ -137,33 +141,34 @@ void CreationPage::Collect(SkinDraft& draft) const {
 // Step 2 ----------------------------------------------------------------------------------
 
 WindowPage::WindowPage(Dialogs& dialogs, QWidget* parent) : QWidget(parent) {
-    auto* size = new QGroupBox(QStringLiteral("Window size"), this);
+    auto* size = new QGroupBox(Text::tr("Window size"), this);
     auto* sizeGrid = new QGridLayout(size);
     udWidth_ = new QSpinBox(size);
     udWidth_->setObjectName(QStringLiteral("udWidth"));
     udHeight_ = new QSpinBox(size);
     udHeight_->setObjectName(QStringLiteral("udHeight"));
     int row = 0;
-    for (auto [spin, caption] : {std::pair{udWidth_, "Width"}, std::pair{udHeight_, "Height"}}) {
+    for (auto [spin, caption] : {std::pair{udWidth_, QT_TRANSLATE_NOOP("SkinEditor", "Width")},
+                                 std::pair{udHeight_, QT_TRANSLATE_NOOP("SkinEditor", "Height")}}) {
         spin->setRange(1, 2000);
         spin->setFixedWidth(64);
-        spin->setAccessibleDescription(QStringLiteral("pixels"));
-        sizeGrid->addWidget(BuddyLabel(QLatin1String(caption), spin), row, 0);
+        spin->setAccessibleDescription(Text::tr("pixels"));
+        sizeGrid->addWidget(BuddyLabel(Text::tr(caption), spin), row, 0);
         sizeGrid->addWidget(spin, row, 1);
-        sizeGrid->addWidget(new QLabel(QStringLiteral("pixels"), size), row, 2);
+        sizeGrid->addWidget(new QLabel(Text::tr("pixels"), size), row, 2);
         ++row;
     }
 
-    auto* colours = new QGroupBox(QStringLiteral("Colors"), this);
+    auto* colours = new QGroupBox(Text::tr("Colors"), this);
     auto* colourGrid = new QGridLayout(colours);
     pnWindow_ = new ColorPanel(dialogs, colours);
     pnWindow_->setObjectName(QStringLiteral("pnWindow"));
-    cbTransparent_ = new QCheckBox(QStringLiteral("&Transparent color"), colours);
+    cbTransparent_ = new QCheckBox(Text::tr("&Transparent color"), colours);
     cbTransparent_->setObjectName(QStringLiteral("cbTransparent"));
     pnTransparent_ = new ColorPanel(dialogs, colours);
     pnTransparent_->setObjectName(QStringLiteral("pnTransparent"));
-    pnTransparent_->setAccessibleName(QStringLiteral("Transparent color"));  // the check box's
-    colourGrid->addWidget(BuddyLabel(QStringLiteral("Background color"), pnWindow_), 0, 0);
+    pnTransparent_->setAccessibleName(Text::tr("Transparent color"));  // the check box's
+    colourGrid->addWidget(BuddyLabel(Text::tr("Background color"), pnWindow_), 0, 0);
     colourGrid->addWidget(pnWindow_, 0, 1);
     colourGrid->addWidget(cbTransparent_, 1, 0);
     colourGrid->addWidget(pnTransparent_, 1, 1);
@@ -213,30 +218,30 @@ void WindowPage::Collect(SkinDraft& draft) const {
 // Step 6 ----------------------------------------------------------------------------------
 
 IconsPage::IconsPage(Dialogs& dialogs, QWidget* parent) : QWidget(parent), dialogs_(dialogs) {
-    auto* box = new QGroupBox(QStringLiteral("Icons settings"), this);
+    auto* box = new QGroupBox(Text::tr("Icons settings"), this);
     auto* grid = new QGridLayout(box);
-    rbIconsNew_ = new QRadioButton(QStringLiteral("&Create an icons file"), box);
+    rbIconsNew_ = new QRadioButton(Text::tr("&Create an icons file"), box);
     rbIconsNew_->setObjectName(QStringLiteral("rbIconsNew"));
     rbIconsNew_->setChecked(true);
     edIconsDir_ = Field("edIconsDir", true, box);
     btIconsDir_ =
-        ChooseButton("BitBtn20", QStringLiteral("Choose the folder with images of digits"), box);
+        ChooseButton("BitBtn20", Text::tr("Choose the folder with images of digits"), box);
     btDigitsHelp_ =
-        HelpButton("BitBtn22", QStringLiteral("Help on the folder with images of digits"), box);
+        HelpButton("BitBtn22", Text::tr("Help on the folder with images of digits"), box);
     pnIconsGround_ = new ColorPanel(dialogs, box);
     pnIconsGround_->setObjectName(QStringLiteral("pnIconsGround"));
     cmDepth_ = new QComboBox(box);
     cmDepth_->setObjectName(QStringLiteral("cmDepth"));
-    cmDepth_->addItems({QStringLiteral("24 bit"), QStringLiteral("16 bit"),
-                        QStringLiteral("8 bit (256 colors)"), QStringLiteral("4 bit (16 colors)")});
+    cmDepth_->addItems({Text::tr("24 bit"), Text::tr("16 bit"), Text::tr("8 bit (256 colors)"),
+                        Text::tr("4 bit (16 colors)")});
     edIconsName_ = Field("edIconsName", false, box);
     edIconsName_->setText(QStringLiteral("icons"));
-    rbIconsOld_ = new QRadioButton(QStringLiteral("&Open the icons file"), box);
+    rbIconsOld_ = new QRadioButton(Text::tr("&Open the icons file"), box);
     rbIconsOld_->setObjectName(QStringLiteral("rbIconsOld"));
     edIcons_ = Field("edIcons", true, box);
-    btIcons_ = ChooseButton("BitBtn21", QStringLiteral("Choose an icons file"), box);
-    btIconsHelp_ = HelpButton("BitBtn23", QStringLiteral("Help on the icons file"), box);
-    rbIconsBuilt_ = new QRadioButton(QStringLiteral("&Use standard icons"), box);
+    btIcons_ = ChooseButton("BitBtn21", Text::tr("Choose an icons file"), box);
+    btIconsHelp_ = HelpButton("BitBtn23", Text::tr("Help on the icons file"), box);
+    rbIconsBuilt_ = new QRadioButton(Text::tr("&Use standard icons"), box);
     rbIconsBuilt_->setObjectName(QStringLiteral("rbIconsBuilt"));
 
     constexpr int kIndent = 20;
@@ -245,11 +250,11 @@ IconsPage::IconsPage(Dialogs& dialogs, QWidget* parent) : QWidget(parent), dialo
     folderRow->addWidget(btIconsDir_);
     folderRow->addWidget(btDigitsHelp_);
     auto* optionsRow = new QGridLayout;
-    optionsRow->addWidget(BuddyLabel(QStringLiteral("Background color:"), pnIconsGround_), 0, 0);
+    optionsRow->addWidget(BuddyLabel(Text::tr("Background color:"), pnIconsGround_), 0, 0);
     optionsRow->addWidget(pnIconsGround_, 0, 1);
-    optionsRow->addWidget(BuddyLabel(QStringLiteral("Color depth:"), cmDepth_), 1, 0);
+    optionsRow->addWidget(BuddyLabel(Text::tr("Color depth:"), cmDepth_), 1, 0);
     optionsRow->addWidget(cmDepth_, 1, 1);
-    optionsRow->addWidget(BuddyLabel(QStringLiteral("File name:"), edIconsName_), 2, 0);
+    optionsRow->addWidget(BuddyLabel(Text::tr("File name:"), edIconsName_), 2, 0);
     optionsRow->addWidget(edIconsName_, 2, 1);
     optionsRow->setColumnStretch(2, 1);
     auto* iconsRow = new QHBoxLayout;
@@ -259,11 +264,11 @@ IconsPage::IconsPage(Dialogs& dialogs, QWidget* parent) : QWidget(parent), dialo
 
     grid->setColumnMinimumWidth(0, kIndent);
     grid->addWidget(rbIconsNew_, 0, 0, 1, 2);
-    grid->addWidget(BuddyLabel(QStringLiteral("Folder with images of digits:"), edIconsDir_), 1, 1);
+    grid->addWidget(BuddyLabel(Text::tr("Folder with images of digits:"), edIconsDir_), 1, 1);
     grid->addLayout(folderRow, 2, 1);
     grid->addLayout(optionsRow, 3, 1);
     grid->addWidget(rbIconsOld_, 4, 0, 1, 2);
-    grid->addWidget(BuddyLabel(QStringLiteral("Specify icons file"), edIcons_), 5, 1);
+    grid->addWidget(BuddyLabel(Text::tr("Specify icons file"), edIcons_), 5, 1);
     grid->addLayout(iconsRow, 6, 1);
     grid->addWidget(rbIconsBuilt_, 7, 0, 1, 2);
     QVBoxLayout* layout = PageLayout(this);
@@ -271,14 +276,14 @@ IconsPage::IconsPage(Dialogs& dialogs, QWidget* parent) : QWidget(parent), dialo
     layout->addStretch();
 
     connect(btIconsDir_, &QToolButton::clicked, this, [this] {
-        const QString chosen = dialogs_.ChooseFolder(QStringLiteral("Choose a folder:"));
+        const QString chosen = dialogs_.ChooseFolder(Text::tr("Choose a folder:"));
         if (!chosen.isEmpty()) {
             edIconsDir_->setText(chosen);
         }
     });
     connect(btIcons_, &QToolButton::clicked, this, [this] {
         const QString chosen =
-            dialogs_.OpenPictureName(QStringLiteral("Open"), QString(), PictureFilter());
+            dialogs_.OpenPictureName(Text::tr("Open"), QString(), PictureFilter());
         if (!chosen.isEmpty()) {
             edIcons_->setText(chosen);
         }
@@ -286,9 +291,8 @@ IconsPage::IconsPage(Dialogs& dialogs, QWidget* parent) : QWidget(parent), dialo
     connect(btDigitsHelp_, &QToolButton::clicked, this,
             [this] { dialogs_.ShowMessage(EditorTitle(), DigitsFolderHelp()); });
     connect(btIconsHelp_, &QToolButton::clicked, this, [this] {
-        dialogs_.ShowMessage(
-            EditorTitle(),
-            QStringLiteral("The image of icons should have the sizes 1616 x 16 pixels"));
+        dialogs_.ShowMessage(EditorTitle(),
+                             Text::tr("The image of icons should have the sizes 1616 x 16 pixels"));
     });
 }
 
@@ -344,24 +348,25 @@ SavePage::SavePage(Dialogs& dialogs, QWidget* parent) : QWidget(parent), dialogs
     reInfo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     reInfo_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     edFile_ = Field("edFile", false, this);
-    btFile_ = ChooseButton("BitBtn12", QStringLiteral("Choose a file to save as"), this);
+    btFile_ = ChooseButton("BitBtn12", Text::tr("Choose a file to save as"), this);
 
     auto* fileRow = new QHBoxLayout;
     fileRow->addWidget(edFile_);
     fileRow->addWidget(btFile_);
     QVBoxLayout* layout = PageLayout(this);
-    layout->addWidget(BuddyLabel(QStringLiteral("Skin title"), edName_));
+    layout->addWidget(BuddyLabel(Text::tr("Skin title"), edName_));
     layout->addWidget(edName_);
-    layout->addWidget(BuddyLabel(QStringLiteral("Author name"), edAuthor_));
+    layout->addWidget(BuddyLabel(Text::tr("Author name"), edAuthor_));
     layout->addWidget(edAuthor_);
-    layout->addWidget(BuddyLabel(QStringLiteral("Description"), reInfo_));
+    layout->addWidget(BuddyLabel(Text::tr("Description"), reInfo_));
     layout->addWidget(reInfo_, 1);
-    layout->addWidget(BuddyLabel(QStringLiteral("Save as"), edFile_));
+    layout->addWidget(BuddyLabel(Text::tr("Save as"), edFile_));
     layout->addLayout(fileRow);
 
     connect(btFile_, &QToolButton::clicked, this, [this] {
         const QString chosen = dialogs_.SaveFileName(
-            QStringLiteral("Save as"), QString(), QStringLiteral("Skin (*.skin);;All files (*)"));
+            Text::tr("Save as"), QString(),
+            QStringLiteral("%1 (*.skin);;%2 (*)").arg(Text::tr("Skin"), Text::tr("All files")));
         if (!chosen.isEmpty()) {
             edFile_->setText(WithSkinExtension(chosen));
         }

@@ -1,5 +1,6 @@
 #include "settings/skin/step_checks.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -10,11 +11,18 @@
 namespace tarnwick::cfg {
 namespace {
 
+// The skin editor's texts are translated in one context.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(SkinEditor)
+};
+
 bool IsExistingFile(const QString& path) {
     return !path.isEmpty() && QFileInfo(path).isFile();
 }
 
-const QString kNotValid = QStringLiteral("Bitmap image is not valid");
+QString NotValid() {
+    return Text::tr("Bitmap image is not valid");
+}
 
 IconsCheck Refuse(const QString& message) {
     return IconsCheck{message, QImage()};
@@ -23,41 +31,41 @@ IconsCheck Refuse(const QString& message) {
 IconsCheck CheckOpenedIcons(const SkinDraft& draft) {
     const QString path = ResolvePath(draft.iconsFile, draft.loadedFolder);
     if (!IsExistingFile(path)) {
-        return Refuse(QStringLiteral("Specify a file of icons!"));
+        return Refuse(Text::tr("Specify a file of icons!"));
     }
     const QImage picture = LoadBitmap(path);
     if (picture.isNull()) {
-        return Refuse(kNotValid);
+        return Refuse(NotValid());
     }
     if (picture.width() != kTrayStripWidth || picture.height() != kTrayStripHeight) {
-        return Refuse(QStringLiteral("The image of icons should have the sizes 1616 x 16 pixels!"));
+        return Refuse(Text::tr("The image of icons should have the sizes 1616 x 16 pixels!"));
     }
     return IconsCheck{};
 }
 
 IconsCheck BuildIcons(const SkinDraft& draft) {
     if (draft.iconsDir.isEmpty()) {
-        return Refuse(QStringLiteral("The folder with pictures of digits is not specified!"));
+        return Refuse(Text::tr("The folder with pictures of digits is not specified!"));
     }
     const QDir folder(draft.iconsDir);
     for (int i = 0; i < 11; ++i) {
         if (!IsExistingFile(folder.filePath(DigitPictureName(i)))) {
-            return Refuse(QStringLiteral("The file %1 is not found!").arg(DigitPictureName(i)));
+            return Refuse(Text::tr("The file %1 is not found!").arg(DigitPictureName(i)));
         }
     }
     if (draft.iconsName.isEmpty()) {
-        return Refuse(QStringLiteral("The filename is not specified!"));
+        return Refuse(Text::tr("The filename is not specified!"));
     }
     DigitPictures digits;
     for (int i = 0; i < 11; ++i) {
         digits[i] = LoadBitmap(folder.filePath(DigitPictureName(i)));
         if (digits[i].isNull()) {
-            return Refuse(kNotValid);
+            return Refuse(NotValid());
         }
         // The strip takes the left part of each picture; a smaller one would leave a hole.
         const int width = i < 10 ? 8 : 16;
         if (digits[i].width() < width || digits[i].height() < 16) {
-            return Refuse(QStringLiteral("The picture %1 is smaller than %2 x 16 pixels!")
+            return Refuse(Text::tr("The picture %1 is smaller than %2 x 16 pixels!")
                               .arg(DigitPictureName(i))
                               .arg(width));
         }
@@ -70,14 +78,14 @@ IconsCheck BuildIcons(const SkinDraft& draft) {
 
 std::optional<QString> CheckCreation(const SkinDraft& draft) {
     if (draft.modifyExisting && !IsExistingFile(draft.existing)) {
-        return QStringLiteral("Specify an existing skin!");
+        return Text::tr("Specify an existing skin!");
     }
     return std::nullopt;
 }
 
 std::optional<QString> CheckPicture(const IndicatorDraft& indicator, const QString& loadedFolder) {
     if (indicator.graphic && !IsExistingFile(ResolvePath(indicator.picture, loadedFolder))) {
-        return QStringLiteral("Specify a file of the image!");
+        return Text::tr("Specify a file of the image!");
     }
     return std::nullopt;
 }
@@ -96,10 +104,10 @@ IconsCheck CheckIcons(const SkinDraft& draft) {
 
 std::optional<QString> CheckSave(const SkinDraft& draft) {
     if (draft.name.isEmpty()) {
-        return QStringLiteral("Specify the title of a skin!");
+        return Text::tr("Specify the title of a skin!");
     }
     if (draft.file.isEmpty()) {
-        return QStringLiteral("Specify a file for saving!");
+        return Text::tr("Specify a file for saving!");
     }
     return std::nullopt;
 }

@@ -18,6 +18,7 @@
 #include "settings/events/events_editor.h"
 #include "settings/skin/skin_editor.h"
 #include "tests/settings/config/cfg_fixture.h"
+#include "tests/settings/config/cut_texts.h"
 #include "tests/support/fake_tones.h"
 
 namespace tarnwick::cfg {
@@ -36,76 +37,6 @@ public:
 private:
     QFont before_;
 };
-
-// True when the whole of the widget shows: inside each of its parents up to the window.
-bool Inside(const QWidget* widget, const QWidget* window) {
-    for (const QWidget* parent = widget->parentWidget(); parent != nullptr;
-         parent = parent->parentWidget()) {
-        if (!parent->rect().contains(QRect(widget->mapTo(parent, QPoint(0, 0)), widget->size()))) {
-            return false;
-        }
-        if (parent == window) {
-            break;
-        }
-    }
-    return true;
-}
-
-// The texts of the shown page that are cut: a label, box or button smaller than its text needs
-// or reaching out of its parents.
-QStringList CutTexts(QWidget& window) {
-    QStringList cut;
-    for (QWidget* widget : window.findChildren<QWidget*>()) {
-        if (!widget->isVisibleTo(&window)) {
-            continue;
-        }
-        QSize needed;
-        QString text;
-        if (auto* label = qobject_cast<QLabel*>(widget)) {
-            needed = label->wordWrap() ? QSize(label->minimumSizeHint().width(),
-                                               label->heightForWidth(label->width()))
-                                       : label->sizeHint();
-            text = label->text();
-        } else if (auto* box = qobject_cast<QGroupBox*>(widget)) {
-            needed = box->minimumSizeHint();  // the title and what the box holds
-            text = box->title();
-        } else if (qobject_cast<QCheckBox*>(widget) || qobject_cast<QRadioButton*>(widget)) {
-            needed = widget->sizeHint();
-            text = static_cast<QAbstractButton*>(widget)->text();
-        }
-        if (text.isEmpty()) {  // no text to cut: a colour panel
-            continue;
-        }
-        if (widget->width() < needed.width() || widget->height() < needed.height() ||
-            !Inside(widget, &window)) {
-            cut << QStringLiteral("\"%1\" %2x%3 of %4x%5")
-                       .arg(text)
-                       .arg(widget->width())
-                       .arg(widget->height())
-                       .arg(needed.width())
-                       .arg(needed.height());
-        }
-    }
-    return cut;
-}
-
-// Shows every page of every page area of the window in turn and gathers what is cut.
-QStringList CutTextsOnEveryPage(QWidget& window) {
-    window.show();
-    QApplication::processEvents();
-    QStringList cut = CutTexts(window);
-    for (QStackedWidget* pages : window.findChildren<QStackedWidget*>()) {
-        const int shown = pages->currentIndex();
-        for (int i = 0; i < pages->count(); ++i) {
-            pages->setCurrentIndex(i);
-            QApplication::processEvents();
-            cut << CutTexts(window);
-        }
-        pages->setCurrentIndex(shown);
-    }
-    cut.removeDuplicates();
-    return cut;
-}
 
 TEST_F(CfgTest, WindowsGrowForALargerFontAndStayFixed) {
     testing::FakeTones tones;

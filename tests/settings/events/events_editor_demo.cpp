@@ -1,15 +1,18 @@
 // Opens the events editor on its own with the real dialogs and tones, for screenshots and
-// trying it by hand: events_editor_demo <events.cfg> [entry to choose]
+// trying it by hand: events_editor_demo <events.cfg> [entry to choose]. It speaks the language
+// of the locale, as the settings program does.
 #include <QApplication>
 #include <QComboBox>
 
 #include <cstdlib>
 
 #include "common/ui/dialogs.h"
+#include "common/ui/translations.h"
 #include "settings/events/events_editor.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    tarnwick::LoadTranslations(app, {QStringLiteral("tarnwick"), QStringLiteral("tarnwickcfg")});
     if (argc < 2) {
         return 2;
     }

@@ -4,7 +4,8 @@
 // On step 3 it also opens the picture dialog on a made-up gauge picture and saves it,
 // <folder>/skin-editor-picture.png.
 // Usage: skin_editor_shots [<picture folder> [<skins folder>]]. Run by
-// tools/screenshot-skin-editor.sh and by the end-to-end check skin_e2e.sh.
+// tools/screenshot-skin-editor.sh and by the end-to-end check skin_e2e.sh. It speaks the
+// language of the locale, as the settings program does.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
@@ -27,6 +28,7 @@
 
 #include "common/skin/skin.h"
 #include "common/ui/dialogs.h"
+#include "common/ui/translations.h"
 #include "settings/skin/panels.h"
 #include "settings/skin/skin_editor.h"
 
@@ -119,6 +121,7 @@ void ShootPictureDialog(QWidget& editor, const QString& gauge, const QString& pa
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    tarnwick::LoadTranslations(app, {QStringLiteral("tarnwick"), QStringLiteral("tarnwickcfg")});
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QTemporaryDir temp;
     // Where the skin and its strip are saved: a folder of the caller's, or the temporary one.

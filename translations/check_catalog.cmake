@@ -1,0 +1,36 @@
+# Checks that each .ts file of TS_FILES is what lupdate makes of the sources listed in SOURCES
+# (so no text was added, changed or taken out of tr() since it was last updated) and that it
+# has no unfinished or vanished entry.
+cmake_minimum_required(VERSION 3.25)
+file(MAKE_DIRECTORY ${WORK})
+set(problems "")
+foreach(ts IN LISTS TS_FILES)
+  get_filename_component(name ${ts} NAME)
+  set(copy ${WORK}/${name})
+  configure_file(${ts} ${copy} COPYONLY)
+  execute_process(COMMAND ${LUPDATE} -silent ${OPTIONS} @${SOURCES} -ts ${copy}
+    RESULT_VARIABLE result)
+  if(NOT result EQUAL 0)
+    message(FATAL_ERROR "lupdate failed on ${name}")
+  endif()
+  file(READ ${ts} committed)
+  file(READ ${copy} current)
+  string(REGEX MATCHALL "<source>" committed_sources "${committed}")
+  string(REGEX MATCHALL "<source>" current_sources "${current}")
+  list(LENGTH committed_sources before)
+  list(LENGTH current_sources now)
+  if(NOT committed STREQUAL current)
+    string(APPEND problems "${name}: the sources have ${now} texts, the file ${before}, or "
+      "they differ: update it (cmake --build build --target update_translations) and "
+      "translate what is new\n")
+  endif()
+  string(REGEX MATCHALL "type=\"(unfinished|vanished|obsolete)\"" open "${committed}")
+  list(LENGTH open open_count)
+  if(open_count GREATER 0)
+    string(APPEND problems "${name}: ${open_count} entries are unfinished or no longer used\n")
+  endif()
+  message(STATUS "${name}: ${before} texts")
+endforeach()
+if(problems)
+  message(FATAL_ERROR "${problems}")
+endif()
