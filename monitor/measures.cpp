@@ -37,7 +37,7 @@ Measures::Words TranslatedWords() {
     words.byte = UnitText(Unit::Byte).toStdString();
     words.kilo = UnitText(Unit::Kilo).toStdString();
     words.mega = UnitText(Unit::Mega).toStdString();
-    // "CPU: 1200 MHz (50 %) of 2400 MHz", "RAM: 1.5 GB (40 %) of 4 GB"...
+    // "CPU: 1200 MHz (50 %) of 2400 MHz", "RAM: 1638 MB (40 %) of 4096 MB"...
     words.processor = HintWord(QT_TRANSLATE_NOOP("InfoHint", "CPU"));
     words.memory = HintWord(QT_TRANSLATE_NOOP("InfoHint", "RAM"));
     words.swap = HintWord(QT_TRANSLATE_NOOP("InfoHint", "Swap"));

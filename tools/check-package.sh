@@ -5,6 +5,7 @@
 #     and a read-only relocation segment, and carry the stack protector;
 #   - the package unpacks (dpkg-deb -x) into a private root, whose desktop entries and
 #     metainfo pass desktop-file-validate and appstreamcli validate;
+#   - it carries the translations;
 #   - both unpacked programs answer --version with the package's version;
 #   - the unpacked monitor, under Xvfb, starts on a fresh account: the system-wide settings
 #     are copied once and its window shows;
@@ -54,6 +55,11 @@ echo "ok: desktop-file-validate"
 appstreamcli validate --no-net "$root"/usr/share/metainfo/*.metainfo.xml >/dev/null
 echo "ok: appstreamcli validate"
 [ -s "$root/etc/xdg/tarnwick/tarnwick.cfg" ] || fail "no system-wide settings in the package"
+for language in de ru; do
+  [ -s "$root/usr/share/tarnwick/translations/tarnwick_$language.qm" ] ||
+    fail "the package has no translation tarnwick_$language.qm"
+done
+echo "ok: the package carries the translations"
 version=$(dpkg-deb -f "$deb" Version)
 for program in Tarnwick TarnwickCfg; do
   [ "$("$root/usr/bin/$program" --version)" = "$program $version" ] ||

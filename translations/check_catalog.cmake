@@ -19,10 +19,15 @@ foreach(ts IN LISTS TS_FILES)
   string(REGEX MATCHALL "<source>" current_sources "${current}")
   list(LENGTH committed_sources before)
   list(LENGTH current_sources now)
+  if(NOT now EQUAL before)
+    string(APPEND problems "${name}: the sources pass ${now} texts through tr(), the file has "
+      "${before}: ")
+  elseif(NOT committed STREQUAL current)
+    string(APPEND problems "${name}: texts of the sources changed: ")
+  endif()
   if(NOT committed STREQUAL current)
-    string(APPEND problems "${name}: the sources have ${now} texts, the file ${before}, or "
-      "they differ: update it (cmake --build build --target update_translations) and "
-      "translate what is new\n")
+    string(APPEND problems "update it (cmake --build build --target update_translations) "
+      "and translate what is new\n")
   endif()
   string(REGEX MATCHALL "type=\"(unfinished|vanished|obsolete)\"" open "${committed}")
   list(LENGTH open open_count)
