@@ -135,13 +135,5 @@ TEST_P(LayerDragTest, AFixedWindowStaysAndAlwaysOnTopChoosesTheLayer) {
 INSTANTIATE_TEST_SUITE_P(BothRules, LayerDragTest,
                          ::testing::Values(PointerReference::Surface, PointerReference::Press));
 
-TEST(PointerReferenceOf, OnlyKdeTellsPositionsFromWhereTheSurfaceStands) {
-    EXPECT_EQ(PointerReferenceOf("KDE"), PointerReference::Surface);
-    EXPECT_EQ(PointerReferenceOf("sway:kde"), PointerReference::Surface);
-    EXPECT_EQ(PointerReferenceOf("sway"), PointerReference::Press);
-    EXPECT_EQ(PointerReferenceOf("KDEX"), PointerReference::Press);
-    EXPECT_EQ(PointerReferenceOf(""), PointerReference::Press);
-}
-
 }  // namespace
 }  // namespace tarnwick
