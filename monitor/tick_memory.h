@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 #include "platform/figures.h"
 
@@ -14,6 +15,9 @@ namespace tarnwick {
 // A timer names itself as the reader before it measures (ReadingFor), so a timer that reads a
 // second time before a new wake-up was announced is taken as a new tick and reads afresh.
 // Everything that is no timer's tick (a menu, a repaint, the start-up) always reads afresh.
+//
+// The same reckoning of ticks tells the processor's sampler when a tick begins to read, so
+// that the timers of one wake-up share one reading of the load too (OnTickReading).
 class TickMemoryFigures : public platform::MemoryFigures {
 public:
     static constexpr int kNoTimer = -1;
@@ -24,14 +28,20 @@ public:
     void ReadMemoryStatus(platform::MemoryStatus& status) override;
 
     // The event loop goes to sleep: the next tick reads the system's figures.
-    void NewWakeUp() { shared_ = 0; }
+    void NewWakeUp() {
+        shared_ = 0;
+        ticking_ = 0;
+    }
+
+    // Called when the first timer of a tick names itself as a reader, before it reads.
+    void OnTickReading(std::function<void()> call) { onTickReading_ = std::move(call); }
 
     // Names the reader of the following reads: a timer's number 0..kMaxReaders - 1, or
     // kNoTimer. Reading restores kNoTimer when the scope ends.
     class Reading {
     public:
         Reading(TickMemoryFigures& figures, int reader) : figures_(figures) {
-            figures_.reader_ = reader;
+            figures_.BeginReading(reader);
         }
         ~Reading() { figures_.reader_ = kNoTimer; }
         Reading(const Reading&) = delete;
@@ -46,9 +56,13 @@ public:
     long long SystemReads() const { return systemReads_; }
 
 private:
+    void BeginReading(int reader);
+
     platform::MemoryFigures& system_;
     platform::MemoryStatus latest_;
-    std::uint32_t shared_ = 0;  // the timers that used latest_ in this wake-up; 0: none
+    std::uint32_t shared_ = 0;   // the timers that used latest_ in this wake-up; 0: none
+    std::uint32_t ticking_ = 0;  // the timers that began to read in this wake-up
+    std::function<void()> onTickReading_;
     int reader_ = kNoTimer;
     long long systemReads_ = 0;
 };

@@ -45,6 +45,9 @@ bool UseCpu::InitCPUUsage() {
     }
     previousIdle_ = currentIdle_;
     sampling_ = true;
+    std::lock_guard<std::mutex> lock(marksMutex_);
+    markCount_ = 0;
+    KeepMark(lastTick_, currentIdle_);
     return true;
 }
 
@@ -62,18 +65,71 @@ std::int32_t UseCpu::GetCPUUsage() {
     previousIdle_ = currentIdle_;
     // A failed read leaves the idle time where it was, so that period reads as fully busy.
     processor_.ReadIdleTime(currentIdle_);
-    std::int32_t result = 0;
-    if (now > lastTick_) {
-        // Idle time per second of wall-clock time against the 10000000 units of one second.
-        const long double elapsed = static_cast<long double>(now - lastTick_);
-        const long double idle = static_cast<long double>(currentIdle_ - previousIdle_);
-        const long double load = (10000000.0L - idle / (elapsed / 1000.0L)) / 10000000.0L * 100.0L;
-        result = Saturate32(RoundHalfEven(load));
-    }
     // The tick did not move, or wrapped after 49.7 days: 0 for this period, and the next one
     // is measured from now.
+    const std::int32_t result =
+        now > lastTick_ ? LoadOver(now - lastTick_, currentIdle_ - previousIdle_) : 0;
     lastTick_ = now;
     return result;
+}
+
+std::int32_t UseCpu::LoadOver(std::uint32_t elapsedMs, std::int64_t idleUnits) {
+    // Idle time per second of wall-clock time against the 10000000 units of one second.
+    const long double elapsed = static_cast<long double>(elapsedMs);
+    const long double idle = static_cast<long double>(idleUnits);
+    const long double load = (10000000.0L - idle / (elapsed / 1000.0L)) / 10000000.0L * 100.0L;
+    return Saturate32(RoundHalfEven(load));
+}
+
+void UseCpu::KeepMark(std::uint32_t tick, std::int64_t idle) {
+    newestMark_ = markCount_ == 0 ? 0 : (newestMark_ + 1) % kMarks;
+    marks_[newestMark_] = Mark{tick, idle};
+    if (markCount_ < kMarks) {
+        ++markCount_;
+    }
+}
+
+void UseCpu::Sample() {
+    if (platform_ != kPlatformNt) {
+        return;
+    }
+    std::lock_guard<std::mutex> lock(marksMutex_);
+    if (!sampling_) {
+        return;
+    }
+    std::int64_t idle = marks_[newestMark_].idle;  // a failed read: that span reads as busy
+    processor_.ReadIdleTime(idle);
+    KeepMark(processor_.TickCount(), idle);
+}
+
+void UseCpu::ReadLoad() {
+    if (platform_ != kPlatformNt) {
+        figures_.CPUUsage = ClampLoad(GetCPUUsage());
+        return;
+    }
+    std::lock_guard<std::mutex> lock(marksMutex_);
+    if (!sampling_) {
+        figures_.CPUUsage = 0;
+        return;
+    }
+    const std::uint32_t now = processor_.TickCount();
+    std::int64_t idle = marks_[newestMark_].idle;
+    processor_.ReadIdleTime(idle);
+    const Mark* from = nullptr;
+    std::uint32_t fromAge = 0;
+    for (int i = 0; i < markCount_; ++i) {
+        // Unsigned differences stay right across the tick's wrap after 49.7 days.
+        const std::uint32_t age = now - marks_[i].tick;
+        const auto distance = [](std::uint32_t a) { return a > 100 ? a - 100 : 100 - a; };
+        if (age > 0 && (from == nullptr || distance(age) < distance(fromAge))) {
+            from = &marks_[i];
+            fromAge = age;
+        }
+    }
+    if (from != nullptr) {
+        figures_.CPUUsage = ClampLoad(LoadOver(fromAge, idle - from->idle));
+    }
+    KeepMark(now, idle);
 }
 
 bool UseCpu::DoneCPUUsage() {

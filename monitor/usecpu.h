@@ -3,8 +3,10 @@
 #include "common/platform_id.h"
 #include "platform/figures.h"
 
+#include <array>
 #include <atomic>
 #include <cstdint>
+#include <mutex>
 
 namespace tarnwick {
 
@@ -12,7 +14,7 @@ namespace tarnwick {
 // the tray icon and the events read them. The load is refreshed on the sampling clock's
 // thread while the user interface reads it, hence atomic.
 struct CpuFigures {
-    std::atomic<std::int32_t> CPUUsage = 0;  // percent, 0..100, refreshed every 100 ms
+    std::atomic<std::int32_t> CPUUsage = 0;  // percent, 0..100, the load of the last 100 ms
     std::int32_t CPUSpeed = 0;               // whole MHz, measured once at start-up
 };
 
@@ -20,9 +22,16 @@ struct CpuFigures {
 std::int32_t ClampLoad(std::int32_t load);
 
 // The processor sampler: load from the idle time between two samples, speed from the
-// time-stamp counter, and the priority of the monitor's process. All calls come from the
-// user-interface thread, except Takt and GetCPUUsage, which run on the sampling clock's
-// thread while it beats; InitCPUUsage and DoneCPUUsage are called only while it stands.
+// time-stamp counter, and the priority of the monitor's process.
+//
+// It samples in one of two ways. On a plain 100 ms beat, Takt measures each period against
+// the one before. On a sampling clock that beats only ahead of readings, Sample keeps the idle
+// time of its moment and ReadLoad, at a timer's reading, measures against the kept sample
+// nearest to 100 ms old, so each reading shows the load of the 100 ms that ended at it.
+//
+// All calls come from the user-interface thread, except Takt, GetCPUUsage and Sample, which
+// run on the sampling clock's thread while it beats; InitCPUUsage and DoneCPUUsage are called
+// only while it stands.
 class UseCpu {
 public:
     UseCpu(platform::ProcessorFigures& processor, platform::ProcessPriority& priority,
@@ -50,12 +59,31 @@ public:
     // The 100 ms clock: CPUUsage := GetCPUUsage clamped to 0..100.
     void Takt();
 
+    // Keeps the idle time of this moment for the readings of the next 100 ms.
+    void Sample();
+
+    // CPUUsage := the load since the kept sample nearest to 100 ms old, clamped to 0..100;
+    // the moment is kept too. With no time passed since the newest sample, CPUUsage stays.
+    void ReadLoad();
+
     // At start-up: CPUSpeed := GetCPUSpeed rounded, ties to even.
     void TakeCPUSpeed();
 
     const CpuFigures& Figures() const { return figures_; }
 
 private:
+    struct Mark {
+        std::uint32_t tick = 0;
+        std::int64_t idle = 0;
+    };
+    // Readings of several timers and their samples within 100 ms, with room to spare.
+    static constexpr int kMarks = 32;
+
+    // The load of a period of elapsedMs > 0 in which the idle time grew by idleUnits.
+    static std::int32_t LoadOver(std::uint32_t elapsedMs, std::int64_t idleUnits);
+    // Call with marksMutex_ held.
+    void KeepMark(std::uint32_t tick, std::int64_t idle);
+
     platform::ProcessorFigures& processor_;
     platform::ProcessPriority& priority_;
     int platform_;
@@ -64,6 +92,10 @@ private:
     std::int64_t currentIdle_ = 0;
     std::uint32_t lastTick_ = 0;
     CpuFigures figures_;
+    std::mutex marksMutex_;  // Sample and ReadLoad run on different threads
+    std::array<Mark, kMarks> marks_{};
+    int markCount_ = 0;
+    int newestMark_ = 0;
 };
 
 }  // namespace tarnwick

@@ -39,6 +39,18 @@ Ticker::Ticker(MonitorDisplay& display, const Settings& options, TrayController&
     TaktTimer_.setInterval(100);
     EventsTimer_.setInterval(1000);
     HintTimer_.setSingleShot(true);
+    // Precise timers keep the phase they were started with, so those started together stay
+    // in step; coarse ones would each drift to a boundary of their own.
+    const auto reading = ReadingTimers();
+    for (std::size_t i = 0; i < reading.size(); ++i) {
+        reading[i]->setTimerType(Qt::PreciseTimer);
+        intervalWatch_[i] = reading[i]->bindableInterval().addNotifier([this] {
+            if (running_) {
+                StartInStep();
+            }
+        });
+    }
+    tray_.TrayWatchTimer().setTimerType(Qt::PreciseTimer);
     connect(&TaktTimer_, &QTimer::timeout, this, [this] { cpu_->Takt(); });
     // Each tick names itself to the memory figures, so the timers that expire in one wake-up
     // share one reading of them.
@@ -78,28 +90,59 @@ void Ticker::SetWork(UseCpu* cpu, TickMemoryFigures* tickMemory, EventsControlle
     events_ = events;
 }
 
+std::array<QTimer*, 5> Ticker::ReadingTimers() {
+    return {&Timer1_, &Timer2_, &Timer3_, &EventsTimer_, &tray_.IconsTimer()};
+}
+
 void Ticker::Start() {
-    if (samplingClock_ != nullptr) {
-        UseCpu* cpu = cpu_;
-        samplingClock_->Start(TaktTimer_.interval(), [cpu] { cpu->Takt(); });
-    } else {
+    running_ = true;
+    if (samplingClock_ == nullptr) {
         TaktTimer_.start();
+        StartInStep();
+        return;
     }
-    for (QTimer* timer : {&Timer1_, &Timer2_, &Timer3_, &EventsTimer_}) {
-        timer->start();
+    UseCpu* cpu = cpu_;
+    tickMemory_->OnTickReading([cpu] { cpu->ReadLoad(); });
+    StartInStep();
+    samplingClock_->Start(
+        [this](std::int64_t now) {
+            std::lock_guard<std::mutex> lock(scheduleMutex_);
+            return schedule_.NextSample(now);
+        },
+        [cpu] { cpu->Sample(); });
+}
+
+void Ticker::StartInStep() {
+    const auto reading = ReadingTimers();
+    std::array<int, reading.size()> intervals{};
+    const std::int64_t start = platform::MonotonicMs();
+    for (std::size_t i = 0; i < reading.size(); ++i) {
+        reading[i]->start();
+        intervals[i] = reading[i]->interval();
     }
-    tray_.IconsTimer().start();
+    if (tray_.TrayWatchTimer().isActive()) {
+        tray_.TrayWatchTimer().start();
+    }
+    if (samplingClock_ != nullptr) {
+        cpu_->Sample();  // a timer at 100 ms reads its first load against this
+        {
+            std::lock_guard<std::mutex> lock(scheduleMutex_);
+            schedule_.Plan(start, intervals.data(), static_cast<int>(intervals.size()));
+        }
+        samplingClock_->Replan();
+    }
 }
 
 void Ticker::Stop() {
+    running_ = false;
+    if (samplingClock_ != nullptr) {
+        samplingClock_->Stop();
+    }
     for (QTimer* timer : {&TaktTimer_, &Timer1_, &Timer2_, &Timer3_, &EventsTimer_, &HintTimer_}) {
         timer->stop();
     }
     tray_.IconsTimer().stop();
     tray_.TrayWatchTimer().stop();
-    if (samplingClock_ != nullptr) {
-        samplingClock_->Stop();
-    }
 }
 
 QTimer& Ticker::Timer(WindowTimer which) {

@@ -1,9 +1,14 @@
 #pragma once
 
 #include <QObject>
+#include <QProperty>
 #include <QTimer>
 
+#include <array>
+#include <mutex>
+
 #include "common/settings.h"
+#include "monitor/reading_schedule.h"
 
 namespace tarnwick {
 
@@ -35,6 +40,11 @@ enum class WindowTimer {
 // sampling clock of the services off the event loop), the two gauges and the diagram
 // (Timer1..3), the events and the screen-reader readings once a second (EventsTimer). The
 // HintTimer is only the delay of the information hint; the window handles its tick.
+//
+// The timers that read run in step, started together and again together whenever one of
+// their intervals changes, so ticks that fall together share one wake-up. With a sampling
+// clock the processor is not sampled every 100 ms: the clock samples 100 ms before each due
+// reading and the first tick of a wake-up that reads samples again (ReadingSchedule).
 class Ticker : public QObject {
 public:
     // A null samplingClock: the TaktTimer samples on the event loop.
@@ -56,6 +66,10 @@ public:
 private:
     // A gauge's tick: it paints only in two-indicator mode and while not suspended.
     void PaintGauge(int indicator, int reader);
+    // Starts the timers in step from now and plans the samples for their readings.
+    void StartInStep();
+    // The timers whose ticks read the figures: the gauges, the diagram, the events, the tray.
+    std::array<QTimer*, 5> ReadingTimers();
 
     MonitorDisplay& display_;
     const Settings& options_;
@@ -72,6 +86,11 @@ private:
     QTimer Timer3_;
     QTimer EventsTimer_;
     QTimer HintTimer_;  // the delay before the information hint shows
+
+    bool running_ = false;
+    std::array<QPropertyNotifier, 5> intervalWatch_;
+    std::mutex scheduleMutex_;  // the sampling clock's thread asks the schedule
+    ReadingSchedule schedule_;
 };
 
 }  // namespace tarnwick

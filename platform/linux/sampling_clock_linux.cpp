@@ -1,14 +1,14 @@
 // The sampling beat on a thread that sleeps to absolute times of the monotonic clock: one
-// system call and no allocation per tick. Stopping waits for the current sleep to end, at
-// most one interval, which happens only when the monitor closes.
+// system call and no allocation per beat. A new plan or a stop wakes it at once.
 #include "platform/sampling_clock.h"
 
 #include <pthread.h>
 #include <time.h>
 
-#include <atomic>
-#include <cerrno>
+#include <chrono>
+#include <condition_variable>
 #include <csignal>
+#include <mutex>
 #include <thread>
 #include <utility>
 
@@ -16,40 +16,40 @@ namespace tarnwick::platform {
 
 namespace {
 
-void Advance(timespec& at, long nanoseconds) {
-    at.tv_nsec += nanoseconds;
-    while (at.tv_nsec >= 1000000000L) {
-        at.tv_nsec -= 1000000000L;
-        ++at.tv_sec;
-    }
-}
-
-bool Before(const timespec& a, const timespec& b) {
-    return a.tv_sec < b.tv_sec || (a.tv_sec == b.tv_sec && a.tv_nsec < b.tv_nsec);
-}
+using Clock = std::chrono::steady_clock;  // CLOCK_MONOTONIC, as MonotonicMs
 
 class ThreadSamplingClock final : public SamplingClock {
 public:
     ~ThreadSamplingClock() override { Stop(); }
 
-    void Start(int intervalMs, std::function<void()> tick) override {
+    void Start(NextBeat nextBeat, std::function<void()> tick) override {
         Stop();
-        interval_ = intervalMs > 0 ? intervalMs : 1;
+        nextBeat_ = std::move(nextBeat);
         tick_ = std::move(tick);
         stopping_ = false;
+        replanned_ = false;
         thread_ = std::thread([this] { Run(); });
+    }
+
+    void Replan() override {
+        std::lock_guard<std::mutex> lock(mutex_);
+        replanned_ = true;
+        wake_.notify_one();
     }
 
     void Stop() override {
         if (!thread_.joinable()) {
             return;
         }
-        stopping_ = true;
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            stopping_ = true;
+        }
+        wake_.notify_one();
         thread_.join();
     }
 
     bool Active() const override { return thread_.joinable(); }
-    int Interval() const override { return interval_; }
 
 private:
     void Run() {
@@ -58,35 +58,42 @@ private:
         sigfillset(&all);
         pthread_sigmask(SIG_BLOCK, &all, nullptr);
         pthread_setname_np(pthread_self(), "sampling");
-        const long interval = static_cast<long>(interval_) * 1000000L;
-        timespec next{};
-        clock_gettime(CLOCK_MONOTONIC, &next);
-        Advance(next, interval);
+        std::unique_lock<std::mutex> lock(mutex_);
         while (!stopping_) {
-            if (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &next, nullptr) == EINTR) {
-                continue;
-            }
-            if (stopping_) {
-                break;
-            }
-            tick_();
-            Advance(next, interval);
-            timespec now{};
-            clock_gettime(CLOCK_MONOTONIC, &now);
-            if (Before(next, now)) {
-                next = now;  // fell behind: the beat goes on from now, without catching up
-                Advance(next, interval);
+            replanned_ = false;
+            const std::int64_t at = nextBeat_(MonotonicMs());
+            const bool woken =
+                wake_.wait_until(lock, BeatTime(at), [this] { return stopping_ || replanned_; });
+            if (!woken) {
+                lock.unlock();  // a new plan need not wait for the sample
+                tick_();
+                lock.lock();
             }
         }
     }
 
-    int interval_ = 0;
+    static Clock::time_point BeatTime(std::int64_t ms) {
+        // A far beat waits for a new plan; a year is far enough and keeps the sum in range.
+        const std::int64_t limit = MonotonicMs() + std::int64_t{365} * 24 * 3600 * 1000;
+        return Clock::time_point(std::chrono::milliseconds(ms < limit ? ms : limit));
+    }
+
+    NextBeat nextBeat_;
     std::function<void()> tick_;
     std::thread thread_;
-    std::atomic<bool> stopping_{false};
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    bool stopping_ = false;
+    bool replanned_ = false;
 };
 
 }  // namespace
+
+std::int64_t MonotonicMs() {
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return static_cast<std::int64_t>(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
+}
 
 std::unique_ptr<SamplingClock> MakeSystemSamplingClock() {
     return std::make_unique<ThreadSamplingClock>();

@@ -60,21 +60,23 @@ public:
 // A sampling clock that beats only when the test says so (a stopped one does nothing).
 class FakeSamplingClock : public platform::SamplingClock {
 public:
-    void Start(int intervalMs, std::function<void()> beat) override {
-        interval_ = intervalMs;
+    void Start(NextBeat nextBeat, std::function<void()> beat) override {
+        nextBeat_ = std::move(nextBeat);
         tick_ = std::move(beat);
     }
+    void Replan() override {}
     void Stop() override { tick_ = nullptr; }
     bool Active() const override { return static_cast<bool>(tick_); }
-    int Interval() const override { return interval_; }
     void Beat() {
         if (tick_) {
             tick_();
         }
     }
+    // When the clock would beat next after the time now.
+    std::int64_t NextBeatAfter(std::int64_t now) const { return nextBeat_(now); }
 
 private:
-    int interval_ = 0;
+    NextBeat nextBeat_;
     std::function<void()> tick_;
 };
 

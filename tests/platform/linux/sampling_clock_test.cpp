@@ -28,7 +28,8 @@ TEST(SamplingClock, TicksOnItsOwnThreadUntilStoppedRestartedOrEnded) {
     const auto caller = std::this_thread::get_id();
     auto clock = MakeSystemSamplingClock();  // made after the counts, so it ends before them
     ASSERT_NE(clock, nullptr);
-    clock->Start(5, [&] {
+    const auto every5ms = [](std::int64_t now) { return now + 5; };
+    clock->Start(every5ms, [&] {
         onCaller = onCaller || std::this_thread::get_id() == caller;
         ++first;
     });
@@ -40,9 +41,9 @@ TEST(SamplingClock, TicksOnItsOwnThreadUntilStoppedRestartedOrEnded) {
     EXPECT_EQ(first, atStop);
     EXPECT_FALSE(onCaller);
 
-    clock->Start(5, [&] { ++first; });
+    clock->Start(every5ms, [&] { ++first; });
     ASSERT_TRUE(ReachesWithin2s(first, atStop + 1));
-    clock->Start(5, [&] { ++second; });
+    clock->Start(every5ms, [&] { ++second; });
     const int firstAtRestart = first;
     ASSERT_TRUE(ReachesWithin2s(second, 3));
     EXPECT_EQ(first, firstAtRestart);
@@ -50,6 +51,19 @@ TEST(SamplingClock, TicksOnItsOwnThreadUntilStoppedRestartedOrEnded) {
     const int secondAtEnd = second;
     std::this_thread::sleep_for(30ms);
     EXPECT_EQ(second, secondAtEnd);
+}
+
+// A clock told of no beat sleeps until a new plan names one, and then beats at once.
+TEST(SamplingClock, ANewPlanWakesAClockThatWaitsForNoBeat) {
+    std::atomic<int> beats{0};
+    std::atomic<bool> planned{false};
+    auto clock = MakeSystemSamplingClock();
+    clock->Start([&](std::int64_t now) { return planned ? now + 1 : INT64_MAX; }, [&] { ++beats; });
+    std::this_thread::sleep_for(30ms);
+    EXPECT_EQ(beats, 0);
+    planned = true;
+    clock->Replan();
+    EXPECT_TRUE(ReachesWithin2s(beats, 3));
 }
 
 }  // namespace
