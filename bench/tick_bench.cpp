@@ -1,5 +1,5 @@
 // One tick of each of the monitor's timers as the window runs it, on this machine's /proc: the
-// processor sample, an indicator (measure, then paint unless the picture stays the same), the
+// processor sample (on the plain beat, and ahead of and at a reading), an indicator (measure, then paint unless the picture stays the same), the
 // diagram (measure, sample, paint) and the tray icon. "allocs/iter" counts every heap
 // allocation of a tick, Qt's included (see allocation_count.h).
 #include <QGuiApplication>
@@ -52,6 +52,20 @@ void BM_TaktTick(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_TaktTick);
+
+// The sampling clock's beat 100 ms ahead of a reading, and the reading itself.
+void BM_SampleAndReadTick(benchmark::State& state) {
+    auto processor = tarnwick::platform::MakeSystemProcessorFigures();
+    auto priority = tarnwick::platform::MakeSystemProcessPriority();
+    tarnwick::UseCpu sampler(*processor, *priority, tarnwick::kPlatformNt);
+    sampler.InitCPUUsage();
+    AllocationCount count(state);
+    for (auto _ : state) {
+        sampler.Sample();
+        sampler.ReadLoad();
+    }
+}
+BENCHMARK(BM_SampleAndReadTick);
 
 // A window that has run a while has laid out the text of every share it showed: a text seen for
 // the first time costs its shaping once (some 37 allocations), as long as the skin stays.
