@@ -1,19 +1,27 @@
 #!/usr/bin/env bash
-# What the monitor costs next to two lightweight peers: conky (a 0.5 s interval with a cpu, a
-# memory and a swap bar and a cpu graph) and GKrellM at its defaults. All three start at once
-# on one private Xvfb with a tray host; after a settling time the same window of SECS seconds
-# is measured for each, the processor time from /proc/PID/task/*/schedstat (run time in
-# nanoseconds, exact even for a program that wakes only briefly), how often its threads were
-# scheduled in (the wake-ups, whose every one costs a switch of context) and the peak resident
-# memory from VmHWM. One line per program, with its ratios to conky.
+# What the monitor costs next to two lightweight peers and next to the least a monitor can do:
+# conky (a 0.5 s interval with a cpu, a memory and a swap bar and a cpu graph), GKrellM at its
+# defaults, and the do-nothing sampler of tools/idle-sampler.c (wakes every 100 ms and reads
+# /proc/stat, nothing else; built here with cc). All start at once on one private Xvfb with a
+# tray host; after a settling time the same window of SECS seconds is measured for each:
+#   cpu       processor time from /proc/PID/task/*/schedstat (run time in nanoseconds, exact
+#             even for a program that wakes only briefly), in % of one core;
+#   USS       the memory only this process holds (Private_Clean + Private_Dirty), and
+#   PSS       its proportional share of all it maps (Pss), both from /proc/PID/smaps_rollup at
+#             the end of the window. A library's pages count as private while no other process
+#             maps it: with no other Qt program running, Qt's code (some 13 MB) is in the
+#             monitor's USS, with one it is not;
+#   wake-ups  how often its threads were scheduled in (each one a switch of context), per s.
+# One line per program, with its cpu and USS ratios to conky.
 #
-# A benchmark, not a test: it installs the two peers from Debian when they are missing and
-# does not run in CI.
+# A benchmark, not a test: it is noisy on a busy machine, installs the two peers from Debian
+# when they are missing and does not run in CI.
 #
 # Usage: tools/compare-peers.sh SECS [SETTING] [RUNS]
 #   SETTING  defaults      the monitor without a settings file (two indicators, no tray icon)
 #            diagram-tray  the diagram with the processor tray icon at 500 ms
-#   RUNS     runs one after the other (default 1); with more than one, the medians follow
+#   RUNS     runs one after the other (default 1); with more than one, the medians of each
+#            column follow, and the median of the per-run cpu ratios Tarnwick / conky
 # TARNWICK=path picks the monitor binary (default build/bin/Tarnwick); SETTLE=s the time
 # before the window (default 5); SHOT=file.png keeps a picture of the screen at its end.
 set -euo pipefail
@@ -45,6 +53,7 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
+cc -O2 -o "$work/idle-sampler" tools/idle-sampler.c
 
 write_conky_config() {
   cat >"$1" <<'EOF'
@@ -88,6 +97,10 @@ start_programs() {
   pids+=($!)
   gkrellm_pid=$!
 
+  "$work/idle-sampler" &
+  pids+=($!)
+  sampler_pid=$!
+
   prepare_home tarnwick
   if [ "$setting" = diagram-tray ]; then
     mkdir -p "$work/tarnwick/config/tarnwick"
@@ -104,31 +117,37 @@ run_time() {
   cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{sum += $1; n += $3} END {printf "%d %d\n", sum, n}'
 }
 
-peak_kb() {
-  awk '/^VmHWM:/ {print $2}' /proc/"$1"/status
+# Memory of a process in kB: "USS PSS" (private pages only; its share of all pages it maps).
+memory_kb() {
+  awk '/^Private_(Clean|Dirty):/ {uss += $2} /^Pss:/ {pss = $2} END {print uss, pss}' \
+    /proc/"$1"/smaps_rollup
 }
 
-# One run: prints "name cpu_percent peak_kb wakeups_per_s" for conky, GKrellM and Tarnwick.
+names=(conky gkrellm sampler Tarnwick)
+
+# One run: prints "name cpu_percent uss_kb pss_kb wakeups_per_s" for each of names.
 one_run() {
   pids=()
+  # shellcheck disable=SC2119 # no argument: with the tray host
   start_private_display
   start_programs
   sleep "$settle"
-  local names=(conky gkrellm Tarnwick) ids=("$conky_pid" "$gkrellm_pid" "$tarnwick_pid")
-  local before=() after=() start end i
-  for i in 0 1 2; do
-    kill -0 "${ids[$i]}" 2>/dev/null || { echo "${names[$i]} did not keep running" >&2; exit 1; }
+  local ids=("$conky_pid" "$gkrellm_pid" "$sampler_pid" "$tarnwick_pid")
+  local before=() after=() memory=() start end i
+  for i in "${!ids[@]}"; do
+    kill -0 "${ids[i]}" 2>/dev/null || { echo "${names[i]} did not keep running" >&2; exit 1; }
   done
   start=$(date +%s%N)
-  for i in 0 1 2; do before[$i]=$(run_time "${ids[$i]}"); done  # "ns switches"
+  for i in "${!ids[@]}"; do before[i]=$(run_time "${ids[i]}"); done  # "ns switches"
   sleep "$seconds"
   if [ -n "${SHOT:-}" ]; then import -window root "$SHOT"; fi
-  for i in 0 1 2; do after[$i]=$(run_time "${ids[$i]}"); done
+  for i in "${!ids[@]}"; do after[i]=$(run_time "${ids[i]}"); done
   end=$(date +%s%N)
-  for i in 0 1 2; do
-    awk -v n="${names[$i]}" -v b="${before[$i]}" -v a="${after[$i]}" -v w=$((end - start)) \
-      -v k="$(peak_kb "${ids[$i]}")" 'BEGIN {split(b, x, " "); split(a, y, " ");
-        printf "%s %.4f %d %.1f\n", n, 100 * (y[1] - x[1]) / w, k, (y[2] - x[2]) / (w / 1e9)}'
+  for i in "${!ids[@]}"; do memory[i]=$(memory_kb "${ids[i]}"); done
+  for i in "${!ids[@]}"; do
+    awk -v n="${names[i]}" -v b="${before[i]}" -v a="${after[i]}" -v w=$((end - start)) \
+      -v m="${memory[i]}" 'BEGIN {split(b, x, " "); split(a, y, " ");
+        printf "%s %.4f %s %.1f\n", n, 100 * (y[1] - x[1]) / w, m, (y[2] - x[2]) / (w / 1e9)}'
   done
   for p in "${pids[@]}"; do kill -TERM "$p" 2>/dev/null || true; done
   for p in "${pids[@]}"; do wait "$p" 2>/dev/null || true; done
@@ -136,12 +155,14 @@ one_run() {
   stop_private_display
 }
 
-# Lines "name cpu peak wakeups" of one run (or of the medians), with the ratios to conky.
+# Lines "name cpu uss pss wakeups" of one run (or of the medians), with the ratios to conky.
 print_table() {
-  awk '{name[NR] = $1; cpu[NR] = $2; kb[NR] = $3; wk[NR] = $4; if ($1 == "conky") {c = $2; m = $3}}
+  awk '{name[NR] = $1; cpu[NR] = $2; uss[NR] = $3; pss[NR] = $4; wk[NR] = $5}
+       $1 == "conky" {c = $2; u = $3}
        END {for (i = 1; i <= NR; i++)
-              printf "%-9s cpu %6.3f %% of a core (%5.2f x conky)   peak RSS %5.1f MB (%5.2f x conky)   %5.1f wake-ups/s\n",
-                     name[i], cpu[i], (c > 0 ? cpu[i] / c : 0), kb[i] / 1024, (m > 0 ? kb[i] / m : 0), wk[i]}'
+              printf "%-9s cpu %6.3f %% of a core (%5.2f x conky)   USS %5.1f MB (%5.2f x conky)   PSS %5.1f MB   %5.1f wake-ups/s\n",
+                     name[i], cpu[i], (c > 0 ? cpu[i] / c : 0), uss[i] / 1024, (u > 0 ? uss[i] / u : 0),
+                     pss[i] / 1024, wk[i]}'
 }
 
 median() {
@@ -159,11 +180,12 @@ for run in $(seq "$runs"); do
 done
 if [ "$runs" -gt 1 ]; then
   echo "median of $runs runs:"
-  for name in conky gkrellm Tarnwick; do
-    printf '%s %s %s %s\n' "$name" \
-      "$(awk -v n="$name" '$1 == n {print $2}' "$all" | median)" \
-      "$(awk -v n="$name" '$1 == n {print $3}' "$all" | median)" \
-      "$(awk -v n="$name" '$1 == n {print $4}' "$all" | median)"
+  for name in "${names[@]}"; do
+    line=$name
+    for column in 2 3 4 5; do
+      line+=" $(awk -v n="$name" -v c="$column" '$1 == n {print $c}' "$all" | median)"
+    done
+    echo "$line"
   done | print_table
   # Tarnwick's ratio in each run, since a noisy machine moves all programs of one run together.
   awk '$1 == "conky" {c = $2} $1 == "Tarnwick" {printf "%.3f\n", $2 / c}' "$all" | median |
