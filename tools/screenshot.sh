@@ -11,7 +11,8 @@ work=$(mktemp -d)
 pids=()
 cleanup() {
   for p in "${pids[@]}"; do kill -TERM "$p" 2>/dev/null || true; done
-  wait 2>/dev/null || true
+  # Only the programs started here: a bare wait would wait for the display server too.
+  for p in "${pids[@]}"; do wait "$p" 2>/dev/null || true; done
   stop_private_display
   rm -rf "$work"
 }
@@ -33,8 +34,8 @@ start_monitor flat 330 2 graphite/graphite.skin
 # Some load for the diagram to draw, kept up until the picture is taken.
 ( while :; do :; done ) &
 load=$!
+pids+=("$load")
 sleep 12
 mkdir -p "$(dirname "$out")"
 import -window root -crop 500x80+0+0 "$out"
-kill "$load"
 echo "Screenshot saved to $out"
