@@ -9,6 +9,7 @@
 
 #include <png.h>
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -16,7 +17,7 @@ namespace tarnwick {
 namespace {
 
 constexpr std::array<int, 8> kIconSizes = {16, 22, 24, 32, 48, 64, 128, 256};
-// A picture this small (16 KB) may stay decoded for the next request, such as the tray's.
+// Pictures up to this size (64 pixels, 16 KB) stay decoded for the next request, such as the tray's.
 constexpr int kLargestKeptSize = 64;
 
 // Qt's image reader asks every image-format plugin whether it can read a file, even when told
@@ -100,10 +101,13 @@ public:
 
     QPixmap pixmap(const QSize& wanted, QIcon::Mode mode, QIcon::State state) override {
         const int size = ChosenSize(wanted);
-        if (size > kLargestKeptSize && wanted == QSize(size, size) && mode == QIcon::Normal) {
-            return LargePicture(size);  // as it is, and gone once the caller is done
+        // As it is, without a plain icon around it: such an icon files every picture it hands
+        // out in Qt's pixmap cache, and each new window of the program (every popup menu) asks
+        // for all sizes anew, so the cache would fill with copies up to its limit of megabytes.
+        if (wanted == QSize(size, size) && mode == QIcon::Normal) {
+            return size > kLargestKeptSize ? LargePicture(size) : PictureOf(size);
         }
-        return IconOf(size).pixmap(wanted, 1.0, mode, state);
+        return QIcon(PictureOf(size)).pixmap(wanted, 1.0, mode, state);
     }
 
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
@@ -115,22 +119,25 @@ public:
     }
 
 private:
-    // A plain icon of the one picture. A small one is kept, so repeated requests (a tray
-    // repainting) neither decode again nor fill Qt's pixmap cache with copies.
-    QIcon IconOf(int size) {
-        if (size == keptSize_) {
-            return kept_;
+    // The small pictures are kept once decoded (the six take 35 KB), so repeated requests (a
+    // tray repainting, every new window) neither decode again nor hand out new pictures.
+    QPixmap PictureOf(int size) {
+        if (size > kLargestKeptSize) {
+            return QPixmap::fromImage(BuiltInImage(size));
         }
-        QIcon icon(QPixmap::fromImage(BuiltInImage(size)));
-        if (size <= kLargestKeptSize) {
-            kept_ = icon;
-            keptSize_ = size;
+        QPixmap& kept = kept_[IndexOf(size)];
+        if (kept.isNull()) {
+            kept = QPixmap::fromImage(BuiltInImage(size));
         }
-        return icon;
+        return kept;
     }
 
-    QIcon kept_;
-    int keptSize_ = 0;
+    static std::size_t IndexOf(int size) {
+        return static_cast<std::size_t>(std::find(kIconSizes.begin(), kIconSizes.end(), size) -
+                                        kIconSizes.begin());
+    }
+
+    std::array<QPixmap, kIconSizes.size()> kept_;
 };
 
 }  // namespace

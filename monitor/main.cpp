@@ -1,6 +1,7 @@
 // The monitor program: one small window, a tray icon and the timers that drive them.
 #include <QApplication>
 #include <QSessionManager>
+#include <QTimer>
 
 #include <cstdio>
 #include <string>
@@ -113,5 +114,7 @@ int main(int argc, char* argv[]) {
     if (window.ShowMainWindow()) {
         window.show();
     }
+    // What start-up freed (font and skin loading, the first paints) goes back once they are over.
+    QTimer::singleShot(2000, &app, &tarnwick::platform::ReturnFreedMemory);
     return app.exec();
 }

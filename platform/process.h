@@ -37,6 +37,10 @@ std::string PrivateFallbackFolder();
 // where there is one.
 void LogError(const std::string& message);
 
+// Gives the pages of freed heap memory back to the system. The allocator keeps what was freed
+// for later, so a program that stays up all day would hold the peak of its start-up.
+void ReturnFreedMemory();
+
 // A folder only the current user may enter (mode 0700), ending with "/", for the single-copy
 // locks and the refresh endpoints: $XDG_RUNTIME_DIR/tarnwick/, or, in a session without a
 // runtime folder, the "run/" folder inside the data folder. Made when missing. Empty when it

@@ -3,6 +3,7 @@
 #include "platform/files.h"
 
 #include <fcntl.h>
+#include <malloc.h>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <syslog.h>
@@ -119,6 +120,12 @@ void LogError(const std::string& message) {
     openlog("Tarnwick", LOG_PID, LOG_USER);
     syslog(LOG_ERR, "%s", message.c_str());
     closelog();
+}
+
+void ReturnFreedMemory() {
+#ifdef __GLIBC__
+    malloc_trim(0);  // also the free pages amid the heap, not only those at its end
+#endif
 }
 
 std::string PrivateFallbackFolder() {

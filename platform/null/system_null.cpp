@@ -88,6 +88,7 @@ std::string ConfigHome() {
 std::vector<std::string> ConfigHomes() {
     return {};
 }
+void ReturnFreedMemory() {}
 void LogError(const std::string& message) {
     std::fprintf(stderr, "Tarnwick: %s\n", message.c_str());
 }

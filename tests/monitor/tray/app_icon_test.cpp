@@ -4,6 +4,7 @@
 #include <QImageReader>
 #include <QPainter>
 #include <QPixmap>
+#include <QPixmapCache>
 
 #include <gtest/gtest.h>
 
@@ -53,6 +54,27 @@ TEST(BuiltInAppIcon, AnswersEveryRequestAsAPlainIconDoes) {
             }
         }
     }
+}
+
+// Every new window of the program (each popup menu) takes the icon in all its sizes. What it
+// is handed must not pile up in Qt's pixmap cache, which would grow by some 70 KB a window up
+// to its limit: a picture filed there before all these windows is still there after them.
+TEST(BuiltInAppIcon, NewWindowsFileNoCopiesInQtsPixmapCache) {
+    const int limit = QPixmapCache::cacheLimit();
+    QPixmapCache::setCacheLimit(1024);  // KB, fifteen windows' worth of copies
+    QPixmap earlier(64, 64);
+    earlier.fill(Qt::red);
+    const QPixmapCache::Key key = QPixmapCache::insert(earlier);
+    const QIcon icon = BuiltInAppIcon();
+    for (int window = 0; window < 100; ++window) {
+        for (const QSize& size : icon.availableSizes()) {
+            EXPECT_FALSE(icon.pixmap(size).isNull());
+        }
+    }
+    QPixmap found;
+    EXPECT_TRUE(QPixmapCache::find(key, &found));
+    QPixmapCache::remove(key);
+    QPixmapCache::setCacheLimit(limit);
 }
 
 }  // namespace
