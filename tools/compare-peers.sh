@@ -9,8 +9,12 @@
 #   USS       the memory only this process holds (Private_Clean + Private_Dirty), and
 #   PSS       its proportional share of all it maps (Pss), both from /proc/PID/smaps_rollup at
 #             the end of the window. A library's pages count as private while no other process
-#             maps it: with no other Qt program running, Qt's code (some 13 MB) is in the
-#             monitor's USS, with one it is not;
+#             maps it: with no other Qt program running, Qt's code (some 18 MB) is in the
+#             monitor's USS, with one it is not. A desktop runs other programs of each
+#             toolkit, and here conky and GKrellM share their X and GTK pages with the tray host
+#             (a GTK program) and with each other; so a Qt neighbour runs too, for the monitor's
+#             Qt pages: a second monitor with a home of its own, not measured (NEIGHBOUR=0
+#             leaves it out and shows the monitor's USS alone);
 #   wake-ups  how often its threads were scheduled in (each one a switch of context), per s.
 # One line per program, with its cpu and USS ratios to conky.
 #
@@ -110,6 +114,15 @@ start_programs() {
     "$monitor" &
   pids+=($!)
   tarnwick_pid=$!
+
+  if [ "${NEIGHBOUR:-1}" != 0 ]; then
+    prepare_home neighbour
+    mkdir -p "$work/neighbour/config/tarnwick"
+    printf '[main]\nx=600\ny=10\n' >"$work/neighbour/config/tarnwick/tarnwick.cfg"
+    HOME=$work/neighbour XDG_CONFIG_HOME=$work/neighbour/config \
+      XDG_RUNTIME_DIR=$work/neighbour/run "$monitor" &
+    pids+=($!)
+  fi
 }
 
 # Run time of all threads of a process in nanoseconds, and how often they were scheduled in.
