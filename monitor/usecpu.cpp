@@ -1,6 +1,7 @@
 #include "monitor/usecpu.h"
 
 #include "common/numbers.h"
+#include "monitor/reading_schedule.h"
 
 #include <limits>
 
@@ -115,13 +116,14 @@ void UseCpu::ReadLoad() {
     const std::uint32_t now = processor_.TickCount();
     std::int64_t idle = marks_[newestMark_].idle;
     processor_.ReadIdleTime(idle);
+    constexpr auto kSpan = static_cast<std::uint32_t>(ReadingSchedule::kWindowMs);
+    const auto offSpan = [](std::uint32_t age) { return age > kSpan ? age - kSpan : kSpan - age; };
     const Mark* from = nullptr;
     std::uint32_t fromAge = 0;
     for (int i = 0; i < markCount_; ++i) {
         // Unsigned differences stay right across the tick's wrap after 49.7 days.
         const std::uint32_t age = now - marks_[i].tick;
-        const auto distance = [](std::uint32_t a) { return a > 100 ? a - 100 : 100 - a; };
-        if (age > 0 && (from == nullptr || distance(age) < distance(fromAge))) {
+        if (age > 0 && (from == nullptr || offSpan(age) < offSpan(fromAge))) {
             from = &marks_[i];
             fromAge = age;
         }
