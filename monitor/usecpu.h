@@ -11,8 +11,8 @@
 namespace tarnwick {
 
 // The two processor figures the sampler leaves for the rest of the monitor: the indicators,
-// the tray icon and the events read them. The load is refreshed on the sampling clock's
-// thread while the user interface reads it, hence atomic.
+// the tray icon and the events read them. The load is refreshed on the user-interface thread,
+// at the timers' readings or on the plain 100 ms beat; it stays atomic so any thread may read it.
 struct CpuFigures {
     std::atomic<std::int32_t> CPUUsage = 0;  // percent, 0..100, the load of the last 100 ms
     std::int32_t CPUSpeed = 0;               // whole MHz, measured once at start-up
@@ -29,9 +29,8 @@ std::int32_t ClampLoad(std::int32_t load);
 // time of its moment and ReadLoad, at a timer's reading, measures against the kept sample
 // nearest to 100 ms old, so each reading shows the load of the 100 ms that ended at it.
 //
-// All calls come from the user-interface thread, except Takt, GetCPUUsage and Sample, which
-// run on the sampling clock's thread while it beats; InitCPUUsage and DoneCPUUsage are called
-// only while it stands.
+// All calls come from the user-interface thread, except Sample, which runs on the sampling
+// clock's thread while it beats; InitCPUUsage and DoneCPUUsage are called only while it stands.
 class UseCpu {
 public:
     UseCpu(platform::ProcessorFigures& processor, platform::ProcessPriority& priority,
@@ -63,7 +62,7 @@ public:
     void Sample();
 
     // CPUUsage := the load since the kept sample nearest to 100 ms old, clamped to 0..100;
-    // the moment is kept too. With no time passed since the newest sample, CPUUsage stays.
+    // the moment is kept too. Where every kept sample is of this very moment, CPUUsage stays.
     void ReadLoad();
 
     // At start-up: CPUSpeed := GetCPUSpeed rounded, ties to even.
