@@ -1,7 +1,7 @@
 // One tick of each of the monitor's timers as the window runs it, on this machine's /proc: the
-// processor sample (on the plain beat, and ahead of and at a reading), an indicator (measure, then paint unless the picture stays the same), the
-// diagram (measure, sample, paint) and the tray icon. "allocs/iter" counts every heap
-// allocation of a tick, Qt's included (see allocation_count.h).
+// processor sample (on the plain beat, and ahead of and at a reading), an indicator (measure, then
+// paint unless the picture stays the same), the diagram (measure, sample, paint) and the tray icon.
+// "allocs/iter" counts every heap allocation of a tick, Qt's included (see allocation_count.h).
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -41,28 +41,32 @@ struct Reading {
     }
 };
 
+// The processor sampler on this machine's /proc, as the window makes it.
+struct SystemSampler {
+    std::unique_ptr<tarnwick::platform::ProcessorFigures> processor =
+        tarnwick::platform::MakeSystemProcessorFigures();
+    std::unique_ptr<tarnwick::platform::ProcessPriority> priority =
+        tarnwick::platform::MakeSystemProcessPriority();
+    tarnwick::UseCpu cpu{*processor, *priority, tarnwick::kPlatformNt};
+    SystemSampler() { cpu.InitCPUUsage(); }
+};
+
 void BM_TaktTick(benchmark::State& state) {
-    auto processor = tarnwick::platform::MakeSystemProcessorFigures();
-    auto priority = tarnwick::platform::MakeSystemProcessPriority();
-    tarnwick::UseCpu sampler(*processor, *priority, tarnwick::kPlatformNt);
-    sampler.InitCPUUsage();
+    SystemSampler sampler;
     AllocationCount count(state);
     for (auto _ : state) {
-        sampler.Takt();
+        sampler.cpu.Takt();
     }
 }
 BENCHMARK(BM_TaktTick);
 
 // The sampling clock's beat 100 ms ahead of a reading, and the reading itself.
 void BM_SampleAndReadTick(benchmark::State& state) {
-    auto processor = tarnwick::platform::MakeSystemProcessorFigures();
-    auto priority = tarnwick::platform::MakeSystemProcessPriority();
-    tarnwick::UseCpu sampler(*processor, *priority, tarnwick::kPlatformNt);
-    sampler.InitCPUUsage();
+    SystemSampler sampler;
     AllocationCount count(state);
     for (auto _ : state) {
-        sampler.Sample();
-        sampler.ReadLoad();
+        sampler.cpu.Sample();
+        sampler.cpu.ReadLoad();
     }
 }
 BENCHMARK(BM_SampleAndReadTick);
